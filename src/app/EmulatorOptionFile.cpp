@@ -1,0 +1,53 @@
+#include "app/EmulatorOptionFile.h"
+
+#include "app/TextFile.h"
+
+#include <algorithm>
+
+namespace qx {
+
+QString ReadEmulatorOption(const QString &name, const QString &file) {
+    bool ok = false;
+    const QByteArray content = ReadWholeFile(file, &ok);
+    if (!ok) {
+        return QString();
+    }
+    const QByteArray key = name.toUtf8();
+    const QByteArray keyWithSpace = key + ' ';
+    const TextLines text = SplitTextLines(content);
+    for (const QByteArray &line : text.lines) {
+        if (line.startsWith(key) && line.contains(keyWithSpace)) {
+            return QString::fromUtf8(line.mid(key.size())).trimmed();
+        }
+    }
+    return QString();
+}
+
+bool WriteEmulatorOption(const QString &name, int pad, const QString &value, const QString &file) {
+    TextLines text = SplitTextLines(ReadWholeFile(file));
+    const QByteArray key = name.toUtf8();
+    const QByteArray replacement = key + QByteArray(std::max(pad, 0), ' ') + value.toUtf8();
+    for (QByteArray &line : text.lines) {
+        if (!line.contains(key)) {
+            continue;
+        }
+        const qsizetype space = line.indexOf(' ');
+        const QByteArray firstWord = space < 0 ? line : line.left(space);
+        if (firstWord == key) {
+            line = replacement;
+        }
+    }
+    if (text.lines.isEmpty()) {
+        text.lines.append(kUnadornedHeader);
+        text.endsWithLineBreak = true;
+    } else {
+        text.lines[0] = kUnadornedHeader;
+    }
+    return WriteFileAtomically(file, JoinTextLines(text));
+}
+
+int EmulatorOptionPad(const QString &name) {
+    return std::max(1, 26 - static_cast<int>(name.size()));
+}
+
+} // namespace qx

@@ -1,0 +1,48 @@
+#include "app/ProgramDirectory.h"
+
+#include "app/PathHelpers.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace qx {
+
+bool IsWritableFolder(const QString &folder) {
+    if (!QFileInfo(folder).isDir()) {
+        return false;
+    }
+    // The permission bits do not tell the whole story (read-only mounts, ACLs): try it.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("qx_probe_XXXXXX")));
+    return probe.open();
+}
+
+QString ResolveProgramDirectory(const QString &executableDir) {
+    QString dir = qEnvironmentVariable("QUORVEX_HOME");
+    if (dir.isEmpty()) {
+        if (IsWritableFolder(executableDir)) {
+            dir = executableDir;
+        } else {
+            QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+            if (config.isEmpty()) {
+                config = QDir::homePath() + QStringLiteral("/.config");
+            }
+            dir = config + QStringLiteral("/quorvex");
+        }
+    }
+    QDir().mkpath(dir);
+    return WithTrailingSeparator(QDir::cleanPath(QDir(dir).absolutePath()));
+}
+
+QString ResolveEmulatorDirectory(const QString &emulatorPath) {
+    const QString folder = QFileInfo(emulatorPath).absolutePath();
+    if (IsWritableFolder(folder)) {
+        return WithTrailingSeparator(folder);
+    }
+    const QString mameHome = QDir::homePath() + QStringLiteral("/.mame");
+    QDir().mkpath(mameHome);
+    return WithTrailingSeparator(mameHome);
+}
+
+} // namespace qx

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace qx {
+
+// Where qx.ini, qx.dat, qx_fav.dat and the work files live: $QUORVEX_HOME when set; else the executable's
+// folder when it is writable (a portable install); else $XDG_CONFIG_HOME/quorvex (~/.config/quorvex).
+// The folder is created when missing. Returned with a trailing separator.
+QString ResolveProgramDirectory(const QString &executableDir);
+
+// The emulator directory of a MAME executable: its folder when the user can write there, otherwise MAME's
+// per-user folder ~/.mame/ (created when missing), as for a system-wide MAME. Trailing separator included.
+QString ResolveEmulatorDirectory(const QString &emulatorPath);
+
+bool IsWritableFolder(const QString &folder);
+
+} // namespace qx

@@ -1,0 +1,51 @@
+#include "app/WindowHelpers.h"
+
+#include <QComboBox>
+#include <QWidget>
+
+namespace qx {
+
+namespace {
+
+void setTopmostFlag(QWidget *window, bool on) {
+    if (!window || window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) {
+        return;
+    }
+    const QRect geometry = window->geometry();
+    const bool visible = window->isVisible();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    // Changing a window flag re-creates the native window: give it back its place and visibility.
+    window->setGeometry(geometry);
+    if (visible) {
+        window->show();
+    }
+}
+
+} // namespace
+
+void SetTopmost(QWidget *window) {
+    setTopmostFlag(window, true);
+}
+
+void ClearTopmost(QWidget *window) {
+    setTopmostFlag(window, false);
+}
+
+void RemoveDuplicateItems(QComboBox *combo) {
+    for (int i = combo->count() - 1; i >= 0; --i) {
+        if (i >= combo->count()) {
+            continue;
+        }
+        const QString text = combo->itemText(i);
+        for (int j = 0; j < combo->count(); ++j) {
+            if (combo->itemText(j).compare(text, Qt::CaseInsensitive) == 0) {
+                if (j != i) {
+                    combo->removeItem(j);
+                }
+                break;
+            }
+        }
+    }
+}
+
+} // namespace qx

@@ -1,0 +1,16 @@
+#pragma once
+
+class QComboBox;
+class QWidget;
+
+namespace qx {
+
+// Puts the window into, or takes it out of, the always-on-top layer without moving or sizing it.
+void SetTopmost(QWidget *window);
+void ClearTopmost(QWidget *window);
+
+// From the last entry to the first: an entry equal (case-insensitively) to a later one is removed, so equal
+// entries collapse to one.
+void RemoveDuplicateItems(QComboBox *combo);
+
+} // namespace qx

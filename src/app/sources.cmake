@@ -1,0 +1,18 @@
+# Files of this subsystem; see src/CMakeLists.txt.
+list(APPEND QX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CommandRunner.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EmulatorOptionFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EmulatorPaths.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FrontendSettings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PathHelpers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProfileIni.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramDirectory.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
+)
+list(APPEND QX_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/AppearanceConversions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtPlatformServices.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtUserPrompts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowHelpers.cpp
+)

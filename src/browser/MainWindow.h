@@ -1,0 +1,132 @@
+#pragma once
+
+#include "app/FrontendSettings.h"
+#include "app/ProgramState.h"
+#include "browser/WindowAppearance.h"
+#include "catalogue/SetCatalogue.h"
+
+#include <QMainWindow>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QScrollBar;
+class QTimer;
+class QToolBar;
+class QTreeView;
+
+namespace qx {
+
+class MainActions;
+class PlatformServices;
+class SplitterHandle;
+class StatusPanels;
+class UserPrompts;
+
+// The program's main window (frmMain). Its load is the program's start and its close the program's end:
+// it reads qx.ini and applies every setting, runs the first-run set-up when no MAME is known, lays out its
+// panels by the layout rules, and writes its state back to qx.ini when it closes.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(const QString &programDir, UserPrompts &prompts, PlatformServices &services);
+    ~MainWindow() override;
+
+    // The start-up sequence. Returns false when the program is to end (the first-run set-up was cancelled
+    // or the chosen file is not MAME).
+    bool load();
+
+    bool isBusy() const { return m_busy; }
+    void setBusy(bool busy) { m_busy = busy; }
+
+    // Lays out every panel for the given splitter position (twips), correcting it where the rules say so.
+    void SizeControls(int &splitterLeftTwips);
+    int splitterLeft() const { return m_splitterLeft; }
+
+    ProgramState &state() { return m_state; }
+    const FrontendSettings &settings() const { return m_settings; }
+    SetCatalogue &catalogue() { return m_catalogue; }
+    MainActions &actions() const { return *m_actions; }
+    StatusPanels &statusPanels() const { return *m_status; }
+    UserPrompts &prompts() const { return m_prompts; }
+    PlatformServices &services() const { return m_services; }
+
+    // Panel visibility toggles (View menu).
+    void ToggleMenuBar();
+    void ShowToolbar(bool show);
+    void ToggleStatusBar();
+    void SetControlsEnabled(bool enabled);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void createInfoPanel(QWidget *body);
+    void connectActions();
+
+    // Start-up steps.
+    void readStartupState();
+    void applyAppearance();
+    bool startNormally();
+    bool runFirstRunSetup();
+    void resolveEmulatorFolders();
+    void applyViewMode(int mode);
+    void restoreInfoPanelState();
+    void restoreWindowGeometry();
+    QString suggestedEmulatorPath() const;
+
+    // Shutdown steps.
+    void unload();
+    void writeWindowGeometry();
+    void deleteWorkFiles();
+    void reportSettingsWriteFailure();
+
+    void onSplitterReleased(int parentX);
+    void updateSplitterLimits();
+    bool handleWindowKey(QKeyEvent *event);
+    QRect pixelRect(const struct TwipsRect &rect) const;
+
+    QString m_programDir;
+    ProgramState m_state;
+    FrontendSettings m_settings;
+    UserPrompts &m_prompts;
+    PlatformServices &m_services;
+    SetCatalogue m_catalogue;
+    WindowAppearance m_appearance;
+
+    MainActions *m_actions = nullptr;
+    QToolBar *m_toolbar = nullptr;
+    QLineEdit *m_text1 = nullptr;
+    QLineEdit *m_text2 = nullptr;
+    StatusPanels *m_status = nullptr;
+    QWidget *m_body = nullptr;
+    QWidget *m_list = nullptr;
+    QTreeView *m_tree = nullptr;
+    SplitterHandle *m_splitter = nullptr;
+    QFrame *m_infoPanel = nullptr;
+    QLabel *m_caption = nullptr;
+    QLabel *m_picture = nullptr;
+    QPlainTextEdit *m_history = nullptr;
+    QScrollBar *m_scroll = nullptr;
+    QTimer *m_joystickTimer = nullptr;
+
+    bool m_busy = true;
+    bool m_grouped = false;
+    bool m_historyShown = false;
+    bool m_pictureShown = false;
+    bool m_historyAvailable = false;
+    bool m_bothShown = false;
+    bool m_maximised = false;
+    bool m_settingsWriteFailed = false;
+    bool m_unloaded = false;
+    int m_splitterLeft = 0; // twips
+    int m_tray = 1;
+    int m_viewMode = 3;
+};
+
+} // namespace qx

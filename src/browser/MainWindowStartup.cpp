@@ -1,0 +1,232 @@
+// The start-up sequence of the main window: settings applied to the controls, the emulator checked or the
+// first-run set-up run, and the window shown where the user left it.
+#include "app/EmulatorPaths.h"
+#include "app/FileDialog.h"
+#include "app/PathHelpers.h"
+#include "app/ProgramDirectory.h"
+#include "app/UserPrompts.h"
+#include "browser/MainActions.h"
+#include "browser/MainLayout.h"
+#include "browser/MainWindow.h"
+#include "browser/StatusPanels.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeView>
+
+namespace qx {
+
+bool MainWindow::load() {
+    m_busy = true;
+    readStartupState();
+    if (!m_settings.flag(QStringLiteral("ShowMenu"))) {
+        ToggleMenuBar();
+    }
+    if (m_settings.flag(QStringLiteral("joyselect"))) {
+        m_joystickTimer->start(80);
+    }
+    applyAppearance();
+    const bool statusShown = m_settings.flag(QStringLiteral("ShowStatusBar"));
+    m_status->setVisible(statusShown);
+    m_actions->find(QStringLiteral("mnuViewStatusBar"))->setChecked(statusShown);
+
+    m_state.EmulatorPath = m_settings.text(QStringLiteral("exe"));
+    const bool known = !m_state.EmulatorPath.isEmpty() && FileExists(m_state.EmulatorPath);
+    if (known ? !startNormally() : !runFirstRunSetup()) {
+        m_busy = false;
+        return false;
+    }
+    resolveEmulatorFolders();
+
+    ShowToolbar(m_settings.flag(QStringLiteral("toolbar")));
+    const bool showAvailable = m_settings.flag(QStringLiteral("ShowA"));
+    const bool showUnavailable = m_settings.flag(QStringLiteral("ShowU"));
+    for (const char *name : {"tbrAvailable", "mnuViewGameLists1"}) {
+        m_actions->find(QLatin1String(name))->setChecked(showAvailable);
+    }
+    for (const char *name : {"tbrUnavailable", "mnuViewGameLists2"}) {
+        m_actions->find(QLatin1String(name))->setChecked(showUnavailable);
+    }
+    m_actions->find(QStringLiteral("mnuOptionsClones"))
+        ->setChecked(m_settings.flag(QStringLiteral("HideClones")));
+
+    m_viewMode = 0;
+    applyViewMode(std::clamp(m_settings.integer(QStringLiteral("ViewMode")), 1, 3));
+
+    restoreInfoPanelState();
+    QApplication::restoreOverrideCursor();
+    restoreWindowGeometry();
+    m_busy = false;
+    m_splitterLeft = SplitterLeftFromSetting(m_settings.text(QStringLiteral("SplitterLeft")),
+                                             PixelsToTwips(m_body->width()));
+    int left = m_splitterLeft;
+    SizeControls(left);
+    return true;
+}
+
+void MainWindow::readStartupState() {
+    m_state.CurrentSetName = m_settings.text(QStringLiteral("LastSelected"));
+    m_tray = m_settings.isOne(QStringLiteral("tray")) ? 1 : 0;
+    m_state.checksamples = m_settings.flag(QStringLiteral("checksamples"));
+    m_state.ShowToolTips = m_settings.flag(QStringLiteral("ShowToolTips"));
+    m_state.ShowConsole = m_settings.integer(QStringLiteral("ShowConsole"));
+    m_state.trayMin = m_settings.flag(QStringLiteral("trayMin"));
+}
+
+void MainWindow::applyAppearance() {
+    m_appearance = WindowAppearance::Read(m_settings);
+    ApplyFont(m_list, m_appearance.listFont);
+    ApplyFont(m_tree, m_appearance.listFont);
+    ApplyBackColour(m_list, m_appearance.listBackColour);
+    ApplyBackColour(m_tree, m_appearance.treeBackColour);
+    ApplyFont(m_status, m_appearance.statusFont);
+    ApplyFont(m_history, m_appearance.infoFont);
+    ApplyFont(m_caption, m_appearance.infoFont);
+    ApplyBackColour(m_history, m_appearance.infoBackColour);
+    ApplyBackColour(m_infoPanel, m_appearance.pictureBackColour);
+    ApplyBackColour(m_picture, m_appearance.pictureBackColour);
+}
+
+bool MainWindow::startNormally() {
+    const double left = m_settings.twips(QStringLiteral("MainLeft")).value_or(0);
+    const double top = m_settings.twips(QStringLiteral("MainTop")).value_or(0);
+    move(TwipsToPixels(left), TwipsToPixels(top));
+    m_state.EmulatorPath = ShortPath(m_state.EmulatorPath);
+    m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);
+    QDir::setCurrent(m_state.EmulatorDir);
+    m_state.EmulatorIniPath = m_state.EmulatorDir + QStringLiteral("mame.ini");
+    setWindowTitle(m_settings.text(QStringLiteral("Version")) + QStringLiteral(" - ") + kAppTitle);
+    return true;
+}
+
+QString MainWindow::suggestedEmulatorPath() const {
+    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("mame"));
+    if (!onPath.isEmpty()) {
+        return onPath;
+    }
+    const QString debian = QStringLiteral("/usr/games/mame");
+    return QFileInfo::exists(debian) ? debian : QString();
+}
+
+bool MainWindow::runFirstRunSetup() {
+    // Centre the window, show it and remember where it stands.
+    const QSize size(TwipsToPixels(m_settings.twips(QStringLiteral("MainWidth")).value_or(10500)),
+                     TwipsToPixels(m_settings.twips(QStringLiteral("MainHeight")).value_or(7665)));
+    resize(size);
+    const QRect screen =
+        (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
+    setWindowTitle(kAppTitle);
+    show();
+    m_settings.writeNumber(QStringLiteral("MainLeft"), PixelsToTwips(x()));
+    m_settings.writeNumber(QStringLiteral("MainTop"), PixelsToTwips(y()));
+
+    m_busy = false;
+    int left = SplitterLeftFromSetting(m_settings.text(QStringLiteral("SplitterLeft")),
+                                       PixelsToTwips(m_body->width()));
+    SizeControls(left);
+    m_busy = true;
+
+    const QString suggestion = suggestedEmulatorPath();
+    const QString initialFolder = suggestion.isEmpty() ? m_programDir : QFileInfo(suggestion).absolutePath();
+    QString title;
+    QString path;
+    QApplication::restoreOverrideCursor();
+    FileDialog(m_prompts, FileDialogMode::Open, initialFolder,
+               QStringLiteral("MAME Executables (mame*);;All files (*)"),
+               QStringLiteral("Select MAME executable"), suggestion, title, path);
+    if (path.isEmpty() || !FileExists(path)) {
+        return false;
+    }
+    // Identifying the emulator and building the catalogue follow the choice.
+    m_state.EmulatorPath = ShortPath(path);
+    m_settings.write(QStringLiteral("exe"), path);
+    m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);
+    QDir::setCurrent(m_state.EmulatorDir);
+    m_state.EmulatorIniPath = m_state.EmulatorDir + QStringLiteral("mame.ini");
+    return true;
+}
+
+void MainWindow::resolveEmulatorFolders() {
+    m_state.SnapshotDirectory = SnapshotDirectoryFrom(m_state.EmulatorIniPath, m_state.EmulatorDir);
+    m_state.PictureDirectory =
+        PictureDirectoryFrom(m_settings.text(QStringLiteral("picturepath")), m_state.EmulatorDir);
+    if (FileExists(m_state.EmulatorIniPath) && !NormaliseIniPath(m_state.EmulatorIniPath)) {
+        m_prompts.inform(
+            QStringLiteral("Quorvex could not update the inipath option in %1.").arg(m_state.EmulatorIniPath),
+            kAppTitle, PromptIcon::Warning);
+    }
+}
+
+void MainWindow::applyViewMode(int mode) {
+    for (int i = 1; i <= 3; ++i) {
+        m_actions->find(QStringLiteral("mnuListViewMode%1").arg(i))->setChecked(i == mode);
+    }
+    m_viewMode = mode;
+    m_grouped = mode == 1;
+    m_list->setVisible(!m_grouped);
+    m_tree->setVisible(m_grouped);
+    m_text1->setVisible(!m_grouped);
+    m_text2->setVisible(m_grouped);
+    for (QAction *action : m_toolbar->actions()) {
+        if (m_toolbar->widgetForAction(action) == m_text1) {
+            action->setVisible(!m_grouped);
+        } else if (m_toolbar->widgetForAction(action) == m_text2) {
+            action->setVisible(m_grouped);
+        }
+    }
+    m_actions->find(QStringLiteral("mnuCollapse"))->setEnabled(m_grouped);
+}
+
+void MainWindow::restoreInfoPanelState() {
+    m_historyAvailable = FileExists(m_state.EmulatorDir + QStringLiteral("history.dat")) ||
+                         FileExists(m_state.EmulatorDir + QStringLiteral("history.xml"));
+    QAction *history = m_actions->find(QStringLiteral("mnuViewHistory"));
+    history->setEnabled(m_historyAvailable);
+    if (m_historyAvailable) {
+        m_historyShown = m_settings.flag(QStringLiteral("ShowHistory"));
+    }
+    m_pictureShown = m_settings.flag(QStringLiteral("picture"));
+    if (m_pictureShown) {
+        m_infoPanel->show();
+        m_picture->show();
+        m_actions->find(QStringLiteral("mnuViewPicture"))->setChecked(true);
+    }
+    if (m_historyShown && m_historyAvailable) {
+        m_infoPanel->show();
+        m_history->show();
+        history->setChecked(true);
+        m_scroll->hide();
+        m_picture->resize(TwipsToPixels(100), m_picture->height());
+        if (m_pictureShown) {
+            m_bothShown = true;
+            m_scroll->show();
+        }
+    }
+}
+
+void MainWindow::restoreWindowGeometry() {
+    if (!isMinimized()) {
+        const auto width = m_settings.twips(QStringLiteral("MainWidth"));
+        const auto height = m_settings.twips(QStringLiteral("MainHeight"));
+        resize(TwipsToPixels(width.value_or(10500)), TwipsToPixels(height.value_or(7665)));
+    }
+    if (m_settings.integer(QStringLiteral("WindowState")) == 2) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    m_state.trayMin = m_settings.flag(QStringLiteral("trayMin"));
+}
+
+} // namespace qx

@@ -1,0 +1,1 @@
+# Files of this subsystem; see src/CMakeLists.txt.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace qx::test {
+
+// Writes a file (creating its folder), failing the test on error.
+void writeFile(const QString &path, const QByteArray &content);
+QByteArray readFile(const QString &path);
+
+// The folder of the fixture files (tests/fixtures).
+QString fixturesDir();
+// The stand-in emulator built with the tests.
+QString standinPath();
+
+// Copies (symlinks) the stand-in emulator into dir under the given name, returning its path; its calls are
+// recorded in dir/standin-calls.log (see tests/standin).
+QString installStandin(const QString &dir, const QString &name = QStringLiteral("mame"));
+
+} // namespace qx::test
