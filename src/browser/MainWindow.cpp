@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -135,7 +136,7 @@ void MainWindow::connectActions() {
     connect(a[QStringLiteral("mnuTrayExit")], &QAction::triggered, this, &QWidget::close);
     connect(a[QStringLiteral("mnuViewMenuBar")], &QAction::triggered, this, &MainWindow::ToggleMenuBar);
     connect(a[QStringLiteral("mnuViewToolbar")], &QAction::triggered, this,
-            [this] { ShowToolbar(!m_toolbar->isVisible()); });
+            [this] { ShowToolbar(m_toolbar->isHidden()); });
     connect(a[QStringLiteral("mnuViewStatusBar")], &QAction::triggered, this, &MainWindow::ToggleStatusBar);
     for (int mode = 1; mode <= 3; ++mode) {
         connect(a[QStringLiteral("mnuListViewMode%1").arg(mode)], &QAction::triggered, this, [this, mode] {
@@ -149,6 +150,10 @@ void MainWindow::connectActions() {
 }
 
 void MainWindow::SizeControls(int &splitterLeftTwips) {
+    // Before the window first shows, its layout has not placed the body yet: place it now.
+    if (layout()) {
+        layout()->activate();
+    }
     MainLayoutInput in;
     in.innerWidth = PixelsToTwips(m_body->width());
     in.innerHeight = PixelsToTwips(m_body->height());
@@ -204,7 +209,7 @@ void MainWindow::onSplitterReleased(int parentX) {
 }
 
 void MainWindow::ToggleMenuBar() {
-    const bool show = !menuBar()->isVisible();
+    const bool show = menuBar()->isHidden();
     menuBar()->setVisible(show);
     m_actions->find(QStringLiteral("mnuViewMenuBar"))->setChecked(show);
 }
@@ -298,7 +303,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
 bool MainWindow::handleWindowKey(QKeyEvent *event) {
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (!menuBar()->isVisible() && (enter || key == Qt::Key_Escape)) {
+    if (menuBar()->isHidden() && (enter || key == Qt::Key_Escape)) {
         ToggleMenuBar();
         return true;
     }

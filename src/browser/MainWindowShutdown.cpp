@@ -37,10 +37,10 @@ void MainWindow::unload() {
         ok &= s.write(QStringLiteral("LastSelected"), m_state.CurrentSetName);
     }
     ok &= m_appearance.writeListAndInfo(s);
-    ok &= s.writeFlag(QStringLiteral("ShowMenu"), menuBar()->isVisible());
+    ok &= s.writeFlag(QStringLiteral("ShowMenu"), !menuBar()->isHidden());
     ok &= s.writeFlag(QStringLiteral("picture"), m_pictureShown);
     ok &= s.writeFlag(QStringLiteral("ShowHistory"), m_historyShown);
-    ok &= s.writeFlag(QStringLiteral("toolbar"), m_toolbar->isVisible());
+    ok &= s.writeFlag(QStringLiteral("toolbar"), !m_toolbar->isHidden());
     ok &= s.writeFlag(QStringLiteral("HideClones"),
                       m_actions->find(QStringLiteral("mnuOptionsClones"))->isChecked());
     ok &= s.writeNumber(QStringLiteral("SplitterLeft"), m_splitterLeft);

@@ -69,8 +69,9 @@ bool MainWindow::load() {
     QApplication::restoreOverrideCursor();
     restoreWindowGeometry();
     m_busy = false;
-    m_splitterLeft = SplitterLeftFromSetting(m_settings.text(QStringLiteral("SplitterLeft")),
-                                             PixelsToTwips(m_body->width()));
+    // The body spans the window's inner width, though it is laid out only once the window shows.
+    m_splitterLeft =
+        SplitterLeftFromSetting(m_settings.text(QStringLiteral("SplitterLeft")), PixelsToTwips(width()));
     int left = m_splitterLeft;
     SizeControls(left);
     return true;

@@ -18,7 +18,9 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent) {
         label->setObjectName(QStringLiteral("sbPanel%1").arg(i + 1));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(40);
+        // Panels give way to the window's minimum size rather than to their text.
+        label->setMinimumWidth(8);
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         addPermanentWidget(label, kStretch[i]);
         m_panels[i] = label;

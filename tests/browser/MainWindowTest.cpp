@@ -1,0 +1,279 @@
+#include "browser/MainWindow.h"
+
+#include "ScriptedUserPrompts.h"
+#include "TestDirs.h"
+#include "app/FrontendSettings.h"
+#include "app/ProfileIni.h"
+#include "browser/MainActions.h"
+#include "browser/MainLayout.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+// A program directory with a default qx.ini whose keys the test may change first.
+struct ProgramDir {
+    QTemporaryDir dir;
+    QString path() const { return dir.path() + QLatin1Char('/'); }
+    QString ini() const { return path() + QStringLiteral("qx.ini"); }
+    FrontendSettings settings() const { return FrontendSettings(ini()); }
+
+    ProgramDir() { FrontendSettings::WriteDefaultSettings(ini()); }
+
+    // A known emulator, so the window starts normally (no first-run set-up).
+    void knowEmulator() {
+        const QString exe = installStandin(dir.path());
+        settings().write(QStringLiteral("exe"), exe);
+        settings().write(QStringLiteral("Version"), QStringLiteral("MAME v0.251 (unknown)"));
+    }
+};
+
+// Makes a folder read-only even for root (who ignores permission bits): the immutable attribute.
+bool makeReadOnly(const QString &folder) {
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    if (!QFileInfo(folder).isWritable()) {
+        return true;
+    }
+    return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
+}
+
+void makeWritable(const QString &folder) {
+    QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void firstStartCentresTheWindowAndAsksForMame() {
+        ProgramDir program;
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        prompts.queueFile(QString()); // the user cancels
+
+        QVERIFY(!window.load()); // the program ends
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvex"));
+        QCOMPARE(prompts.shown().size(), 1);
+        const ShownPrompt &dialog = prompts.shown().constFirst();
+        QCOMPARE(dialog.kind, ShownPrompt::Kind::File);
+        QCOMPARE(dialog.fileRequest.title, QStringLiteral("Select MAME executable"));
+        QVERIFY(!dialog.fileRequest.save);
+
+        const int left = program.settings().read(QStringLiteral("MainLeft")).toInt();
+        const int top = program.settings().read(QStringLiteral("MainTop")).toInt();
+        QCOMPARE(left, PixelsToTwips(window.x()));
+        QCOMPARE(top, PixelsToTwips(window.y()));
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY(qAbs(window.x() - (screen.x() + (screen.width() - window.width()) / 2)) <= 1);
+    }
+
+    void firstStartDialogOpensOnTheMameOnThePath() {
+        ProgramDir program;
+        QTemporaryDir bin;
+        const QString mame = installStandin(bin.path());
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit() + ':' + oldPath);
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(!window.load());
+        qputenv("PATH", oldPath);
+        const FileDialogRequest &request = prompts.shown().constFirst().fileRequest;
+        QCOMPARE(request.initialFolder, bin.path());
+        QCOMPARE(request.initialFile, mame);
+    }
+
+    void oneThirdWidthSplitterAndTheLowestSplitter() {
+        ProgramDir program;
+        program.knowEmulator();
+        program.settings().write(QStringLiteral("picture"), QStringLiteral("-1")); // the info panel shows
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(window.load());
+        window.show();
+        const int inner = PixelsToTwips(window.centralWidget()->width());
+        QCOMPARE(window.splitterLeft() / kTwipsPerPixel, int(inner / 1.5) / kTwipsPerPixel);
+
+        int left = 500;
+        window.SizeControls(left);
+        QCOMPARE(left, 800);
+        QCOMPARE(window.findChild<QWidget *>(QStringLiteral("lvListView"))->width(), TwipsToPixels(800));
+    }
+
+    void aSmallWindowIsEnlargedToTheMinimum() {
+        ProgramDir program;
+        program.knowEmulator();
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(window.load());
+        window.show();
+        window.resize(TwipsToPixels(3000), TwipsToPixels(2000));
+        QTRY_COMPARE(window.width(), TwipsToPixels(kMinWindowWidthTwips));
+        QCOMPARE(window.height(), TwipsToPixels(kMinWindowHeightTwips));
+    }
+
+    void closingMaximisedKeepsTheNormalPosition() {
+        ProgramDir program;
+        program.knowEmulator();
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        auto window = std::make_unique<MainWindow>(program.path(), prompts, services);
+        QVERIFY(window->load());
+        window->show();
+        const FrontendSettings settings = program.settings();
+        settings.write(QStringLiteral("MainLeft"), QStringLiteral("1234"));
+        settings.write(QStringLiteral("MainWidth"), QStringLiteral("9999"));
+        window->showMaximized();
+        QVERIFY(window->close());
+        QCOMPARE(settings.read(QStringLiteral("WindowState")), QStringLiteral("2"));
+        QCOMPARE(settings.read(QStringLiteral("MainLeft")), QStringLiteral("1234"));
+        QCOMPARE(settings.read(QStringLiteral("MainWidth")), QStringLiteral("9999"));
+    }
+
+    void closingMinimisedWritesNoPositionAndNoState() {
+        ProgramDir program;
+        program.knowEmulator();
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(window.load());
+        window.show();
+        const FrontendSettings settings = program.settings();
+        settings.write(QStringLiteral("MainLeft"), QStringLiteral("1234"));
+        settings.write(QStringLiteral("WindowState"), QStringLiteral("7"));
+        window.showMinimized();
+        QVERIFY(window.close());
+        QCOMPARE(settings.read(QStringLiteral("MainLeft")), QStringLiteral("1234"));
+        QCOMPARE(settings.read(QStringLiteral("WindowState")), QStringLiteral("7"));
+    }
+
+    void closingNormallyWritesTheWindowAndViewState() {
+        ProgramDir program;
+        program.knowEmulator();
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(window.load());
+        window.show();
+        window.state().CurrentSetName = QStringLiteral("pacman");
+        QVERIFY(window.close());
+        const FrontendSettings settings = program.settings();
+        QCOMPARE(settings.read(QStringLiteral("WindowState")), QStringLiteral("0"));
+        QCOMPARE(settings.read(QStringLiteral("MainWidth")).toInt(), PixelsToTwips(window.width()));
+        QCOMPARE(settings.read(QStringLiteral("LastSelected")), QStringLiteral("pacman"));
+        QCOMPARE(settings.read(QStringLiteral("ShowMenu")), QStringLiteral("-1"));
+        QCOMPARE(settings.read(QStringLiteral("toolbar")), QStringLiteral("-1"));
+        QCOMPARE(settings.read(QStringLiteral("SplitterLeft")).toInt(), window.splitterLeft());
+    }
+
+    void busyWindowRefusesToClose() {
+        ProgramDir program;
+        program.knowEmulator();
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(window.load());
+        window.show();
+        window.setBusy(true);
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        window.setBusy(false);
+        QVERIFY(window.close());
+    }
+
+    void escapeOrEnterBringBackTheHiddenMenuBar() {
+        ProgramDir program;
+        program.knowEmulator();
+        program.settings().write(QStringLiteral("ShowMenu"), QStringLiteral("0"));
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(window.load());
+        window.show();
+        QVERIFY(!window.menuBar()->isVisible());
+        QVERIFY(!window.actions().find(QStringLiteral("mnuViewMenuBar"))->isChecked());
+        QTest::keyClick(window.findChild<QWidget *>(QStringLiteral("lvListView")), Qt::Key_Escape);
+        QVERIFY(window.menuBar()->isVisible());
+        QVERIFY(window.actions().find(QStringLiteral("mnuViewMenuBar"))->isChecked());
+        window.ToggleMenuBar();
+        QTest::keyClick(window.findChild<QWidget *>(QStringLiteral("lvListView")), Qt::Key_Return);
+        QVERIFY(window.menuBar()->isVisible());
+    }
+
+    void statusBarToggleIsSavedAtOnce() {
+        ProgramDir program;
+        program.knowEmulator();
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(window.load());
+        window.show();
+        window.actions()[QStringLiteral("mnuViewStatusBar")]->trigger();
+        QVERIFY(window.statusBar()->isHidden());
+        QCOMPARE(program.settings().read(QStringLiteral("ShowStatusBar")), QStringLiteral("0"));
+        // The general pop-up's twin is the same action, so it shows the same check mark.
+        QVERIFY(!window.actions()[QStringLiteral("mnuPopupStatusBar")]->isChecked());
+    }
+
+    void handEditedSettingsFallBackAndSurvive() {
+        ProgramDir program;
+        const QString exe = installStandin(program.dir.path());
+        // LF line ends, missing keys, a non-numeric position, an unknown key and a very long value.
+        writeFile(program.ini(), "[FRONTEND]\nexe=" + exe.toUtf8() +
+                                     "\nMainLeft=left\nMainWidth=wide\nViewMode=x\nCustomKey=keep me\n"
+                                     "mrud=" +
+                                     QByteArray(10000, 'z') + "\n");
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(window.load());
+        window.show();
+        QCOMPARE(window.width(), TwipsToPixels(10500));                             // MainWidth's default
+        QVERIFY(window.actions()[QStringLiteral("mnuListViewMode3")]->isChecked()); // ViewMode's default
+        QVERIFY(window.close());
+        const QByteArray saved = readFile(program.ini());
+        QVERIFY(saved.contains("\r\nCustomKey=keep me\r\n"));
+        QVERIFY(saved.contains("mrud=" + QByteArray(10000, 'z') + "\r\n"));
+        QVERIFY(prompts.shown().isEmpty());
+    }
+
+    void readOnlyProgramDirectoryGivesOneMessageAndKeepsTheFile() {
+        ProgramDir program;
+        program.knowEmulator();
+        const QByteArray before = readFile(program.ini());
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(window.load());
+        window.show();
+        if (!makeReadOnly(program.dir.path())) {
+            QSKIP("cannot make a folder read-only here");
+        }
+        const bool closed = window.close();
+        makeWritable(program.dir.path());
+        QVERIFY(closed);
+        QCOMPARE(prompts.shown().size(), 1);
+        QVERIFY(prompts.shown().constFirst().text.contains(QStringLiteral("could not save")));
+        QCOMPARE(readFile(program.ini()), before);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
