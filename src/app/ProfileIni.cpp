@@ -83,7 +83,10 @@ QString WriteSetting(const QString &section, const QString &key, const QString &
     TextLines text = SplitTextLines(original);
     const QByteArray sectionName = section.toUtf8();
     const QByteArray keyName = key.toUtf8();
-    const QByteArray newLine = keyName + '=' + value.toUtf8();
+    // A value is one line: a line break in it would turn the rest into lines of their own.
+    QByteArray valueBytes = value.toUtf8();
+    valueBytes.replace('\r', ' ').replace('\n', ' ');
+    const QByteArray newLine = keyName + '=' + valueBytes;
 
     qsizetype sectionStart = -1; // index of the section line
     qsizetype sectionEnd = -1;   // one past the section's last non-blank line

@@ -35,9 +35,25 @@ QString ResolveProgramDirectory(const QString &executableDir) {
     return WithTrailingSeparator(QDir::cleanPath(QDir(dir).absolutePath()));
 }
 
+namespace {
+
+// Folders of the system's own programs: even where they are writable (root), MAME's files do not belong
+// there.
+bool isSystemFolder(const QString &folder) {
+    for (const char *root : {"/usr", "/bin", "/sbin", "/lib", "/opt", "/snap"}) {
+        const QLatin1String prefix(root);
+        if (folder == prefix || folder.startsWith(prefix + QLatin1Char('/'))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 QString ResolveEmulatorDirectory(const QString &emulatorPath) {
     const QString folder = QFileInfo(emulatorPath).absolutePath();
-    if (IsWritableFolder(folder)) {
+    if (!isSystemFolder(folder) && IsWritableFolder(folder)) {
         return WithTrailingSeparator(folder);
     }
     const QString mameHome = QDir::homePath() + QStringLiteral("/.mame");

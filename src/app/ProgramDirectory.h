@@ -9,8 +9,9 @@ namespace qx {
 // The folder is created when missing. Returned with a trailing separator.
 QString ResolveProgramDirectory(const QString &executableDir);
 
-// The emulator directory of a MAME executable: its folder when the user can write there, otherwise MAME's
-// per-user folder ~/.mame/ (created when missing), as for a system-wide MAME. Trailing separator included.
+// The emulator directory of a MAME executable: its folder when the user can write there (a MAME unpacked in
+// the user's home), otherwise MAME's per-user folder ~/.mame/ (created when missing), as for a system-wide
+// MAME such as /usr/games/mame — also when root could write there. Trailing separator included.
 QString ResolveEmulatorDirectory(const QString &emulatorPath);
 
 bool IsWritableFolder(const QString &folder);

@@ -1,0 +1,246 @@
+#include "app/CommandRunner.h"
+
+#include "StandinCalls.h"
+#include "TestDirs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cerrno>
+#include <memory>
+
+using namespace qx;
+using qx::test::readFile;
+using qx::test::writeFile;
+
+namespace {
+
+const QString kAwkwardArgument = QStringLiteral("my \"best\" set; echo $HOME 'x' `id` \\ *");
+
+const QByteArray kVerifyRoms = "romset pacman is good\n"
+                               "romset puckman [pacman] is bad\n"
+                               "romset pacmanf [pacman] is good\n";
+
+// A terminal emulator for tests: records its arguments (one per line), then runs what follows "-e" with
+// no input, its output going to terminal-output.txt.
+const QByteArray kFakeTerminal =
+    "#!/bin/sh\n"
+    "dir=$(dirname \"$0\")\n"
+    ": > \"$dir/terminal-args.txt\"\n"
+    "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$dir/terminal-args.txt\"; done\n"
+    "shift\n"
+    "exec \"$@\" < /dev/null > \"$dir/terminal-output.txt\" 2>&1\n";
+
+} // namespace
+
+class CommandRunnerTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_mame;
+
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QList<qx::test::StandinCall> calls() const {
+        return qx::test::readStandinCalls(path(QStringLiteral("standin-calls.log")));
+    }
+    CommandSpec hiddenRun(const QStringList &arguments) const {
+        CommandSpec spec;
+        spec.program = m_mame;
+        spec.arguments = arguments;
+        spec.windowStyle = kWindowHidden;
+        return spec;
+    }
+    QString installFakeTerminal() const {
+        const QString terminal = path(QStringLiteral("fake-terminal"));
+        writeFile(terminal, kFakeTerminal);
+        QFile::setPermissions(terminal, QFile::permissions(terminal) | QFile::ExeOwner);
+        qputenv("TERMINAL", terminal.toUtf8());
+        return terminal;
+    }
+    QStringList recordedTerminalArguments() const {
+        QString text = QString::fromUtf8(readFile(path(QStringLiteral("terminal-args.txt"))));
+        text.chop(1);
+        return text.split(QLatin1Char('\n'));
+    }
+
+private Q_SLOTS:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_mame = qx::test::installStandin(m_dir->path());
+        writeFile(path(QStringLiteral("standin-fixtures/verifyroms.txt")), kVerifyRoms);
+        writeFile(path(QStringLiteral("standin-fixtures/help.txt")), "MAME v0.251 (unknown)\nline two\n");
+    }
+
+    void cleanup() {
+        for (const char *name : {"QX_STANDIN_SLEEP_MS", "QX_STANDIN_EXIT_CODE", "QX_STANDIN_CRASH",
+                                 "QX_STANDIN_STDERR", "TERMINAL"}) {
+            qunsetenv(name);
+        }
+        m_dir.reset();
+    }
+
+    void argumentsArriveUnchangedInTheWorkingDirectory() {
+        CommandSpec spec =
+            hiddenRun({kAwkwardArgument, QStringLiteral("-record"), QStringLiteral("a b.inp")});
+        spec.workingDirectory = path(QStringLiteral("emulator dir"));
+        QDir().mkpath(spec.workingDirectory);
+        QCOMPARE(RunAndWait(spec), 0);
+        const auto recorded = calls();
+        QCOMPARE(recorded.size(), 1);
+        QCOMPARE(recorded.at(0).args, spec.arguments);
+        QCOMPARE(recorded.at(0).cwd, QFileInfo(spec.workingDirectory).canonicalFilePath());
+    }
+
+    void outputReplacesTheOutputFile() {
+        CommandSpec spec = hiddenRun({QStringLiteral("-help")});
+        spec.outputFile = path(QStringLiteral("qx_mamever.dat"));
+        writeFile(spec.outputFile, QByteArray(5000, 'o'));
+        QCOMPARE(RunAndWait(spec), 0);
+        QCOMPARE(readFile(spec.outputFile), QByteArray("MAME v0.251 (unknown)\nline two\n"));
+    }
+
+    void errorOutputGoesToTheFileOnlyWhenMerged_data() {
+        QTest::addColumn<bool>("merged");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("merged") << true << QByteArray("romset \"galaxian\" not found!\n");
+        QTest::newRow("separate") << false << QByteArray();
+    }
+    void errorOutputGoesToTheFileOnlyWhenMerged() {
+        QFETCH(bool, merged);
+        QFETCH(QByteArray, expected);
+        CommandSpec spec = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("galaxian")});
+        spec.outputFile = path(QStringLiteral("qx_roms.dat"));
+        spec.mergeErrorOutput = merged;
+        QCOMPARE(RunUntilExit(spec), 1);
+        QCOMPARE(readFile(spec.outputFile), expected);
+    }
+
+    void runUntilExitReturnsTheExitCode() {
+        CommandSpec spec = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("pacman")});
+        spec.outputFile = path(QStringLiteral("qx_roms.dat"));
+        QCOMPARE(RunUntilExit(spec), 0);
+        QCOMPARE(readFile(spec.outputFile), QByteArray("romset pacman is good\n"));
+
+        qputenv("QX_STANDIN_EXIT_CODE", "7");
+        QCOMPARE(RunUntilExit(spec), 7);
+        // RunAndWait only tells that the run ended.
+        QCOMPARE(RunAndWait(spec), 0);
+    }
+
+    void aCrashIsANonZeroExitCode() {
+        qputenv("QX_STANDIN_CRASH", "1");
+        QCOMPARE(RunUntilExit(hiddenRun({QStringLiteral("pacman")})), -1);
+    }
+
+    void aMissingProgramFailsAtOnce() {
+        CommandSpec spec = hiddenRun({QStringLiteral("-help")});
+        spec.program = path(QStringLiteral("no-such-mame"));
+        spec.outputFile = path(QStringLiteral("out.txt"));
+        QCOMPARE(RunAndWait(spec), kObjectErrorBase + ENOENT);
+        int progressCalls = 0;
+        QCOMPARE(RunUntilExit(spec, [&](qint64) { ++progressCalls; }), kObjectErrorBase + ENOENT);
+        QCOMPARE(progressCalls, 0);
+        QVERIFY(kObjectErrorBase + ENOENT < 0);
+    }
+
+    void aMissingWorkingDirectoryFailsToStart() {
+        CommandSpec spec = hiddenRun({QStringLiteral("-help")});
+        spec.workingDirectory = path(QStringLiteral("gone"));
+        QVERIFY(RunAndWait(spec) < 0);
+        QVERIFY(calls().isEmpty());
+    }
+
+    void runUntilExitKeepsServingEvents() {
+        qputenv("QX_STANDIN_SLEEP_MS", "500");
+        bool timerFired = false;
+        QTimer::singleShot(0, this, [&] { timerFired = true; });
+        CommandSpec spec = hiddenRun({QStringLiteral("-verifyroms")});
+        spec.outputFile = path(QStringLiteral("qx_verifyroms.dat"));
+        qint64 lastReported = -1;
+        QCOMPARE(RunUntilExit(spec, [&](qint64 size) { lastReported = size; }), 0);
+        QVERIFY(timerFired);
+        QCOMPARE(lastReported, qint64(kVerifyRoms.size()));
+    }
+
+    void runAndWaitHonoursItsTimeOut() {
+        qputenv("QX_STANDIN_SLEEP_MS", "5000");
+        CommandSpec spec = hiddenRun({QStringLiteral("pacman")});
+        // The run outlives the test; with its output in a file it does not hold the test's own output open.
+        spec.outputFile = path(QStringLiteral("late.txt"));
+        spec.mergeErrorOutput = true;
+        QCOMPARE(RunAndWait(spec, 100), kWaitTimedOut);
+        QCOMPARE(calls().size(), 1); // it did start, and is left running
+    }
+
+    void hiddenRunStartsTheProgramItself() {
+        installFakeTerminal();
+        const CommandSpec spec = hiddenRun({kAwkwardArgument});
+        const StartLine line = BuildStartLine(spec);
+        QCOMPARE(line.program, m_mame);
+        QCOMPARE(line.arguments, spec.arguments);
+    }
+
+    void shownConsoleRunsInTheTerminal_data() {
+        QTest::addColumn<bool>("keptOpen");
+        QTest::newRow("close") << false;
+        QTest::newRow("keep") << true;
+    }
+    void shownConsoleRunsInTheTerminal() {
+        QFETCH(bool, keptOpen);
+        const QString terminal = installFakeTerminal();
+        CommandSpec spec =
+            hiddenRun({kAwkwardArgument, QStringLiteral("-playback"), QStringLiteral("x.inp")});
+        spec.windowStyle = kWindowNormal;
+        spec.console = keptOpen ? ConsoleMode::Keep : ConsoleMode::Close;
+        spec.workingDirectory = m_dir->path();
+
+        const StartLine line = BuildStartLine(spec);
+        QCOMPARE(line.program, terminal);
+        QCOMPARE(line.arguments.mid(0, 3), (QStringList{"-e", "sh", "-c"}));
+        QCOMPARE(line.arguments.mid(4), QStringList({QStringLiteral("sh"), m_mame}) + spec.arguments);
+
+        qputenv("QX_STANDIN_EXIT_CODE", "3");
+        QCOMPARE(RunUntilExit(spec), 3);
+        QCOMPARE(recordedTerminalArguments(), line.arguments);
+        const auto recorded = calls();
+        QCOMPARE(recorded.size(), 1);
+        QCOMPARE(recorded.at(0).args, spec.arguments);
+        QCOMPARE(readFile(path(QStringLiteral("terminal-output.txt"))).contains("[Press Enter to close]"),
+                 keptOpen);
+    }
+
+    void shownConsoleStillFillsTheOutputFile() {
+        installFakeTerminal();
+        CommandSpec spec = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("nosuchset")});
+        spec.windowStyle = kWindowMinimisedNoFocus;
+        spec.outputFile = path(QStringLiteral("qx_roms.dat"));
+        spec.mergeErrorOutput = true;
+        QCOMPARE(RunUntilExit(spec), 1);
+        QCOMPARE(readFile(spec.outputFile), QByteArray("romset \"nosuchset\" not found!\n"));
+        QCOMPARE(BuildStartLine(spec).arguments.mid(5, 2), (QStringList{spec.outputFile, m_mame}));
+    }
+
+    void withoutATerminalTheRunGoesAheadHidden() {
+        qputenv("TERMINAL", path(QStringLiteral("no-terminal-here")).toUtf8());
+        CommandSpec spec = hiddenRun({QStringLiteral("pacman")});
+        spec.windowStyle = kWindowNormal;
+        const StartLine line = BuildStartLine(spec);
+        QCOMPARE(line.program, m_mame);
+        QCOMPARE(line.arguments, spec.arguments);
+        QCOMPARE(RunUntilExit(spec), 0);
+        QCOMPARE(calls().size(), 1);
+    }
+
+    void terminalComesFromTheEnvironment() {
+        qputenv("TERMINAL", "my-term");
+        QCOMPARE(TerminalEmulator(), QStringLiteral("my-term"));
+        qunsetenv("TERMINAL");
+        QCOMPARE(TerminalEmulator(), QStringLiteral("x-terminal-emulator"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandRunnerTest)
+#include "CommandRunnerTest.moc"

@@ -1,0 +1,96 @@
+#include "app/ProgramDirectory.h"
+
+#include "ReadOnlyFolder.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qx;
+
+namespace {
+
+// Sets an environment variable for one test and puts the old value back afterwards.
+class ScopedEnv {
+public:
+    ScopedEnv(const char *name, const QString &value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)) {
+        m_old = qgetenv(name);
+        if (value.isNull()) {
+            qunsetenv(name);
+        } else {
+            qputenv(name, value.toUtf8());
+        }
+    }
+    ~ScopedEnv() {
+        if (m_had) {
+            qputenv(m_name, m_old);
+        } else {
+            qunsetenv(m_name);
+        }
+    }
+    ScopedEnv(const ScopedEnv &) = delete;
+    ScopedEnv &operator=(const ScopedEnv &) = delete;
+
+private:
+    const char *m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
+} // namespace
+
+class ProgramDirectoryTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void quorvexHomeWins() {
+        QTemporaryDir dir;
+        const QString home = dir.filePath(QStringLiteral("set-up two"));
+        const ScopedEnv env("QUORVEX_HOME", home);
+        QCOMPARE(ResolveProgramDirectory(dir.path()), home + QLatin1Char('/'));
+        QVERIFY(QFileInfo(home).isDir());
+    }
+
+    void writableExecutableFolderIsAPortableInstall() {
+        QTemporaryDir dir;
+        const ScopedEnv env("QUORVEX_HOME", QString());
+        QCOMPARE(ResolveProgramDirectory(dir.path()), dir.path() + QLatin1Char('/'));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void readOnlyExecutableFolderUsesTheConfigFolder() {
+        QTemporaryDir config;
+        QTemporaryDir exeDir;
+        qx::test::ReadOnlyFolder readOnly(exeDir.path());
+        if (!readOnly.isReadOnly()) {
+            QSKIP("this system cannot make a folder read-only");
+        }
+        const ScopedEnv home("QUORVEX_HOME", QString());
+        const ScopedEnv xdg("XDG_CONFIG_HOME", config.path());
+        const QString expected = config.path() + QStringLiteral("/quorvex/");
+        QCOMPARE(ResolveProgramDirectory(exeDir.path()), expected);
+        QVERIFY(QFileInfo(expected).isDir());
+    }
+
+    void emulatorDirectoryIsTheExecutablesFolderWhenWritable() {
+        QTemporaryDir dir;
+        QCOMPARE(ResolveEmulatorDirectory(dir.filePath(QStringLiteral("mame"))),
+                 dir.path() + QLatin1Char('/'));
+    }
+
+    void systemWideEmulatorUsesTheUsersMameFolder() {
+        QTemporaryDir home;
+        QTemporaryDir emulatorDir;
+        qx::test::ReadOnlyFolder readOnly(emulatorDir.path());
+        if (!readOnly.isReadOnly()) {
+            QSKIP("this system cannot make a folder read-only");
+        }
+        const ScopedEnv env("HOME", home.path());
+        const QString expected = home.path() + QStringLiteral("/.mame/");
+        QCOMPARE(ResolveEmulatorDirectory(emulatorDir.filePath(QStringLiteral("mame"))), expected);
+        QVERIFY(QFileInfo(expected).isDir());
+    }
+};
+
+QTEST_GUILESS_MAIN(ProgramDirectoryTest)
+#include "ProgramDirectoryTest.moc"

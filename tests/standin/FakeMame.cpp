@@ -1,0 +1,171 @@
+// A stand-in for the MAME executable: answers the switches Quorvex uses from fixture files and records
+// every call, so tests can check the exact arguments and working directory without a real emulator.
+//
+// Fixture folder: $QX_STANDIN_FIXTURES, else <folder of argv[0]>/standin-fixtures/ when it exists, else
+// $QX_FIXTURES/standin/. Call log: $QX_STANDIN_LOG, else <folder of argv[0]>/standin-calls.log, one compact
+// JSON object {"args":[...],"cwd":"..."} per call. The folder of argv[0] is taken as given (a symlink is not
+// followed), so a test that links the stand-in into its own folder gets its own fixtures and log.
+//
+// Behaviour can be bent for failure tests: QX_STANDIN_SLEEP_MS (sleep before answering),
+// QX_STANDIN_EXIT_CODE (exit code), QX_STANDIN_CRASH=1 (abort() after answering), QX_STANDIN_STDERR (text
+// printed on standard error).
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QThread>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QString ownFolder(const char *argv0) {
+    const QString program = QString::fromLocal8Bit(argv0);
+    if (program.contains(QLatin1Char('/'))) {
+        return QFileInfo(program).absolutePath();
+    }
+    const QString found = QStandardPaths::findExecutable(program);
+    return found.isEmpty() ? QDir::currentPath() : QFileInfo(found).absolutePath();
+}
+
+QString fixtureFolder(const QString &ownDir) {
+    const QString fromEnvironment = qEnvironmentVariable("QX_STANDIN_FIXTURES");
+    if (!fromEnvironment.isEmpty()) {
+        return fromEnvironment;
+    }
+    const QString besideProgram = QDir(ownDir).filePath(QStringLiteral("standin-fixtures"));
+    if (QFileInfo(besideProgram).isDir()) {
+        return besideProgram;
+    }
+    return QDir(qEnvironmentVariable("QX_FIXTURES")).filePath(QStringLiteral("standin"));
+}
+
+void logCall(const QString &ownDir, const QStringList &arguments) {
+    QString logPath = qEnvironmentVariable("QX_STANDIN_LOG");
+    if (logPath.isEmpty()) {
+        logPath = QDir(ownDir).filePath(QStringLiteral("standin-calls.log"));
+    }
+    const QJsonObject call{{QStringLiteral("args"), QJsonArray::fromStringList(arguments)},
+                           {QStringLiteral("cwd"), QDir::currentPath()}};
+    // One write per call in append mode, so runs that overlap do not interleave their lines.
+    if (FILE *log = std::fopen(QFile::encodeName(logPath).constData(), "ab")) {
+        const QByteArray line = QJsonDocument(call).toJson(QJsonDocument::Compact) + '\n';
+        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), log);
+        std::fclose(log);
+    }
+}
+
+QByteArray fixture(const QString &folder, const QString &name) {
+    QFile file(QDir(folder).filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void print(FILE *stream, const QByteArray &bytes) {
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// The switch that names the request, and the word after it when that is no switch.
+struct Request {
+    QString command;
+    QString name;
+};
+
+Request findRequest(const QStringList &arguments) {
+    static const QStringList commands{QStringLiteral("-help"),          QStringLiteral("-listclones"),
+                                      QStringLiteral("-listxml"),       QStringLiteral("-verifyroms"),
+                                      QStringLiteral("-verifysamples"), QStringLiteral("-createconfig")};
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (commands.contains(arguments.at(i))) {
+            const QString next = arguments.value(i + 1);
+            return {arguments.at(i), next.startsWith(QLatin1Char('-')) ? QString() : next};
+        }
+    }
+    return {};
+}
+
+// MAME 0.251 prints the lines of the named set only, and complains on standard error when it knows no files.
+int verifyOneSet(const QString &folder, const QString &name) {
+    const QByteArray prefix = "romset " + name.toUtf8() + ' ';
+    QByteArray found;
+    for (const QByteArray &line : fixture(folder, QStringLiteral("verifyroms.txt")).split('\n')) {
+        if (line.startsWith(prefix)) {
+            found += line + '\n';
+        }
+    }
+    if (found.isEmpty()) {
+        print(stderr, "romset \"" + name.toUtf8() + "\" not found!\n");
+        return 1;
+    }
+    print(stdout, found);
+    return 0;
+}
+
+void createConfig(const QString &folder) {
+    const QString source = QDir(folder).filePath(QStringLiteral("mame.ini"));
+    if (!QFileInfo::exists(source)) {
+        return;
+    }
+    const QString target = QDir::current().filePath(QStringLiteral("mame.ini"));
+    QFile::remove(target);
+    QFile::copy(source, target);
+    QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+}
+
+int answer(const Request &request, const QString &folder) {
+    if (request.command == QLatin1String("-help")) {
+        print(stdout, fixture(folder, QStringLiteral("help.txt")));
+    } else if (request.command == QLatin1String("-listclones")) {
+        print(stdout, fixture(folder, QStringLiteral("listclones.txt")));
+    } else if (request.command == QLatin1String("-listxml")) {
+        print(stdout, fixture(folder, QStringLiteral("listxml.xml")));
+    } else if (request.command == QLatin1String("-verifyroms")) {
+        if (!request.name.isEmpty()) {
+            return verifyOneSet(folder, request.name);
+        }
+        print(stdout, fixture(folder, QStringLiteral("verifyroms.txt")));
+    } else if (request.command == QLatin1String("-verifysamples")) {
+        print(stdout, fixture(folder, QStringLiteral("verifysamples-%1.txt").arg(request.name)));
+    } else if (request.command == QLatin1String("-createconfig")) {
+        createConfig(folder);
+    }
+    // Anything else is the launch of a set (with or without a recording or capture file): it just ends.
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const QString ownDir = ownFolder(argv[0]);
+    logCall(ownDir, arguments);
+
+    bool ok = false;
+    const int sleepMs = qEnvironmentVariableIntValue("QX_STANDIN_SLEEP_MS", &ok);
+    if (ok && sleepMs > 0) {
+        QThread::msleep(static_cast<unsigned long>(sleepMs));
+    }
+    const QByteArray errorText = qgetenv("QX_STANDIN_STDERR");
+    if (!errorText.isEmpty()) {
+        print(stderr, errorText);
+    }
+
+    int exitCode = answer(findRequest(arguments), fixtureFolder(ownDir));
+
+    if (qEnvironmentVariableIntValue("QX_STANDIN_CRASH") == 1) {
+        std::abort();
+    }
+    const int forcedExitCode = qEnvironmentVariableIntValue("QX_STANDIN_EXIT_CODE", &ok);
+    if (ok) {
+        exitCode = forcedExitCode;
+    }
+    return exitCode;
+}
