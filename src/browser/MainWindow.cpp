@@ -3,6 +3,8 @@
 #include "app/UserPrompts.h"
 #include "browser/MainActions.h"
 #include "browser/MainLayout.h"
+#include "browser/SetBrowser.h"
+#include "browser/SetListView.h"
 #include "browser/SplitterHandle.h"
 #include "browser/StatusPanels.h"
 
@@ -10,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -59,16 +62,23 @@ void MainWindow::createControls() {
     m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     m_actions->buildToolBar(m_toolbar);
-    m_text1 = new QLineEdit(m_toolbar);
+    // The two search boxes share one place on the toolbar; only the shown view's box is visible.
+    auto *searchHolder = new QWidget(m_toolbar);
+    searchHolder->setObjectName(QStringLiteral("SearchBoxes"));
+    auto *searchLayout = new QHBoxLayout(searchHolder);
+    searchLayout->setContentsMargins(4, 0, 0, 0);
+    m_text1 = new QLineEdit(searchHolder);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setPlaceholderText(QStringLiteral("Search description, name or parent"));
     m_text1->setClearButtonEnabled(true);
-    m_text2 = new QLineEdit(m_toolbar);
+    m_text2 = new QLineEdit(searchHolder);
     m_text2->setObjectName(QStringLiteral("Text2"));
     m_text2->setPlaceholderText(m_text1->placeholderText());
     m_text2->setClearButtonEnabled(true);
-    m_toolbar->addWidget(m_text1);
-    m_toolbar->addWidget(m_text2)->setVisible(false);
+    m_text2->hide();
+    searchLayout->addWidget(m_text1);
+    searchLayout->addWidget(m_text2);
+    m_toolbar->addWidget(searchHolder);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
 
     m_status = new StatusPanels(this);
@@ -78,12 +88,7 @@ void MainWindow::createControls() {
     m_body->setObjectName(QStringLiteral("MainBody"));
     setCentralWidget(m_body);
 
-    auto *list = new QTreeView(m_body);
-    list->setObjectName(QStringLiteral("lvListView"));
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setAlternatingRowColors(false);
-    m_list = list;
+    m_list = new SetListView(m_body);
 
     m_tree = new QTreeView(m_body);
     m_tree->setObjectName(QStringLiteral("TreeView1"));
@@ -98,6 +103,30 @@ void MainWindow::createControls() {
 
     m_joystickTimer = new QTimer(this);
     m_joystickTimer->setObjectName(QStringLiteral("Timer1"));
+    createBrowser();
+}
+
+void MainWindow::createBrowser() {
+    BrowserWidgets widgets;
+    widgets.list = m_list;
+    widgets.tree = m_tree;
+    widgets.text1 = m_text1;
+    widgets.text2 = m_text2;
+    for (int panel = 1; panel <= StatusPanels::kPanelCount; ++panel) {
+        widgets.panels[panel - 1] = m_status->panel(panel);
+    }
+    widgets.itemPopup = m_actions->itemPopup();
+    widgets.generalPopup = m_actions->generalPopup();
+    widgets.pictureCaption = m_caption;
+    BrowserHooks hooks;
+    hooks.isBusy = [this] {
+        return m_busy;
+    };
+    hooks.reloadCatalogue = [this] {
+        LoadSetList();
+    };
+    m_browser =
+        new SetBrowser(widgets, this, std::move(hooks), m_catalogue, m_state, m_settings, m_prompts, this);
 }
 
 void MainWindow::createInfoPanel(QWidget *body) {
@@ -138,15 +167,7 @@ void MainWindow::connectActions() {
     connect(a[QStringLiteral("mnuViewToolbar")], &QAction::triggered, this,
             [this] { ShowToolbar(m_toolbar->isHidden()); });
     connect(a[QStringLiteral("mnuViewStatusBar")], &QAction::triggered, this, &MainWindow::ToggleStatusBar);
-    for (int mode = 1; mode <= 3; ++mode) {
-        connect(a[QStringLiteral("mnuListViewMode%1").arg(mode)], &QAction::triggered, this, [this, mode] {
-            if (mode == m_viewMode) {
-                return; // the checked mode: nothing happens, nothing is written
-            }
-            applyViewMode(mode);
-            m_settings.writeNumber(QStringLiteral("ViewMode"), mode);
-        });
-    }
+    connect(a[QStringLiteral("mnuToolsSelectMame")], &QAction::triggered, this, &MainWindow::SelectEmulator);
 }
 
 void MainWindow::SizeControls(int &splitterLeftTwips) {
@@ -281,7 +302,7 @@ void MainWindow::changeEvent(QEvent *event) {
             QTimer::singleShot(0, this, [this] { showNormal(); });
             return;
         }
-        (m_grouped ? static_cast<QWidget *>(m_tree) : m_list)->setFocus();
+        (m_browser->isGrouped() ? static_cast<QWidget *>(m_tree) : m_list)->setFocus();
         if (m_tray == 1 && m_state.trayMin) {
             QTimer::singleShot(0, this, &QWidget::hide);
         }

@@ -3,6 +3,7 @@
 #include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
 #include "browser/WindowAppearance.h"
+#include "catalogue/CatalogueHost.h"
 #include "catalogue/SetCatalogue.h"
 
 #include <QMainWindow>
@@ -19,6 +20,8 @@ class QTreeView;
 namespace qx {
 
 class MainActions;
+class SetBrowser;
+class SetListView;
 class PlatformServices;
 class SplitterHandle;
 class StatusPanels;
@@ -27,7 +30,7 @@ class UserPrompts;
 // The program's main window (frmMain). Its load is the program's start and its close the program's end:
 // it reads qx.ini and applies every setting, runs the first-run set-up when no MAME is known, lays out its
 // panels by the layout rules, and writes its state back to qx.ini when it closes.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private CatalogueHost {
     Q_OBJECT
 public:
     MainWindow(const QString &programDir, UserPrompts &prompts, PlatformServices &services);
@@ -52,6 +55,15 @@ public:
     UserPrompts &prompts() const { return m_prompts; }
     PlatformServices &services() const { return m_services; }
 
+    SetBrowser &browser() const { return *m_browser; }
+
+    // Loads qx.dat into the catalogue, with clones while Set-List "&Clones" is checked.
+    void LoadSetList();
+    // Tools > "Select MAME...": a new executable, identified, then the catalogue refreshed.
+    void SelectEmulator();
+    // The set-list refresh for the current executable (a changed one is extracted anew).
+    void RefreshCatalogue();
+
     // Panel visibility toggles (View menu).
     void ToggleMenuBar();
     void ShowToolbar(bool show);
@@ -65,7 +77,24 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // What the catalogue refresh and the first-run set-up ask of the window.
+    void showStatusText(const QString &text) override;
+    void showProgress(qint64 value, qint64 maximum) override;
+    void restoreStatusPanels() override;
+    void setControlsEnabled(bool enabled) override;
+    void setWaitCursor(bool waiting) override;
+    void setCaption(const QString &caption) override { setWindowTitle(caption); }
+    void restoreIfMinimised() override;
+    void clearViews() override;
+    void clearInfoCaption() override;
+    bool clonesChecked() const override;
+    void showCatalogue(SetCatalogue catalogue) override;
+    void reloadHistory() override;
+    bool availableButtonPressed() const override;
+    void showRomPathsDialog(bool showRomsNote) override;
+
     void createControls();
+    void createBrowser();
     void createInfoPanel(QWidget *body);
     void connectActions();
 
@@ -75,10 +104,8 @@ private:
     bool startNormally();
     bool runFirstRunSetup();
     void resolveEmulatorFolders();
-    void applyViewMode(int mode);
     void restoreInfoPanelState();
     void restoreWindowGeometry();
-    QString suggestedEmulatorPath() const;
 
     // Shutdown steps.
     void unload();
@@ -105,7 +132,8 @@ private:
     QLineEdit *m_text2 = nullptr;
     StatusPanels *m_status = nullptr;
     QWidget *m_body = nullptr;
-    QWidget *m_list = nullptr;
+    SetListView *m_list = nullptr;
+    SetBrowser *m_browser = nullptr;
     QTreeView *m_tree = nullptr;
     SplitterHandle *m_splitter = nullptr;
     QFrame *m_infoPanel = nullptr;
@@ -116,7 +144,6 @@ private:
     QTimer *m_joystickTimer = nullptr;
 
     bool m_busy = true;
-    bool m_grouped = false;
     bool m_historyShown = false;
     bool m_pictureShown = false;
     bool m_historyAvailable = false;
@@ -126,7 +153,6 @@ private:
     bool m_unloaded = false;
     int m_splitterLeft = 0; // twips
     int m_tray = 1;
-    int m_viewMode = 3;
 };
 
 } // namespace qx

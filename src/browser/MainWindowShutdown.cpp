@@ -3,6 +3,7 @@
 #include "browser/MainActions.h"
 #include "browser/MainLayout.h"
 #include "browser/MainWindow.h"
+#include "browser/SetBrowser.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@ void MainWindow::unload() {
         return;
     }
     m_unloaded = true;
+    m_browser->clearViews();
     m_catalogue.clear();
     // Other windows close first, the last opened first.
     const QWidgetList others = QApplication::topLevelWidgets();

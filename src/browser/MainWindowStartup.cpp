@@ -8,7 +8,12 @@
 #include "browser/MainActions.h"
 #include "browser/MainLayout.h"
 #include "browser/MainWindow.h"
+#include "browser/SetBrowser.h"
+#include "browser/SetListView.h"
 #include "browser/StatusPanels.h"
+#include "catalogue/EmulatorIdentity.h"
+#include "catalogue/FirstRunSetup.h"
+#include "launch/EmulatorIni.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,19 +56,11 @@ bool MainWindow::load() {
     resolveEmulatorFolders();
 
     ShowToolbar(m_settings.flag(QStringLiteral("toolbar")));
-    const bool showAvailable = m_settings.flag(QStringLiteral("ShowA"));
-    const bool showUnavailable = m_settings.flag(QStringLiteral("ShowU"));
-    for (const char *name : {"tbrAvailable", "mnuViewGameLists1"}) {
-        m_actions->find(QLatin1String(name))->setChecked(showAvailable);
-    }
-    for (const char *name : {"tbrUnavailable", "mnuViewGameLists2"}) {
-        m_actions->find(QLatin1String(name))->setChecked(showUnavailable);
-    }
     m_actions->find(QStringLiteral("mnuOptionsClones"))
         ->setChecked(m_settings.flag(QStringLiteral("HideClones")));
-
-    m_viewMode = 0;
-    applyViewMode(std::clamp(m_settings.integer(QStringLiteral("ViewMode")), 1, 3));
+    LoadSetList();
+    m_browser->restoreSettings();
+    m_browser->fillShownView();
 
     restoreInfoPanelState();
     QApplication::restoreOverrideCursor();
@@ -74,6 +71,8 @@ bool MainWindow::load() {
         SplitterLeftFromSetting(m_settings.text(QStringLiteral("SplitterLeft")), PixelsToTwips(width()));
     int left = m_splitterLeft;
     SizeControls(left);
+    show();
+    m_browser->reselectAndShow();
     return true;
 }
 
@@ -107,18 +106,9 @@ bool MainWindow::startNormally() {
     m_state.EmulatorPath = ShortPath(m_state.EmulatorPath);
     m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);
     QDir::setCurrent(m_state.EmulatorDir);
-    m_state.EmulatorIniPath = m_state.EmulatorDir + QStringLiteral("mame.ini");
+    EnsureEmulatorIni(m_state);
     setWindowTitle(m_settings.text(QStringLiteral("Version")) + QStringLiteral(" - ") + kAppTitle);
     return true;
-}
-
-QString MainWindow::suggestedEmulatorPath() const {
-    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("mame"));
-    if (!onPath.isEmpty()) {
-        return onPath;
-    }
-    const QString debian = QStringLiteral("/usr/games/mame");
-    return QFileInfo::exists(debian) ? debian : QString();
 }
 
 bool MainWindow::runFirstRunSetup() {
@@ -140,7 +130,7 @@ bool MainWindow::runFirstRunSetup() {
     SizeControls(left);
     m_busy = true;
 
-    const QString suggestion = suggestedEmulatorPath();
+    const QString suggestion = SuggestEmulatorPath();
     const QString initialFolder = suggestion.isEmpty() ? m_programDir : QFileInfo(suggestion).absolutePath();
     QString title;
     QString path;
@@ -151,13 +141,8 @@ bool MainWindow::runFirstRunSetup() {
     if (path.isEmpty() || !FileExists(path)) {
         return false;
     }
-    // Identifying the emulator and building the catalogue follow the choice.
-    m_state.EmulatorPath = ShortPath(path);
-    m_settings.write(QStringLiteral("exe"), path);
-    m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);
-    QDir::setCurrent(m_state.EmulatorDir);
-    m_state.EmulatorIniPath = m_state.EmulatorDir + QStringLiteral("mame.ini");
-    return true;
+    QApplication::processEvents();
+    return FirstRunSetup(m_state, m_settings, *this, m_prompts).run(path) == FirstRunOutcome::Completed;
 }
 
 void MainWindow::resolveEmulatorFolders() {
@@ -169,26 +154,6 @@ void MainWindow::resolveEmulatorFolders() {
             QStringLiteral("Quorvex could not update the inipath option in %1.").arg(m_state.EmulatorIniPath),
             kAppTitle, PromptIcon::Warning);
     }
-}
-
-void MainWindow::applyViewMode(int mode) {
-    for (int i = 1; i <= 3; ++i) {
-        m_actions->find(QStringLiteral("mnuListViewMode%1").arg(i))->setChecked(i == mode);
-    }
-    m_viewMode = mode;
-    m_grouped = mode == 1;
-    m_list->setVisible(!m_grouped);
-    m_tree->setVisible(m_grouped);
-    m_text1->setVisible(!m_grouped);
-    m_text2->setVisible(m_grouped);
-    for (QAction *action : m_toolbar->actions()) {
-        if (m_toolbar->widgetForAction(action) == m_text1) {
-            action->setVisible(!m_grouped);
-        } else if (m_toolbar->widgetForAction(action) == m_text2) {
-            action->setVisible(m_grouped);
-        }
-    }
-    m_actions->find(QStringLiteral("mnuCollapse"))->setEnabled(m_grouped);
 }
 
 void MainWindow::restoreInfoPanelState() {

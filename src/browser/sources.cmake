@@ -5,6 +5,7 @@ list(APPEND QX_CORE_SOURCES
 list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MainActions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowCatalogue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowShutdown.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowStartup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SplitterHandle.cpp

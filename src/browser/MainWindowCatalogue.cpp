@@ -1,0 +1,144 @@
+// The main window's part in building the catalogue: choosing MAME, the refresh pipeline and its progress.
+#include "app/FileDialog.h"
+#include "app/PathHelpers.h"
+#include "app/ProgramDirectory.h"
+#include "app/UserPrompts.h"
+#include "browser/MainActions.h"
+#include "browser/MainWindow.h"
+#include "browser/SetBrowser.h"
+#include "browser/StatusPanels.h"
+#include "catalogue/CatalogueRefresh.h"
+#include "catalogue/EmulatorIdentity.h"
+#include "catalogue/SetListCache.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace qx {
+
+void MainWindow::LoadSetList() {
+    m_browser->clearViews();
+    m_catalogue = qx::LoadSetList(m_state.cachePath(), clonesChecked());
+}
+
+void MainWindow::SelectEmulator() {
+    m_busy = true;
+    m_joystickTimer->stop();
+    QString title;
+    QString path;
+    FileDialog(m_prompts, FileDialogMode::Open, m_state.EmulatorDir,
+               QStringLiteral("MAME Executables (mame*);;All files (*)"),
+               QStringLiteral("Select MAME executable, e.g. mame.exe"), QString(), title, path);
+    if (!path.isEmpty()) {
+        const EmulatorIdentity identity = IdentifyEmulator(ShortPath(path), m_programDir, m_prompts);
+        if (identity.ok) {
+            m_settings.write(QStringLiteral("Version"), identity.version);
+            setWindowTitle(identity.version + QStringLiteral(" - ") + kAppTitle);
+            m_settings.write(QStringLiteral("exe"), path);
+            m_state.EmulatorPath = ShortPath(path);
+            m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);
+            RefreshCatalogue();
+        }
+        // The dialog does not move the current directory here, but a refresh may have: keep MAME's.
+        if (!m_state.EmulatorDir.isEmpty()) {
+            QDir::setCurrent(m_state.EmulatorDir);
+        }
+    }
+    m_busy = false;
+    if (m_settings.flag(QStringLiteral("joyselect"))) {
+        m_joystickTimer->start(80);
+    }
+}
+
+void MainWindow::RefreshCatalogue() {
+    m_busy = true;
+    qx::RefreshCatalogue(m_state, m_settings, *this, m_prompts);
+    m_busy = false;
+}
+
+void MainWindow::showStatusText(const QString &text) {
+    if (m_status->isHidden()) {
+        m_history->setPlainText(text);
+    } else {
+        m_history->clear();
+        m_status->showSingleText(text);
+    }
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void MainWindow::showProgress(qint64 value, qint64 maximum) {
+    m_status->showProgress(value, maximum);
+}
+
+void MainWindow::restoreStatusPanels() {
+    m_status->restorePanels();
+}
+
+void MainWindow::setControlsEnabled(bool enabled) {
+    SetControlsEnabled(enabled);
+    m_scroll->setEnabled(enabled);
+}
+
+void MainWindow::setWaitCursor(bool waiting) {
+    if (waiting) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::restoreIfMinimised() {
+    if (isMinimized()) {
+        showNormal();
+    }
+}
+
+void MainWindow::clearViews() {
+    m_picture->clear();
+    m_caption->clear();
+    QLineEdit *search = m_browser->isGrouped() ? m_text2 : m_text1;
+    if (!search->text().isEmpty()) {
+        search->clear();
+    }
+    m_browser->clearViews();
+    if (m_browser->favouritesViewOn()) {
+        m_actions->find(QStringLiteral("tbrFavourites"))->setChecked(false);
+        m_actions->find(QStringLiteral("mnuViewFav"))->setChecked(false);
+        m_actions->find(QStringLiteral("mnuViewGameLists1"))->setEnabled(true);
+        m_actions->find(QStringLiteral("mnuViewGameLists2"))->setEnabled(true);
+    }
+}
+
+void MainWindow::clearInfoCaption() {
+    m_caption->clear();
+}
+
+bool MainWindow::clonesChecked() const {
+    return m_actions->find(QStringLiteral("mnuOptionsClones"))->isChecked();
+}
+
+void MainWindow::showCatalogue(SetCatalogue catalogue) {
+    m_browser->clearViews();
+    m_catalogue = std::move(catalogue);
+    if (!m_catalogue.isEmpty()) {
+        m_browser->fillShownView();
+        m_browser->reselectAndShow();
+    }
+}
+
+void MainWindow::reloadHistory() {}
+
+bool MainWindow::availableButtonPressed() const {
+    return m_actions->find(QStringLiteral("tbrAvailable"))->isChecked();
+}
+
+void MainWindow::showRomPathsDialog(bool) {}
+
+} // namespace qx
