@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
 #include <QLockFile>
 #include <QMessageBox>
 
@@ -15,7 +14,6 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
     QApplication::setApplicationVersion(QStringLiteral(QX_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvex/icons/quorvex.png")));
 
     const QString programDir = qx::ResolveProgramDirectory(QApplication::applicationDirPath());
 

@@ -404,8 +404,11 @@ void MainActions::buildToolBar(QToolBar *bar) {
         {"tbrVerify", "system-search", "verify"},
     };
     for (const auto &icon : kIcons) {
-        const QIcon own(QStringLiteral(":/quorvex/icons/%1.png").arg(QLatin1String(icon[2])));
-        (*this)[QLatin1String(icon[0])]->setIcon(QIcon::fromTheme(QLatin1String(icon[1]), own));
+        const QIcon themed = QIcon::fromTheme(QLatin1String(icon[1]));
+        // A theme may name an icon it cannot draw here (an SVG without its icon engine): check a pixmap.
+        const bool usable = !themed.isNull() && !themed.pixmap(QSize(16, 16)).isNull();
+        (*this)[QLatin1String(icon[0])]->setIcon(
+            usable ? themed : QIcon(QStringLiteral(":/quorvex/icons/%1.png").arg(QLatin1String(icon[2]))));
     }
     bar->addAction((*this)[QStringLiteral("tbrFavourites")]);
     bar->addAction((*this)[QStringLiteral("tbrAddFav")]);

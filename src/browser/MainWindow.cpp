@@ -1,12 +1,20 @@
 #include "browser/MainWindow.h"
 
 #include "app/UserPrompts.h"
+#include "browser/InfoPanel.h"
 #include "browser/MainActions.h"
 #include "browser/MainLayout.h"
 #include "browser/SetBrowser.h"
+#include "browser/SetListModel.h"
 #include "browser/SetListView.h"
+#include "browser/SetTreeModel.h"
 #include "browser/SplitterHandle.h"
 #include "browser/StatusPanels.h"
+#include "browser/TrayIcon.h"
+#include "browser/WindowChrome.h"
+#include "launch/LaunchController.h"
+#include "launch/SetFilesController.h"
+#include "launch/VerifyController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +22,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -23,6 +32,11 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
+
+// The icons live in a static library: make sure the linker keeps them.
+static void initQuorvexResources() {
+    Q_INIT_RESOURCE(quorvex);
+}
 
 namespace qx {
 
@@ -38,8 +52,10 @@ const QStringList kColumnCaptions{QStringLiteral("Description"),  QStringLiteral
 MainWindow::MainWindow(const QString &programDir, UserPrompts &prompts, PlatformServices &services)
     : m_programDir(programDir), m_settings(programDir + QStringLiteral("qx.ini")), m_prompts(prompts),
       m_services(services) {
+    initQuorvexResources();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/quorvex/icons/quorvex.png")));
     m_state.programDir = programDir;
     createControls();
     connectActions();
@@ -58,7 +74,7 @@ void MainWindow::createControls() {
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
-    m_toolbar->setIconSize(QSize(20, 20));
+    m_toolbar->setIconSize(QSize(16, 16));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     m_actions->buildToolBar(m_toolbar);
@@ -104,6 +120,80 @@ void MainWindow::createControls() {
     m_joystickTimer = new QTimer(this);
     m_joystickTimer->setObjectName(QStringLiteral("Timer1"));
     createBrowser();
+}
+
+void MainWindow::attachParts() {
+    if (m_info) {
+        return;
+    }
+    createInfoChrome();
+    createLaunchers();
+}
+
+void MainWindow::createLaunchers() {
+    LaunchHooks hooks;
+    hooks.currentSelection = [this] {
+        return m_browser->isGrouped() ? m_state.CurrentSetName : m_status->panelText(2);
+    };
+    hooks.pickRandomSet = [this] {
+        return m_browser->isGrouped() ? m_browser->PickRandomTreeSet() : m_browser->PickRandomListSet();
+    };
+    hooks.refreshSelectionDisplay = [this] {
+        if (m_browser->isGrouped()) {
+            m_browser->ShowTreeSelection();
+        } else {
+            m_browser->ShowListSelection();
+        }
+    };
+    hooks.setItemState = [this](const QString &name, SetState) {
+        m_browser->listModel()->refreshSet(name);
+        m_browser->treeModel()->refreshSet(name);
+    };
+    hooks.runRefreshCatalogue = [this] {
+        RefreshCatalogue();
+    };
+    hooks.snapshotShown = [this] {
+        return m_info->snapshotMode();
+    };
+    hooks.clearPicture = [this] {
+        m_info->removePicture();
+    };
+    m_launch = new LaunchController(*this, hooks);
+    m_launch->connectActions();
+    m_verify = new VerifyController(*this, hooks);
+    m_verify->connectActions();
+    m_setFiles = new SetFilesController(*this, hooks);
+    m_setFiles->connectActions();
+}
+
+void MainWindow::createInfoChrome() {
+    InfoPanelHooks infoHooks;
+    infoHooks.reselectShownView = [this] {
+        m_browser->reselectAndShow();
+    };
+    m_info = new InfoPanel(*this, std::move(infoHooks), this);
+    WindowChromeHooks chromeHooks;
+    chromeHooks.focusShownView = [this] {
+        focusShownView();
+    };
+    m_chrome = new WindowChrome(*this, m_appearance, std::move(chromeHooks), this);
+    TrayHooks trayHooks;
+    trayHooks.focusShownView = [this] {
+        focusShownView();
+    };
+    trayHooks.launchSet = [this](const QString &name) {
+        m_launch->LaunchSet(name);
+    };
+    m_trayIcon = new TrayIcon(*this, std::move(trayHooks), this);
+}
+
+void MainWindow::focusShownView() {
+    if (m_browser->isGrouped()) {
+        m_tree->setFocus();
+    } else {
+        m_list->setFocus();
+    }
+    m_browser->reselectAndShow();
 }
 
 void MainWindow::createBrowser() {
@@ -184,7 +274,7 @@ void MainWindow::SizeControls(int &splitterLeftTwips) {
     in.statusBarHeight = 0;
     in.splitterLeft = splitterLeftTwips;
     in.infoPanelVisible = !m_infoPanel->isHidden();
-    in.bothShown = m_bothShown;
+    in.bothShown = m_info && m_info->bothShown();
     in.pictureWidth = m_picture->isHidden() ? 0 : PixelsToTwips(m_picture->width());
     in.pictureHeight = m_picture->isHidden() ? 0 : PixelsToTwips(m_picture->height());
     in.captionHeight = PixelsToTwips(m_caption->height());
@@ -326,7 +416,8 @@ bool MainWindow::handleWindowKey(QKeyEvent *event) {
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (menuBar()->isHidden() && (enter || key == Qt::Key_Escape)) {
         ToggleMenuBar();
-        return true;
+        // Enter goes on to play the selected set, as it does with the menu bar shown.
+        return !enter;
     }
     return false;
 }

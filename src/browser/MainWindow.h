@@ -19,7 +19,13 @@ class QTreeView;
 
 namespace qx {
 
+class InfoPanel;
+class LaunchController;
+class SetFilesController;
+class VerifyController;
 class MainActions;
+class TrayIcon;
+class WindowChrome;
 class SetBrowser;
 class SetListView;
 class PlatformServices;
@@ -35,6 +41,11 @@ class MainWindow : public QMainWindow, private CatalogueHost {
 public:
     MainWindow(const QString &programDir, UserPrompts &prompts, PlatformServices &services);
     ~MainWindow() override;
+
+    // Attaches the information panel, the window chrome, the tray icon and the launch, verify and per-set
+    // file commands. load() does it first; a window that is never loaded (a test of one part) can be given
+    // parts of its own instead.
+    void attachParts();
 
     // The start-up sequence. Returns false when the program is to end (the first-run set-up was cancelled
     // or the chosen file is not MAME).
@@ -56,6 +67,12 @@ public:
     PlatformServices &services() const { return m_services; }
 
     SetBrowser &browser() const { return *m_browser; }
+    InfoPanel &infoPanel() const { return *m_info; }
+    TrayIcon &trayIcon() const { return *m_trayIcon; }
+    LaunchController &launcher() const { return *m_launch; }
+    VerifyController &verifier() const { return *m_verify; }
+    // Gives the focus to the shown view (the tree when grouped) and selects its current set again.
+    void focusShownView();
 
     // Loads qx.dat into the catalogue, with clones while Set-List "&Clones" is checked.
     void LoadSetList();
@@ -95,6 +112,8 @@ private:
 
     void createControls();
     void createBrowser();
+    void createInfoChrome();
+    void createLaunchers();
     void createInfoPanel(QWidget *body);
     void connectActions();
 
@@ -104,7 +123,6 @@ private:
     bool startNormally();
     bool runFirstRunSetup();
     void resolveEmulatorFolders();
-    void restoreInfoPanelState();
     void restoreWindowGeometry();
 
     // Shutdown steps.
@@ -134,6 +152,12 @@ private:
     QWidget *m_body = nullptr;
     SetListView *m_list = nullptr;
     SetBrowser *m_browser = nullptr;
+    InfoPanel *m_info = nullptr;
+    WindowChrome *m_chrome = nullptr;
+    TrayIcon *m_trayIcon = nullptr;
+    LaunchController *m_launch = nullptr;
+    VerifyController *m_verify = nullptr;
+    SetFilesController *m_setFiles = nullptr;
     QTreeView *m_tree = nullptr;
     SplitterHandle *m_splitter = nullptr;
     QFrame *m_infoPanel = nullptr;
@@ -144,10 +168,6 @@ private:
     QTimer *m_joystickTimer = nullptr;
 
     bool m_busy = true;
-    bool m_historyShown = false;
-    bool m_pictureShown = false;
-    bool m_historyAvailable = false;
-    bool m_bothShown = false;
     bool m_maximised = false;
     bool m_settingsWriteFailed = false;
     bool m_unloaded = false;

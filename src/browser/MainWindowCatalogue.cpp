@@ -3,6 +3,7 @@
 #include "app/PathHelpers.h"
 #include "app/ProgramDirectory.h"
 #include "app/UserPrompts.h"
+#include "browser/InfoPanel.h"
 #include "browser/MainActions.h"
 #include "browser/MainWindow.h"
 #include "browser/SetBrowser.h"
@@ -101,7 +102,9 @@ void MainWindow::restoreIfMinimised() {
 }
 
 void MainWindow::clearViews() {
-    m_picture->clear();
+    if (m_info) {
+        m_info->clearSetInfo();
+    }
     m_caption->clear();
     QLineEdit *search = m_browser->isGrouped() ? m_text2 : m_text1;
     if (!search->text().isEmpty()) {
@@ -133,7 +136,11 @@ void MainWindow::showCatalogue(SetCatalogue catalogue) {
     }
 }
 
-void MainWindow::reloadHistory() {}
+void MainWindow::reloadHistory() {
+    if (m_info) {
+        m_info->LoadHistory();
+    }
+}
 
 bool MainWindow::availableButtonPressed() const {
     return m_actions->find(QStringLiteral("tbrAvailable"))->isChecked();

@@ -1,9 +1,11 @@
 // The end of the program: the window's state written back to qx.ini and the work files removed.
 #include "app/UserPrompts.h"
+#include "browser/InfoPanel.h"
 #include "browser/MainActions.h"
 #include "browser/MainLayout.h"
 #include "browser/MainWindow.h"
 #include "browser/SetBrowser.h"
+#include "browser/TrayIcon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,8 +42,9 @@ void MainWindow::unload() {
     }
     ok &= m_appearance.writeListAndInfo(s);
     ok &= s.writeFlag(QStringLiteral("ShowMenu"), !menuBar()->isHidden());
-    ok &= s.writeFlag(QStringLiteral("picture"), m_pictureShown);
-    ok &= s.writeFlag(QStringLiteral("ShowHistory"), m_historyShown);
+    if (m_info) {
+        ok &= m_info->writeSettings();
+    }
     ok &= s.writeFlag(QStringLiteral("toolbar"), !m_toolbar->isHidden());
     ok &= s.writeFlag(QStringLiteral("HideClones"),
                       m_actions->find(QStringLiteral("mnuOptionsClones"))->isChecked());
@@ -49,6 +52,9 @@ void MainWindow::unload() {
     ok &= s.writeFlag(QStringLiteral("checksamples"), m_state.checksamples);
     if (!ok) {
         reportSettingsWriteFailure();
+    }
+    if (m_trayIcon) {
+        m_trayIcon->remove();
     }
     deleteWorkFiles();
 }
@@ -74,8 +80,8 @@ void MainWindow::writeWindowGeometry() {
 }
 
 void MainWindow::deleteWorkFiles() {
-    for (const char *name :
-         {"qx_verifyroms.dat", "qx_roms.dat", "qx_samples.dat", "qx_listfull.dat", "qx_listfull.tmp"}) {
+    for (const char *name : {"qx_verifyroms.dat", "qx_roms.dat", "qx_samples.dat", "qx_listfull.dat",
+                             "qx_listfull.tmp", "qx_history.txt"}) {
         QFile::remove(m_programDir + QLatin1String(name));
     }
 }

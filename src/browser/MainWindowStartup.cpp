@@ -5,12 +5,14 @@
 #include "app/PathHelpers.h"
 #include "app/ProgramDirectory.h"
 #include "app/UserPrompts.h"
+#include "browser/InfoPanel.h"
 #include "browser/MainActions.h"
 #include "browser/MainLayout.h"
 #include "browser/MainWindow.h"
 #include "browser/SetBrowser.h"
 #include "browser/SetListView.h"
 #include "browser/StatusPanels.h"
+#include "browser/TrayIcon.h"
 #include "catalogue/EmulatorIdentity.h"
 #include "catalogue/FirstRunSetup.h"
 #include "launch/EmulatorIni.h"
@@ -35,6 +37,7 @@ namespace qx {
 
 bool MainWindow::load() {
     m_busy = true;
+    attachParts();
     readStartupState();
     if (!m_settings.flag(QStringLiteral("ShowMenu"))) {
         ToggleMenuBar();
@@ -62,9 +65,10 @@ bool MainWindow::load() {
     m_browser->restoreSettings();
     m_browser->fillShownView();
 
-    restoreInfoPanelState();
+    m_info->restoreFromSettings();
     QApplication::restoreOverrideCursor();
     restoreWindowGeometry();
+    m_trayIcon->addIfWanted();
     m_busy = false;
     // The body spans the window's inner width, though it is laid out only once the window shows.
     m_splitterLeft =
@@ -153,33 +157,6 @@ void MainWindow::resolveEmulatorFolders() {
         m_prompts.inform(
             QStringLiteral("Quorvex could not update the inipath option in %1.").arg(m_state.EmulatorIniPath),
             kAppTitle, PromptIcon::Warning);
-    }
-}
-
-void MainWindow::restoreInfoPanelState() {
-    m_historyAvailable = FileExists(m_state.EmulatorDir + QStringLiteral("history.dat")) ||
-                         FileExists(m_state.EmulatorDir + QStringLiteral("history.xml"));
-    QAction *history = m_actions->find(QStringLiteral("mnuViewHistory"));
-    history->setEnabled(m_historyAvailable);
-    if (m_historyAvailable) {
-        m_historyShown = m_settings.flag(QStringLiteral("ShowHistory"));
-    }
-    m_pictureShown = m_settings.flag(QStringLiteral("picture"));
-    if (m_pictureShown) {
-        m_infoPanel->show();
-        m_picture->show();
-        m_actions->find(QStringLiteral("mnuViewPicture"))->setChecked(true);
-    }
-    if (m_historyShown && m_historyAvailable) {
-        m_infoPanel->show();
-        m_history->show();
-        history->setChecked(true);
-        m_scroll->hide();
-        m_picture->resize(TwipsToPixels(100), m_picture->height());
-        if (m_pictureShown) {
-            m_bothShown = true;
-            m_scroll->show();
-        }
     }
 }
 

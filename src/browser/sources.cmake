@@ -33,3 +33,13 @@ list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SetTreeModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StateIcons.cpp
 )
+
+# The information panel (history database, pictures), the window chrome (fonts, colours, clipboard, help)
+# and the notification-area icon.
+list(APPEND QX_CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/HistoryDatabase.cpp)
+list(APPEND QX_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/InfoPanel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PictureLoader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TrayIcon.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowChrome.cpp
+)

@@ -2,3 +2,20 @@
 list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EmulatorIni.cpp
 )
+
+# Running MAME on a set, capture runs, single-set verify and per-set file maintenance (core).
+list(APPEND QX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CaptureFolder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CaptureKind.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LaunchCommand.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SetFileMaintenance.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SingleSetVerify.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SnapshotFiles.cpp
+)
+# The main window's launch, verify and per-set file commands (ui).
+list(APPEND QX_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/LaunchController.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ModalToolDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SetFilesController.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/VerifyController.cpp
+)

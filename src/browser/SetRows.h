@@ -1,0 +1,48 @@
+#pragma once
+
+#include "catalogue/SetCatalogue.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace qx {
+
+// The rows a view shows, as indices into the SetCatalogue; views never copy the records.
+using SetRows = std::vector<qsizetype>;
+
+// Which sets the availability filters let through. Both off lets nothing through; the menus and the
+// toolbar never leave both off, but the fill must not misbehave if they are.
+struct AvailabilityFilter {
+    bool showAvailable = true;
+    bool showUnavailable = true;
+
+    bool accepts(const SetRecord &record) const {
+        return record.isAvailable() ? showAvailable : showUnavailable;
+    }
+};
+
+// Every set the filter accepts, in catalogue order.
+SetRows FilteredRows(const SetCatalogue &catalogue, AvailabilityFilter filter);
+
+// Every set that matches the search text, in catalogue order, whatever the availability filters.
+SetRows SearchRows(const SetCatalogue &catalogue, const QString &text);
+
+// The first set of each favourite name (exact, case-sensitive), in the order of the names; names the
+// catalogue lacks are skipped. The availability filters do not apply to favourites.
+SetRows FavouriteRows(const SetCatalogue &catalogue, const QStringList &names);
+
+// The text the list shows in a column (0 Description, 1 Name, 2 Parent, 3 Year, 4 Manufacturer, 5 Status,
+// 6 Driver). Year sits before Manufacturer here, unlike in the record.
+inline constexpr int kSetColumnCount = 7;
+const QString &ColumnText(const SetRecord &record, int column);
+
+// Orders rows by the text of a column, ignoring case; rows with equal text keep their relative order.
+void SortRowsByColumn(const SetCatalogue &catalogue, SetRows &rows, int column, bool descending);
+
+// The place of every set of the catalogue in the order of a column's text (case ignored); equal texts share
+// a place. Computed once per column, it lets any later list of rows be sorted by comparing numbers.
+std::vector<int> ColumnRanks(const SetCatalogue &catalogue, int column);
+// The same order as SortRowsByColumn, from the ranks of that column.
+void SortRowsByRank(SetRows &rows, const std::vector<int> &ranks, bool descending);
+
+} // namespace qx

@@ -1,0 +1,223 @@
+#include "catalogue/SetListCache.h"
+
+#include "app/TextFile.h"
+#include "catalogue/AvailableNames.h"
+#include "catalogue/CatalogueExtraction.h"
+#include "catalogue/RomFolderScan.h"
+
+#include <QHash>
+#include <QVarLengthArray>
+#include <array>
+
+namespace qx {
+
+namespace {
+
+constexpr qsizetype kCacheFields = 9;
+constexpr qsizetype kListFields = 7;
+constexpr qsizetype kStateField = 6;
+
+// Calls visit(line) for every line of the text, CR LF or LF, without copying; a last line without a line
+// break counts, an empty tail does not.
+template <typename Visit>
+void forEachLine(QByteArrayView text, Visit visit) {
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf('\n', start);
+        const qsizetype next = end < 0 ? text.size() : end + 1;
+        if (end < 0) {
+            end = text.size();
+        }
+        QByteArrayView line = text.sliced(start, end - start);
+        if (line.endsWith('\r')) {
+            line.chop(1);
+        }
+        visit(line);
+        start = next;
+    }
+}
+
+// Splits on "=" into fields; false when the count is not exactly `count`.
+bool splitFields(QByteArrayView line, qsizetype count, QVarLengthArray<QByteArrayView, 9> &fields) {
+    fields.clear();
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype equals = line.indexOf('=', start);
+        if (fields.size() == count) {
+            return false;
+        }
+        if (equals < 0) {
+            fields.append(line.sliced(start));
+            break;
+        }
+        fields.append(line.sliced(start, equals - start));
+        start = equals + 1;
+    }
+    return fields.size() == count;
+}
+
+QString text(QByteArrayView bytes) {
+    return QString::fromUtf8(bytes);
+}
+
+// qx_clones.tmp: a heading line, then the clone name, spaces, the parent name. A clone named twice takes
+// its last parent, as each line overwrote the one before.
+QHash<QByteArrayView, QByteArrayView> readParents(QByteArrayView clones) {
+    QHash<QByteArrayView, QByteArrayView> parents;
+    parents.reserve(clones.size() / 24); // a clone line is about 24 bytes
+    bool heading = true;
+    forEachLine(clones, [&](QByteArrayView line) {
+        if (std::exchange(heading, false)) {
+            return;
+        }
+        const qsizetype space = line.indexOf(' ');
+        if (space > 0) {
+            parents.insert(line.first(space), line.sliced(space + 1).trimmed());
+        }
+    });
+    return parents;
+}
+
+} // namespace
+
+bool ParseCacheLine(QByteArrayView line, SetRecord &record) {
+    QVarLengthArray<QByteArrayView, 9> fields;
+    if (!splitFields(line, kCacheFields, fields)) {
+        return false;
+    }
+    record.Name = text(fields[0]);
+    record.Description = text(fields[1]);
+    record.Parent = text(fields[2]);
+    record.Manufacturer = text(fields[3]);
+    record.Year = text(fields[4]);
+    record.Status = text(fields[5]);
+    record.State = fields[6] == QByteArrayView("1") ? SetState::Available : SetState::Unavailable;
+    record.Driver = text(fields[7]);
+    record.Bios = text(fields[8]);
+    return true;
+}
+
+SetListBuildResult BuildCache(const QString &programDir,
+                              const std::function<bool(QByteArrayView)> &isAvailable) {
+    const QByteArray listed = ReadWholeFile(programDir + kListXmlDatWorkFile);
+    const QByteArray clones = ReadWholeFile(programDir + kClonesWorkFile);
+    // The work is done on the bytes of the two files in one pass; nothing is turned into text.
+    QHash<QByteArrayView, QByteArrayView> parents = readParents(clones);
+
+    SetListBuildResult result;
+    QByteArray out;
+    out.reserve(listed.size() + listed.size() / 8 + clones.size());
+    QVarLengthArray<QByteArrayView, 9> f;
+    forEachLine(listed, [&](QByteArrayView line) {
+        if (!splitFields(line, kListFields, f)) {
+            return;
+        }
+        // Only the first set of a name gets the parent.
+        const QByteArrayView parent = parents.take(f[0]);
+        // qx_listxml.dat: name, description, manufacturer, year, status, driver, bios.
+        // qx.dat:         Name=Description=Parent=Manufacturer=Year=Status=State=Driver=Bios
+        out.append(f[0]).append('=').append(f[1]).append('=').append(parent).append('=');
+        out.append(f[2]).append('=').append(f[3]).append('=').append(f[4]).append('=');
+        out.append(isAvailable(f[0]) ? '1' : '2')
+            .append('=')
+            .append(f[5])
+            .append('=')
+            .append(f[6])
+            .append("\r\n");
+        ++result.written;
+        if (f[6] == QByteArrayView("yes")) {
+            ++result.biosCount;
+        }
+    });
+    result.ok = WriteFileAtomically(programDir + kCacheFile, out, &result.error);
+    return result;
+}
+
+SetListBuildResult BuildSetList(const QString &programDir) {
+    const AvailableNames names = AvailableNames::ReadVerifyFile(programDir + kVerifyRomsWorkFile);
+    return BuildCache(programDir, [&names](QByteArrayView name) { return names.contains(name); });
+}
+
+SetListBuildResult FastScan(const QString &programDir, const QString &romPaths, const QString &emulatorDir) {
+    const RomFolderScan scan = RomFolderScan::Scan(romPaths, emulatorDir);
+    return BuildCache(programDir, [&scan](QByteArrayView name) { return scan.isAvailable(name); });
+}
+
+SetCatalogue LoadSetList(const QString &cachePath, bool includeClones) {
+    const QByteArray content = ReadWholeFile(cachePath);
+    QList<SetRecord> records;
+    records.reserve(content.size() / 80); // a cache line is about 80 bytes
+    SetRecord record;
+    forEachLine(content, [&](QByteArrayView line) {
+        if (!ParseCacheLine(line, record)) {
+            return;
+        }
+        if ((includeClones || record.Parent.isEmpty()) && record.Bios == QLatin1String("no")) {
+            records.append(record);
+        }
+    });
+    return SetCatalogue(std::move(records));
+}
+
+AvailabilityUpdateResult UpdateAvailability(const QString &cachePath, const AvailableNames &names) {
+    AvailabilityUpdateResult result;
+    bool readOk = false;
+    const QByteArray content = ReadWholeFile(cachePath, &readOk);
+    if (!readOk) {
+        result.error = QStringLiteral("Cannot read %1.").arg(cachePath);
+        return result;
+    }
+    QByteArray out;
+    out.reserve(content.size() + content.size() / 64);
+    QVarLengthArray<QByteArrayView, 9> fields;
+    forEachLine(content, [&](QByteArrayView line) {
+        if (!splitFields(line, kCacheFields, fields)) {
+            out += line;
+            out += "\r\n";
+            return;
+        }
+        const bool available = names.contains(fields[0]);
+        // Everything up to State and everything after it is copied as it was.
+        const qsizetype stateStart = fields[kStateField].data() - line.data();
+        out += line.first(stateStart);
+        out += available ? '1' : '2';
+        out += line.sliced(stateStart + fields[kStateField].size());
+        out += "\r\n";
+        ++result.lines;
+        result.available += available ? 1 : 0;
+    });
+    result.ok = WriteFileAtomically(cachePath, out, &result.error);
+    return result;
+}
+
+bool UpdateSetEntry(SetCatalogue &catalogue, const QString &cachePath, const QString &name, SetState state,
+                    QString *error) {
+    catalogue.setState(name, state);
+    bool readOk = false;
+    const QByteArray content = ReadWholeFile(cachePath, &readOk);
+    if (!readOk) {
+        if (error) {
+            *error = QStringLiteral("Cannot read %1.").arg(cachePath);
+        }
+        return false;
+    }
+    const QByteArray wanted = name.toUtf8();
+    const char stateText = state == SetState::Available ? '1' : '2';
+    QByteArray out;
+    out.reserve(content.size());
+    QVarLengthArray<QByteArrayView, 9> fields;
+    forEachLine(content, [&](QByteArrayView line) {
+        if (splitFields(line, kCacheFields, fields) && fields[0] == wanted) {
+            const qsizetype stateStart = fields[kStateField].data() - line.data();
+            out += line.first(stateStart);
+            out += stateText;
+            out += line.sliced(stateStart + fields[kStateField].size());
+        } else {
+            out += line;
+        }
+        out += "\r\n";
+    });
+    return WriteFileAtomically(cachePath, out, error);
+}
+
+} // namespace qx

@@ -1,0 +1,211 @@
+#include "launch/SetFilesController.h"
+
+#include "app/FileDialog.h"
+#include "app/PathHelpers.h"
+#include "app/UserPrompts.h"
+#include "browser/MainActions.h"
+#include "browser/MainWindow.h"
+#include "launch/ModalToolDialog.h"
+#include "launch/SnapshotFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+
+namespace qx {
+
+namespace {
+
+bool confirmed(UserPrompts &prompts, const QString &question) {
+    return prompts.ask(question, kAppTitle, PromptButtons::YesNo, PromptAnswer::No) == PromptAnswer::Yes;
+}
+
+QString iniPathOf(const ProgramState &state) {
+    return state.EmulatorIniPath.isEmpty() ? state.EmulatorDir + QStringLiteral("mame.ini")
+                                           : state.EmulatorIniPath;
+}
+
+} // namespace
+
+SetFilesController::SetFilesController(MainWindow &window, LaunchHooks hooks)
+    : QObject(&window), m_window(window), m_hooks(std::move(hooks)) {
+    setObjectName(QStringLiteral("SetFilesController"));
+}
+
+void SetFilesController::connectActions() {
+    const MainActions &actions = m_window.actions();
+    const auto onTrigger = [&](const QString &name, auto handler) {
+        if (QAction *action = actions.find(name)) {
+            connect(action, &QAction::triggered, this, handler);
+        }
+    };
+    for (const SetFileType type : AllSetFileTypes()) {
+        const SetFileTypeInfo &info = SetFileInfo(type);
+        onTrigger(info.itemPopupAction, [this, type] { DeleteSetFile(type); });
+        onTrigger(info.toolsAction, [this, type] { DeleteAllSetFiles(type); });
+    }
+    onTrigger(QStringLiteral("mnuItemPopupDelAll"), [this] { DeleteSetFilesOfAllTypes(); });
+    onTrigger(QStringLiteral("mnuToolsDelAll"), [this] { DeleteAllSetFilesOfAllTypes(); });
+    onTrigger(QStringLiteral("mnuPopupSnap0"), [this] { DeleteSnapshot(); });
+    onTrigger(QStringLiteral("mnuPopupSnap1"), [this] { RenameSnapshot(); });
+    onTrigger(QStringLiteral("mnuToolsExplorer"), [this] { OpenEmulatorFolder(); });
+    onTrigger(QStringLiteral("mnuItemPopupMaws"), [this] { OpenSetInfoOnline(); });
+    if (QMenu *popup = actions.generalPopup()) {
+        connect(popup, &QMenu::aboutToShow, this, &SetFilesController::PrepareSnapshotEntries);
+    }
+}
+
+void SetFilesController::DeleteSetFile(SetFileType type) {
+    const ProgramState &state = m_window.state();
+    if (m_window.isBusy() || state.CurrentSetName.isEmpty()) {
+        return;
+    }
+    if (!confirmed(m_window.prompts(), DeleteSetFileQuestion(type, state.CurrentSetName))) {
+        return;
+    }
+    DeleteSetFiles(type, SetFileFolders(type, iniPathOf(state), state.EmulatorDir), state.CurrentSetName);
+}
+
+void SetFilesController::DeleteAllSetFiles(SetFileType type) {
+    const ProgramState &state = m_window.state();
+    if (m_window.isBusy() || !confirmed(m_window.prompts(), DeleteAllSetFilesQuestion(type))) {
+        return;
+    }
+    qx::DeleteAllSetFiles(type, SetFileFolders(type, iniPathOf(state), state.EmulatorDir));
+}
+
+void SetFilesController::DeleteSetFilesOfAllTypes() {
+    for (const SetFileType type : AllSetFileTypes()) {
+        DeleteSetFile(type);
+    }
+}
+
+void SetFilesController::DeleteAllSetFilesOfAllTypes() {
+    for (const SetFileType type : AllSetFileTypes()) {
+        DeleteAllSetFiles(type);
+    }
+}
+
+QLabel *SetFilesController::caption() const {
+    return m_window.findChild<QLabel *>(QStringLiteral("Label1"));
+}
+
+QString SetFilesController::snapshotFolder() const {
+    const ProgramState &state = m_window.state();
+    return SetSnapshotFolder(state.SnapshotDirectory, state.CurrentSetName);
+}
+
+bool SetFilesController::snapshotShown() const {
+    const QLabel *label = caption();
+    if (!label || label->text().isEmpty() || label->text().contains(QStringLiteral("found"))) {
+        return false;
+    }
+    return m_hooks.snapshotShown ? m_hooks.snapshotShown() : true;
+}
+
+void SetFilesController::PrepareSnapshotEntries() {
+    const MainActions &actions = m_window.actions();
+    QAction *deleteEntry = actions.find(QStringLiteral("mnuPopupSnap0"));
+    QAction *renameEntry = actions.find(QStringLiteral("mnuPopupSnap1"));
+    QAction *separator = actions.find(QStringLiteral("mnuPopupBar0"));
+    const bool shown = snapshotShown();
+    const QString name = shown ? caption()->text() : QString();
+    for (QAction *action : {deleteEntry, renameEntry, separator}) {
+        if (action) {
+            action->setVisible(shown);
+        }
+    }
+    if (deleteEntry && shown) {
+        deleteEntry->setText(QStringLiteral("Delete ") + name);
+    }
+    if (renameEntry && shown) {
+        renameEntry->setText(QStringLiteral("Rename ") + name);
+    }
+}
+
+void SetFilesController::RenameSnapshot() {
+    QLabel *label = caption();
+    const QString folder = snapshotFolder();
+    if (m_window.isBusy() || !label || folder.isEmpty()) {
+        return;
+    }
+    const JoystickPause pause(m_window);
+    const QString oldName = label->text();
+    if (!IsPlainSnapshotName(oldName) || !FileExists(QDir(folder).filePath(oldName))) {
+        return;
+    }
+    const std::optional<QString> answer =
+        m_window.prompts().inputText(QStringLiteral("Enter new name:"), kAppTitle, oldName);
+    const std::optional<QString> newName = answer ? SnapshotNameFromAnswer(*answer) : std::nullopt;
+    if (!newName) {
+        return;
+    }
+    switch (RenameSnapshotFile(folder, oldName, *newName)) {
+    case SnapshotRename::Renamed:
+        label->setText(*newName);
+        break;
+    case SnapshotRename::NameTaken:
+        m_window.prompts().inform(
+            QStringLiteral("%1 already exists; %2 keeps its name.").arg(*newName, oldName), kAppTitle,
+            PromptIcon::Information);
+        break;
+    case SnapshotRename::Failed:
+        m_window.prompts().inform(QStringLiteral("%1 could not be renamed.").arg(oldName), kAppTitle,
+                                  PromptIcon::Error);
+        break;
+    case SnapshotRename::Unchanged:
+    case SnapshotRename::Missing:
+        break;
+    }
+}
+
+void SetFilesController::DeleteSnapshot() {
+    QLabel *label = caption();
+    const QString folder = snapshotFolder();
+    if (m_window.isBusy() || !label || folder.isEmpty()) {
+        return;
+    }
+    const JoystickPause pause(m_window);
+    const QString name = label->text();
+    if (!IsPlainSnapshotName(name) || !FileExists(QDir(folder).filePath(name))) {
+        return;
+    }
+    if (!confirmed(m_window.prompts(), QStringLiteral("Delete ") + name + QLatin1Char('?'))) {
+        return;
+    }
+    if (!DeleteSnapshotFile(folder, name)) {
+        m_window.prompts().inform(QStringLiteral("%1 could not be deleted.").arg(name), kAppTitle,
+                                  PromptIcon::Error);
+        return;
+    }
+    if (m_hooks.clearPicture) {
+        m_hooks.clearPicture();
+    }
+    label->setText(MissingSnapshotCaption(name));
+}
+
+void SetFilesController::OpenEmulatorFolder() {
+    const QString folder = m_window.state().EmulatorDir;
+    if (folder.isEmpty()) {
+        return;
+    }
+    if (!OpenDocument(m_window.services(), folder)) {
+        m_window.prompts().inform(QStringLiteral("The folder %1 could not be opened.").arg(folder), kAppTitle,
+                                  PromptIcon::Error);
+    }
+}
+
+void SetFilesController::OpenSetInfoOnline() {
+    const QString name = m_window.state().CurrentSetName;
+    if (name.isEmpty()) {
+        return;
+    }
+    const QString url = m_window.settings().text(QStringLiteral("url")) + name;
+    if (!OpenDocument(m_window.services(), url)) {
+        m_window.prompts().inform(QStringLiteral("%1 could not be opened.").arg(url), kAppTitle,
+                                  PromptIcon::Error);
+    }
+}
+
+} // namespace qx

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "catalogue/CatalogueHost.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace qx::test {
+
+// A window stand-in for the catalogue operations: records the status texts and the calls in order, and
+// holds the catalogue it was handed.
+class RecordingCatalogueHost : public CatalogueHost {
+public:
+    void showStatusText(const QString &text) override {
+        statusTexts.append(text);
+        events.append(QStringLiteral("status:") + text);
+    }
+    void showProgress(qint64 value, qint64 maximum) override {
+        ++progressCalls;
+        if (maximum > 0 && value > maximum) {
+            progressOverflow = true;
+        }
+    }
+    void restoreStatusPanels() override { events.append(QStringLiteral("panels")); }
+    void setControlsEnabled(bool enabled) override {
+        controlsEnabled = enabled;
+        events.append(enabled ? QStringLiteral("enable") : QStringLiteral("disable"));
+    }
+    void setWaitCursor(bool) override {}
+    void setCaption(const QString &text) override { caption = text; }
+    void restoreIfMinimised() override { events.append(QStringLiteral("restore")); }
+    void clearViews() override { events.append(QStringLiteral("clearViews")); }
+    void clearInfoCaption() override {}
+    bool clonesChecked() const override { return clones; }
+    void showCatalogue(SetCatalogue loaded) override {
+        catalogue = std::move(loaded);
+        events.append(QStringLiteral("showCatalogue"));
+    }
+    void reloadHistory() override { events.append(QStringLiteral("history")); }
+    bool availableButtonPressed() const override { return availablePressed; }
+    void showRomPathsDialog(bool romsNote) override {
+        romsNoteShown = romsNote;
+        events.append(QStringLiteral("pathsDialog"));
+        if (onPathsDialog) {
+            onPathsDialog();
+        }
+    }
+
+    bool clones = true;
+    bool availablePressed = true;
+    std::function<void()> onPathsDialog;
+
+    QStringList statusTexts;
+    QStringList events;
+    QString caption;
+    SetCatalogue catalogue;
+    bool controlsEnabled = true;
+    bool romsNoteShown = false;
+    bool progressOverflow = false;
+    int progressCalls = 0;
+};
+
+} // namespace qx::test

@@ -1,0 +1,150 @@
+#include "TestDirs.h"
+#include "catalogue/CatalogueXmlParser.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace qx;
+
+namespace {
+
+QByteArray parseWhole(const QByteArray &xml, QString *error = nullptr, qsizetype *count = nullptr) {
+    CatalogueXmlParser parser;
+    parser.feed(xml);
+    parser.finish();
+    if (error) {
+        *error = parser.errorText();
+    }
+    if (count) {
+        *count = parser.setCount();
+    }
+    return parser.output();
+}
+
+QByteArray document(const QByteArray &root, const QByteArray &body) {
+    return "<?xml version=\"1.0\"?>\n<" + root + " build=\"test\">\n" + body + "</" + root + ">\n";
+}
+
+} // namespace
+
+class tst_CatalogueXmlParser : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void standinCatalogueGivesOneLinePerRunnableSet() {
+        const QByteArray xml =
+            test::readFile(QDir(test::fixturesDir()).filePath(QStringLiteral("standin/listxml.xml")));
+        QString error;
+        qsizetype count = 0;
+        const QByteArray lines = parseWhole(xml, &error, &count);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(count, 9);
+        const QByteArray expected =
+            "neogeo=Neo-Geo MV-6F=SNK=1990=imperfect=neogeo/neogeo.cpp=yes\r\n"
+            "puckman=PuckMan (Japan set 1)=Namco=1980=good=pacman/pacman.cpp=no\r\n"
+            "pacman=Pac-Man (Midway)=Namco (Midway license)=1980=good=pacman/pacman.cpp=no\r\n"
+            "pacmanf=Pac-Man (Midway, with speedup hack)=hack=1980=good=pacman/pacman.cpp=no\r\n"
+            "pacnpal=Pac & Pal=Namco=1983=imperfect=namco/mappy.cpp=no\r\n"
+            "kyukaidk=Ky\xC5\xAB"
+            "kai D\xC5\x8D"
+            "ch\xC5\xAB"
+            "ki (Japan, new version (Ver B))=Namco \"System 1\"=1990="
+            "good=namco/namcos1.cpp=no\r\n"
+            "mslug=Metal Slug - Super Vehicle-001=Nazca=1996=good=neogeo/neogeo.cpp=no\r\n"
+            "unkpoker=unknown poker board=<unknown>==preliminary=misc/unkpoker.cpp=no\r\n"
+            "pong=Pong (Rev E) [TTL]=Atari=1972=good=atari/pong.cpp=no\r\n";
+        QCOMPARE(lines, expected);
+    }
+
+    void oldGameElementsCountAndYearDoesNotCarryOver() {
+        const QByteArray xml =
+            document("mame", "<game name=\"a\" sourcefile=\"a.c\"><description>A</description>"
+                             "<year>1981</year><manufacturer>M</manufacturer>"
+                             "<driver status=\"good\"/></game>\n"
+                             "<game name=\"b\" sourcefile=\"b.c\" cloneof=\"a\"><description>B"
+                             "</description><manufacturer>N</manufacturer>"
+                             "<driver status=\"preliminary\"/></game>\n");
+        QCOMPARE(parseWhole(xml), QByteArray("a=A=M=1981=good=a.c=no\r\nb=B=N==preliminary=b.c=no\r\n"));
+    }
+
+    void missingPartsGiveEmptyFields() {
+        const QByteArray xml =
+            document("mame", "<machine name=\"bare\"/>\n<machine isbios=\"yes\" name=\"b\">"
+                             "<description>only</description></machine>\n");
+        QCOMPARE(parseWhole(xml), QByteArray("bare======no\r\nb=only=====yes\r\n"));
+    }
+
+    void onlyTheSetsOwnChildrenAreRead() {
+        // A device's slot options and nested descriptions must not overwrite the set's own fields.
+        const QByteArray xml = document(
+            "mame",
+            "<machine name=\"s\" sourcefile=\"s.cpp\"><description>Own</description>"
+            "<device type=\"cartridge\"><description>Not mine</description><driver status=\"bad\"/></device>"
+            "<driver status=\"good\"/><year>1999</year></machine>\n");
+        QCOMPARE(parseWhole(xml), QByteArray("s=Own==1999=good=s.cpp=no\r\n"));
+    }
+
+    void devicesAndOtherElementsAreNotSets() {
+        const QByteArray xml =
+            document("mame", "<machine name=\"z80\" isdevice=\"yes\" runnable=\"no\">"
+                             "<description>Zilog Z80</description></machine>\n"
+                             "<software name=\"x\"><description>X</description></software>\n"
+                             "<machine name=\"ok\" runnable=\"yes\"><description>Ok</description>"
+                             "</machine>\n");
+        qsizetype count = 0;
+        QCOMPARE(parseWhole(xml, nullptr, &count), QByteArray("ok=Ok=====no\r\n"));
+        QCOMPARE(count, 1);
+    }
+
+    void rootWithoutSetsGivesNothing() {
+        QString error;
+        qsizetype count = -1;
+        QCOMPARE(parseWhole(document("mame", ""), &error, &count), QByteArray());
+        QCOMPARE(count, 0);
+        QVERIFY(error.isEmpty());
+    }
+
+    void lineBreaksInsideValuesStayOnOneLine() {
+        const QByteArray xml = document(
+            "mame", "<machine name=\"n\"><description>Two\nlines&#13;&#10;here</description></machine>\n");
+        QCOMPARE(parseWhole(xml), QByteArray("n=Two lines  here=====no\r\n"));
+    }
+
+    void truncatedDocumentKeepsTheSetsReadSoFar() {
+        const QByteArray xml =
+            test::readFile(QDir(test::fixturesDir()).filePath(QStringLiteral("standin/listxml.xml")));
+        const qsizetype cut = xml.indexOf("<machine name=\"pacnpal\"") + 30;
+        QString error;
+        qsizetype count = 0;
+        const QByteArray lines = parseWhole(xml.left(cut), &error, &count);
+        QCOMPARE(count, 4);
+        QVERIFY(lines.endsWith(
+            "pacmanf=Pac-Man (Midway, with speedup hack)=hack=1980=good=pacman/pacman.cpp=no\r\n"));
+        QVERIFY(!error.isEmpty());
+        QVERIFY2(error.contains(QLatin1String("4 sets")), qPrintable(error));
+    }
+
+    void malformedDocumentStopsAndSaysWhere() {
+        const QByteArray xml = document("mame", "<machine name=\"a\"><description>A</description></machine>\n"
+                                                "<machine name=\"b\"><description>B</desc></machine>\n");
+        QString error;
+        qsizetype count = 0;
+        QCOMPARE(parseWhole(xml, &error, &count), QByteArray("a=A=====no\r\n"));
+        QCOMPARE(count, 1);
+        QVERIFY2(error.contains(QLatin1String("line 4")), qPrintable(error));
+    }
+
+    void chunkBoundariesDoNotMatter() {
+        const QByteArray xml =
+            test::readFile(QDir(test::fixturesDir()).filePath(QStringLiteral("standin/listxml.xml")));
+        CatalogueXmlParser parser;
+        for (qsizetype i = 0; i < xml.size(); i += 7) {
+            QVERIFY(parser.feed(QByteArrayView(xml).sliced(i, std::min<qsizetype>(7, xml.size() - i))));
+        }
+        QVERIFY(parser.finish());
+        QCOMPARE(parser.output(), parseWhole(xml));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CatalogueXmlParser)
+#include "tst_CatalogueXmlParser.moc"

@@ -1,0 +1,43 @@
+#include "StandinCalls.h"
+#include "TestDirs.h"
+#include "app/PathHelpers.h"
+#include "launch/EmulatorIni.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qx;
+
+class tst_EmulatorIni : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void missingIniIsCreatedByMameInTheEmulatorDirectory() {
+        QTemporaryDir root;
+        const QString exe = test::installStandin(root.path());
+        const QString emulatorDir = WithTrailingSeparator(root.filePath(QStringLiteral("home/.mame")));
+        QDir().mkpath(emulatorDir);
+        const QString ini = EnsureEmulatorIni(exe, emulatorDir);
+        QCOMPARE(ini, emulatorDir + QStringLiteral("mame.ini"));
+        QCOMPARE(test::readFile(ini),
+                 test::readFile(QDir(test::fixturesDir()).filePath(QStringLiteral("standin/mame.ini"))));
+        const auto calls = test::readStandinCalls(root.filePath(QStringLiteral("standin-calls.log")));
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(calls.first().args, QStringList{QStringLiteral("-createconfig")});
+        QCOMPARE(WithTrailingSeparator(calls.first().cwd), emulatorDir);
+    }
+
+    void existingIniIsLeftAlone() {
+        QTemporaryDir root;
+        const QString exe = test::installStandin(root.path());
+        const QString emulatorDir = WithTrailingSeparator(root.path());
+        test::writeFile(emulatorDir + QStringLiteral("mame.ini"), "rompath mine\n");
+        QCOMPARE(EnsureEmulatorIni(exe, emulatorDir), emulatorDir + QStringLiteral("mame.ini"));
+        QCOMPARE(test::readFile(emulatorDir + QStringLiteral("mame.ini")), QByteArray("rompath mine\n"));
+        QVERIFY(test::readStandinCalls(root.filePath(QStringLiteral("standin-calls.log"))).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_EmulatorIni)
+#include "tst_EmulatorIni.moc"

@@ -1,0 +1,166 @@
+#include "launch/SetFilesController.h"
+
+#include "LaunchTestSetup.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+QStringList askedQuestions(const ScriptedUserPrompts &prompts) {
+    QStringList questions;
+    for (const ShownPrompt &prompt : prompts.shown()) {
+        if (prompt.kind == ShownPrompt::Kind::Ask) {
+            questions.append(prompt.text);
+            if (prompt.title != QStringLiteral("Quorvex") || prompt.defaultButton != PromptAnswer::No) {
+                questions.append(QStringLiteral("(wrong title or default button)"));
+            }
+        }
+    }
+    return questions;
+}
+
+} // namespace
+
+class SetFilesControllerTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void allAboveFilesAsksForEachTypeInOrder() {
+        LaunchSetup setup;
+        const QStringList files{QStringLiteral("nvram/pacman.nv"), QStringLiteral("cfg/pacman.cfg"),
+                                QStringLiteral("diff/pacman.dif"), QStringLiteral("ini/pacman.ini")};
+        for (const QString &file : files) {
+            writeFile(setup.emulatorDir + file, "x");
+        }
+        for (const PromptAnswer answer :
+             {PromptAnswer::Yes, PromptAnswer::No, PromptAnswer::Yes, PromptAnswer::No}) {
+            setup.prompts.queueAnswer(answer);
+        }
+        SetFilesController controller(*setup.window, {});
+        controller.connectActions();
+
+        setup.window->actions().find(QStringLiteral("mnuItemPopupDelAll"))->trigger();
+
+        QCOMPARE(askedQuestions(setup.prompts),
+                 (QStringList{QStringLiteral("Delete pacman.nv?"), QStringLiteral("Delete pacman.cfg?"),
+                              QStringLiteral("Delete pacman.dif?"), QStringLiteral("Delete pacman.ini?")}));
+        QVERIFY(!QFile::exists(setup.emulatorDir + files.at(0)));
+        QVERIFY(QFile::exists(setup.emulatorDir + files.at(1)));
+        QVERIFY(!QFile::exists(setup.emulatorDir + files.at(2)));
+        QVERIFY(QFile::exists(setup.emulatorDir + files.at(3)));
+    }
+
+    void deletingEverySetsFilesKeepsMameIni() {
+        LaunchSetup setup(LaunchSetup::defaultMameIni().replace("inipath                   .;ini",
+                                                                "inipath                   .;.;ini"));
+        writeFile(setup.emulatorDir + QStringLiteral("ini/galaga.ini"), "x");
+        writeFile(setup.emulatorDir + QStringLiteral("cfg/galaga.cfg"), "x");
+        writeFile(setup.emulatorDir + QStringLiteral("cfg/pacman.cfg"), "x");
+        for (int i = 0; i < 4; ++i) {
+            setup.prompts.queueAnswer(PromptAnswer::Yes);
+        }
+        SetFilesController files(*setup.window, {});
+        files.connectActions();
+
+        setup.window->actions().find(QStringLiteral("mnuToolsDelAll"))->trigger();
+
+        QCOMPARE(askedQuestions(setup.prompts),
+                 (QStringList{QStringLiteral("Delete all NVRAM Files?"),
+                              QStringLiteral("Delete all Configuration Files?"),
+                              QStringLiteral("Delete all Difference Files?"),
+                              QStringLiteral("Delete all INI Files?")}));
+        QVERIFY(!QFile::exists(setup.emulatorDir + QStringLiteral("ini/galaga.ini")));
+        QVERIFY(QDir(setup.emulatorDir + QStringLiteral("cfg")).isEmpty());
+        QVERIFY(QFile::exists(setup.emulatorDir + QStringLiteral("mame.ini")));
+    }
+
+    void snapshotEntriesRenameAndDelete() {
+        LaunchSetup setup;
+        const QString folder = setup.emulatorDir + QStringLiteral("snap/pacman/");
+        writeFile(folder + QStringLiteral("0000.png"), "first");
+        writeFile(folder + QStringLiteral("0001.png"), "second");
+        auto *label = setup.window->findChild<QLabel *>(QStringLiteral("Label1"));
+        QVERIFY(label);
+        label->setText(QStringLiteral("0000.png"));
+        int cleared = 0;
+        LaunchHooks hooks;
+        hooks.snapshotShown = [] {
+            return true;
+        };
+        hooks.clearPicture = [&] {
+            ++cleared;
+        };
+        SetFilesController files(*setup.window, hooks);
+        files.connectActions();
+        const MainActions &actions = setup.window->actions();
+        QAction *deleteEntry = actions.find(QStringLiteral("mnuPopupSnap0"));
+        QAction *renameEntry = actions.find(QStringLiteral("mnuPopupSnap1"));
+        QAction *separator = actions.find(QStringLiteral("mnuPopupBar0"));
+
+        files.PrepareSnapshotEntries();
+        QVERIFY(deleteEntry->isVisible() && renameEntry->isVisible() && separator->isVisible());
+        QCOMPARE(deleteEntry->text(), QStringLiteral("Delete 0000.png"));
+        QCOMPARE(renameEntry->text(), QStringLiteral("Rename 0000.png"));
+
+        // A name that is taken: nothing changes, and the user hears why.
+        setup.prompts.queueInput(QStringLiteral("0001"));
+        renameEntry->trigger();
+        QCOMPARE(setup.prompts.shown().at(0).text, QStringLiteral("Enter new name:"));
+        QCOMPARE(setup.prompts.shown().at(0).title, QStringLiteral("Quorvex"));
+        QCOMPARE(setup.prompts.shown().at(1).kind, ShownPrompt::Kind::Inform);
+        QCOMPARE(readFile(folder + QStringLiteral("0000.png")), QByteArray("first"));
+        QCOMPARE(readFile(folder + QStringLiteral("0001.png")), QByteArray("second"));
+        QCOMPARE(label->text(), QStringLiteral("0000.png"));
+
+        // Nine characters once ".png" is added: ignored.
+        setup.prompts.queueInput(QStringLiteral("first"));
+        renameEntry->trigger();
+        QVERIFY(QFile::exists(folder + QStringLiteral("0000.png")));
+
+        setup.prompts.queueInput(QStringLiteral("0005"));
+        renameEntry->trigger();
+        QCOMPARE(readFile(folder + QStringLiteral("0005.png")), QByteArray("first"));
+        QCOMPARE(label->text(), QStringLiteral("0005.png"));
+
+        setup.prompts.clearShown();
+        setup.prompts.queueAnswer(PromptAnswer::Yes);
+        deleteEntry->trigger();
+        QCOMPARE(askedQuestions(setup.prompts), QStringList{QStringLiteral("Delete 0005.png?")});
+        QVERIFY(!QFile::exists(folder + QStringLiteral("0005.png")));
+        QCOMPARE(label->text(), QStringLiteral("0005.png not found"));
+        QCOMPARE(cleared, 1);
+
+        files.PrepareSnapshotEntries();
+        QVERIFY(!deleteEntry->isVisible() && !renameEntry->isVisible() && !separator->isVisible());
+    }
+
+    void flyerShownOffersNoSnapshotEntries() {
+        LaunchSetup setup;
+        setup.window->findChild<QLabel *>(QStringLiteral("Label1"))->setText(QStringLiteral("0000.png"));
+        LaunchHooks hooks;
+        hooks.snapshotShown = [] {
+            return false;
+        };
+        SetFilesController files(*setup.window, hooks);
+        files.PrepareSnapshotEntries();
+        QVERIFY(!setup.window->actions().find(QStringLiteral("mnuPopupSnap0"))->isVisible());
+    }
+
+    void emulatorFolderAndOnlineInformationOpenThroughTheDesktop() {
+        LaunchSetup setup;
+        SetFilesController files(*setup.window, {});
+        files.connectActions();
+        setup.window->actions().find(QStringLiteral("mnuToolsExplorer"))->trigger();
+        setup.window->actions().find(QStringLiteral("mnuItemPopupMaws"))->trigger();
+        QCOMPARE(setup.services.opened,
+                 (QStringList{setup.emulatorDir,
+                              setup.settings().text(QStringLiteral("url")) + QStringLiteral("pacman")}));
+    }
+};
+
+QTEST_MAIN(SetFilesControllerTest)
+#include "SetFilesControllerTest.moc"
