@@ -215,6 +215,28 @@ void MainWindow::createBrowser() {
     hooks.reloadCatalogue = [this] {
         LoadSetList();
     };
+    // The information panel and the launch and verify controllers are attached when the window loads;
+    // the hooks reach them when called.
+    hooks.showSetInfo = [this](const QString &name, const QString &parent) {
+        if (m_info) {
+            m_info->showSetInfo(name, parent);
+        }
+    };
+    hooks.clearSetInfo = [this] {
+        if (m_info) {
+            m_info->clearSetInfo();
+        }
+    };
+    hooks.launchSet = [this](const QString &name) {
+        if (m_launch) {
+            m_launch->LaunchSet(name);
+        }
+    };
+    hooks.verifySet = [this] {
+        if (m_verify) {
+            m_verify->VerifySet();
+        }
+    };
     m_browser =
         new SetBrowser(widgets, this, std::move(hooks), m_catalogue, m_state, m_settings, m_prompts, this);
 }

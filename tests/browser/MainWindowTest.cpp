@@ -1,21 +1,28 @@
 #include "browser/MainWindow.h"
 
 #include "ScriptedUserPrompts.h"
+#include "StandinCalls.h"
 #include "TestDirs.h"
 #include "app/FrontendSettings.h"
 #include "app/ProfileIni.h"
+#include "browser/InfoPanel.h"
 #include "browser/MainActions.h"
 #include "browser/MainLayout.h"
+#include "browser/StatusPanels.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <memory>
 
 using namespace qx;
@@ -56,9 +63,87 @@ void makeWritable(const QString &folder) {
 
 } // namespace
 
+// A program directory whose emulator directory (the stand-in's folder) holds a cached catalogue, a history
+// file and a flyer, with pacman the current set.
+struct CataloguedProgram : ProgramDir {
+    CataloguedProgram() {
+        knowEmulator();
+        writeFile(
+            path() + QStringLiteral("qx.dat"),
+            "puckman=Puck Man (Japan set 1)==Namco=1980=good=1=pacman/pacman.cpp=no\r\n"
+            "pacman=Pac-Man (Midway)=puckman=Namco (Midway license)=1980=good=2=pacman/pacman.cpp=no\r\n"
+            "galaga=Galaga (Namco rev. B)==Namco=1981=good=1=galaga/galaga.cpp=no\r\n");
+        writeFile(
+            path() + QStringLiteral("history.dat"),
+            "$info=puckman,pacman,\r\n$bio\r\n\r\nPac-Man (c) 1980 Namco.\r\n\r\nEat the dots.\r\n$end\r\n");
+        QImage flyer(60, 80, QImage::Format_RGB32);
+        flyer.fill(Qt::yellow);
+        QDir().mkpath(path() + QStringLiteral("flyers"));
+        flyer.save(path() + QStringLiteral("flyers/puckman.png"));
+        const FrontendSettings s = settings();
+        s.write(QStringLiteral("LastSelected"), QStringLiteral("pacman"));
+        s.write(QStringLiteral("ShowHistory"), QStringLiteral("-1"));
+        s.write(QStringLiteral("picture"), QStringLiteral("-1"));
+    }
+    QList<StandinCall> launches() const {
+        QList<StandinCall> runs;
+        for (const StandinCall &call : readStandinCalls(path() + QStringLiteral("standin-calls.log"))) {
+            if (!call.args.isEmpty() && !call.args.constFirst().startsWith(QLatin1Char('-'))) {
+                runs.append(call);
+            }
+        }
+        return runs;
+    }
+};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void loadedWindowShowsTheCurrentSetWithItsHistoryAndPicture() {
+        CataloguedProgram program;
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(window.load());
+        QCOMPARE(window.catalogue().size(), 3);
+        QCOMPARE(window.statusPanels().panelText(1), QStringLiteral("3 sets"));
+        QCOMPARE(window.statusPanels().panelText(2), QStringLiteral("pacman"));
+        QCOMPARE(window.findChild<QPlainTextEdit *>(QStringLiteral("txtHistory"))->toPlainText(),
+                 QStringLiteral("Pac-Man (c) 1980 Namco.\nEat the dots.\n"));
+        window.infoPanel().finishPendingPicture();
+        QVERIFY(!window.findChild<QLabel *>(QStringLiteral("picFlyer"))->pixmap().isNull());
+        QCOMPARE(window.actions()[QStringLiteral("mnuFilePlay")]->text(), QStringLiteral("&Play pacman"));
+        QVERIFY(window.close());
+    }
+
+    void enterPlaysTheSelectedSetInTheEmulatorDirectory() {
+        CataloguedProgram program;
+        ScriptedUserPrompts prompts;
+        RecordingPlatformServices services;
+        MainWindow window(program.path(), prompts, services);
+        QVERIFY(window.load());
+        QWidget *details = window.findChild<QWidget *>(QStringLiteral("lvListViewDetails"));
+        details->setFocus();
+        QTest::keyClick(details, Qt::Key_Return);
+        QTRY_COMPARE(program.launches().size(), 1);
+        QCOMPARE(program.launches().constFirst().args, QStringList{QStringLiteral("pacman")});
+        QCOMPARE(QDir(program.launches().constFirst().cwd).canonicalPath(),
+                 QDir(program.path()).canonicalPath());
+        QTRY_VERIFY(window.isVisible());
+        QVERIFY(!window.isBusy());
+
+        // With the tree shown, Enter plays the current set.
+        window.actions()[QStringLiteral("mnuListViewMode1")]->trigger();
+        window.state().CurrentSetName = QStringLiteral("galaga");
+        QTreeView *tree = window.findChild<QTreeView *>(QStringLiteral("TreeView1"));
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_Return);
+        QTRY_COMPARE(program.launches().size(), 2);
+        QCOMPARE(program.launches().at(1).args, QStringList{QStringLiteral("galaga")});
+        QTRY_VERIFY(!window.isBusy());
+        QVERIFY(window.close());
+    }
+
     void firstStartCentresTheWindowAndAsksForMame() {
         ProgramDir program;
         ScriptedUserPrompts prompts;
