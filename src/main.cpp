@@ -4,18 +4,29 @@
 #include "app/QtPlatformServices.h"
 #include "app/QtUserPrompts.h"
 #include "browser/MainWindow.h"
+#include "catalogue/CataloguePreload.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
 
-int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvex"));
-    QApplication::setApplicationVersion(QStringLiteral(QX_VERSION));
+namespace {
 
-    const QString programDir = qx::ResolveProgramDirectory(QApplication::applicationDirPath());
+// The executable's folder, known before the application object exists (which is when the program directory
+// is first needed).
+QString executableDir(const char *argv0) {
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    if (self.exists()) {
+        return QFileInfo(self.canonicalFilePath()).absolutePath();
+    }
+    return QFileInfo(QString::fromLocal8Bit(argv0)).absolutePath();
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    const QString programDir = qx::ResolveProgramDirectory(executableDir(argv[0]));
 
     // One Quorvex per program directory: a second start ends at once, silently.
     QLockFile instanceLock(programDir + QStringLiteral("qx.lock"));
@@ -23,6 +34,13 @@ int main(int argc, char *argv[]) {
     if (!instanceLock.tryLock(0)) {
         return 0;
     }
+
+    // The set list is read on a second thread while the window system starts.
+    qx::StartCataloguePreload(programDir);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvex"));
+    QApplication::setApplicationVersion(QStringLiteral(QX_VERSION));
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString iniPath = programDir + QStringLiteral("qx.ini");

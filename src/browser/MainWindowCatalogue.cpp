@@ -8,6 +8,7 @@
 #include "browser/MainWindow.h"
 #include "browser/SetBrowser.h"
 #include "browser/StatusPanels.h"
+#include "catalogue/CataloguePreload.h"
 #include "catalogue/CatalogueRefresh.h"
 #include "catalogue/EmulatorIdentity.h"
 #include "catalogue/SetListCache.h"
@@ -26,6 +27,10 @@ namespace qx {
 
 void MainWindow::LoadSetList() {
     m_browser->clearViews();
+    if (auto preloaded = CataloguePreload::instance().take(m_state.cachePath(), clonesChecked())) {
+        m_catalogue = std::move(*preloaded);
+        return;
+    }
     m_catalogue = qx::LoadSetList(m_state.cachePath(), clonesChecked());
 }
 

@@ -77,6 +77,8 @@ bool MainWindow::load() {
     SizeControls(left);
     show();
     m_browser->reselectAndShow();
+    // The keyboard starts in the set list, so the arrow keys and Enter work at once.
+    (m_browser->isGrouped() ? static_cast<QWidget *>(m_tree) : m_list->activeView())->setFocus();
     return true;
 }
 

@@ -143,18 +143,57 @@ SetListBuildResult FastScan(const QString &programDir, const QString &romPaths, 
     return BuildCache(programDir, [&scan](QByteArrayView name) { return scan.isAvailable(name); });
 }
 
+namespace {
+
+// Manufacturers, years, statuses, drivers and parents repeat across tens of thousands of sets: one shared
+// string per distinct value saves most of the allocations, which a freshly started program pays for in
+// page faults.
+class TextPool {
+public:
+    QString get(QByteArrayView bytes) {
+        // Neighbouring lines mostly repeat the value (a driver's sets stand together): check that first.
+        if (bytes == m_lastBytes) {
+            return m_lastValue;
+        }
+        const auto found = m_pool.constFind(bytes);
+        m_lastValue = found != m_pool.constEnd() ? *found : *m_pool.insert(bytes, text(bytes));
+        m_lastBytes = bytes;
+        return m_lastValue;
+    }
+
+private:
+    QHash<QByteArrayView, QString> m_pool; // the views point into the file's bytes, alive while loading
+    QByteArrayView m_lastBytes;
+    QString m_lastValue;
+};
+
+} // namespace
+
 SetCatalogue LoadSetList(const QString &cachePath, bool includeClones) {
     const QByteArray content = ReadWholeFile(cachePath);
     QList<SetRecord> records;
     records.reserve(content.size() / 80); // a cache line is about 80 bytes
-    SetRecord record;
+    // One pool per field, so each keeps its own last value.
+    TextPool parents, manufacturers, years, statuses, drivers, bios;
+    QVarLengthArray<QByteArrayView, 9> fields;
     forEachLine(content, [&](QByteArrayView line) {
-        if (!ParseCacheLine(line, record)) {
+        if (!splitFields(line, kCacheFields, fields)) {
             return;
         }
-        if ((includeClones || record.Parent.isEmpty()) && record.Bios == QLatin1String("no")) {
-            records.append(record);
+        // BIOS sets never reach the browser; clones only while the Clones entry is checked.
+        if (fields[8] != QByteArrayView("no") || (!includeClones && !fields[2].isEmpty())) {
+            return;
         }
+        SetRecord &record = records.emplace_back();
+        record.Name = text(fields[0]);
+        record.Description = text(fields[1]);
+        record.Parent = parents.get(fields[2]);
+        record.Manufacturer = manufacturers.get(fields[3]);
+        record.Year = years.get(fields[4]);
+        record.Status = statuses.get(fields[5]);
+        record.State = fields[6] == QByteArrayView("1") ? SetState::Available : SetState::Unavailable;
+        record.Driver = drivers.get(fields[7]);
+        record.Bios = bios.get(fields[8]);
     });
     return SetCatalogue(std::move(records));
 }
