@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -280,6 +281,18 @@ void MainWindow::connectActions() {
             [this] { ShowToolbar(m_toolbar->isHidden()); });
     connect(a[QStringLiteral("mnuViewStatusBar")], &QAction::triggered, this, &MainWindow::ToggleStatusBar);
     connect(a[QStringLiteral("mnuToolsSelectMame")], &QAction::triggered, this, &MainWindow::SelectEmulator);
+    // The item pop-up names the set its entries act on.
+    connect(a.itemPopup(), &QMenu::aboutToShow, this, [this] {
+        const QString name = m_state.CurrentSetName;
+        m_actions->find(QStringLiteral("mnuItemPopupVerify"))->setText(QStringLiteral("Verify ") + name);
+        static const char *const kDeletes[][2] = {{"mnuItemPopupDelNv", ".nv"},
+                                                  {"mnuItemPopupDelCfg", ".cfg"},
+                                                  {"mnuItemPopupDelDif", ".dif"},
+                                                  {"mnuItemPopupDelIni", ".ini"}};
+        for (const auto &entry : kDeletes) {
+            m_actions->find(QLatin1String(entry[0]))->setText(name + QLatin1String(entry[1]));
+        }
+    });
 }
 
 void MainWindow::SizeControls(int &splitterLeftTwips) {

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -113,6 +114,10 @@ private Q_SLOTS:
         window.infoPanel().finishPendingPicture();
         QVERIFY(!window.findChild<QLabel *>(QStringLiteral("picFlyer"))->pixmap().isNull());
         QCOMPARE(window.actions()[QStringLiteral("mnuFilePlay")]->text(), QStringLiteral("&Play pacman"));
+        Q_EMIT window.actions().itemPopup()->aboutToShow();
+        QCOMPARE(window.actions()[QStringLiteral("mnuItemPopupVerify")]->text(), QStringLiteral("Verify pacman"));
+        QCOMPARE(window.actions()[QStringLiteral("mnuItemPopupDelNv")]->text(), QStringLiteral("pacman.nv"));
+        QCOMPARE(window.actions()[QStringLiteral("mnuItemPopupDelIni")]->text(), QStringLiteral("pacman.ini"));
         QVERIFY(window.close());
     }
 
