@@ -34,6 +34,8 @@ namespace {
 // A program directory with a default qx.ini whose keys the test may change first.
 struct ProgramDir {
     QTemporaryDir dir;
+    ScriptedUserPrompts prompts;
+    RecordingPlatformServices services;
     QString path() const { return dir.path() + QLatin1Char('/'); }
     QString ini() const { return path() + QStringLiteral("qx.ini"); }
     FrontendSettings settings() const { return FrontendSettings(ini()); }
@@ -102,9 +104,7 @@ class MainWindowTest : public QObject {
 private Q_SLOTS:
     void loadedWindowShowsTheCurrentSetWithItsHistoryAndPicture() {
         CataloguedProgram program;
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         QCOMPARE(window.catalogue().size(), 3);
         QCOMPARE(window.statusPanels().panelText(1), QStringLiteral("3 sets"));
@@ -115,17 +115,17 @@ private Q_SLOTS:
         QVERIFY(!window.findChild<QLabel *>(QStringLiteral("picFlyer"))->pixmap().isNull());
         QCOMPARE(window.actions()[QStringLiteral("mnuFilePlay")]->text(), QStringLiteral("&Play pacman"));
         Q_EMIT window.actions().itemPopup()->aboutToShow();
-        QCOMPARE(window.actions()[QStringLiteral("mnuItemPopupVerify")]->text(), QStringLiteral("Verify pacman"));
+        QCOMPARE(window.actions()[QStringLiteral("mnuItemPopupVerify")]->text(),
+                 QStringLiteral("Verify pacman"));
         QCOMPARE(window.actions()[QStringLiteral("mnuItemPopupDelNv")]->text(), QStringLiteral("pacman.nv"));
-        QCOMPARE(window.actions()[QStringLiteral("mnuItemPopupDelIni")]->text(), QStringLiteral("pacman.ini"));
+        QCOMPARE(window.actions()[QStringLiteral("mnuItemPopupDelIni")]->text(),
+                 QStringLiteral("pacman.ini"));
         QVERIFY(window.close());
     }
 
     void enterPlaysTheSelectedSetInTheEmulatorDirectory() {
         CataloguedProgram program;
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         QWidget *details = window.findChild<QWidget *>(QStringLiteral("lvListViewDetails"));
         details->setFocus();
@@ -151,15 +151,13 @@ private Q_SLOTS:
 
     void firstStartCentresTheWindowAndAsksForMame() {
         ProgramDir program;
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
-        prompts.queueFile(QString()); // the user cancels
+        MainWindow window(program.path(), program.prompts, program.services);
+        program.prompts.queueFile(QString()); // the user cancels
 
         QVERIFY(!window.load()); // the program ends
         QCOMPARE(window.windowTitle(), QStringLiteral("Quorvex"));
-        QCOMPARE(prompts.shown().size(), 1);
-        const ShownPrompt &dialog = prompts.shown().constFirst();
+        QCOMPARE(program.prompts.shown().size(), 1);
+        const ShownPrompt &dialog = program.prompts.shown().constFirst();
         QCOMPARE(dialog.kind, ShownPrompt::Kind::File);
         QCOMPARE(dialog.fileRequest.title, QStringLiteral("Select MAME executable"));
         QVERIFY(!dialog.fileRequest.save);
@@ -178,12 +176,10 @@ private Q_SLOTS:
         const QString mame = installStandin(bin.path());
         const QByteArray oldPath = qgetenv("PATH");
         qputenv("PATH", bin.path().toLocal8Bit() + ':' + oldPath);
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(!window.load());
         qputenv("PATH", oldPath);
-        const FileDialogRequest &request = prompts.shown().constFirst().fileRequest;
+        const FileDialogRequest &request = program.prompts.shown().constFirst().fileRequest;
         QCOMPARE(request.initialFolder, bin.path());
         QCOMPARE(request.initialFile, mame);
     }
@@ -192,9 +188,7 @@ private Q_SLOTS:
         ProgramDir program;
         program.knowEmulator();
         program.settings().write(QStringLiteral("picture"), QStringLiteral("-1")); // the info panel shows
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
         const int inner = PixelsToTwips(window.centralWidget()->width());
@@ -209,9 +203,7 @@ private Q_SLOTS:
     void aSmallWindowIsEnlargedToTheMinimum() {
         ProgramDir program;
         program.knowEmulator();
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
         window.resize(TwipsToPixels(3000), TwipsToPixels(2000));
@@ -222,9 +214,7 @@ private Q_SLOTS:
     void closingMaximisedKeepsTheNormalPosition() {
         ProgramDir program;
         program.knowEmulator();
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        auto window = std::make_unique<MainWindow>(program.path(), prompts, services);
+        auto window = std::make_unique<MainWindow>(program.path(), program.prompts, program.services);
         QVERIFY(window->load());
         window->show();
         const FrontendSettings settings = program.settings();
@@ -240,9 +230,7 @@ private Q_SLOTS:
     void closingMinimisedWritesNoPositionAndNoState() {
         ProgramDir program;
         program.knowEmulator();
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
         const FrontendSettings settings = program.settings();
@@ -257,9 +245,7 @@ private Q_SLOTS:
     void closingNormallyWritesTheWindowAndViewState() {
         ProgramDir program;
         program.knowEmulator();
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
         window.state().CurrentSetName = QStringLiteral("pacman");
@@ -276,9 +262,7 @@ private Q_SLOTS:
     void busyWindowRefusesToClose() {
         ProgramDir program;
         program.knowEmulator();
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
         window.setBusy(true);
@@ -292,9 +276,7 @@ private Q_SLOTS:
         ProgramDir program;
         program.knowEmulator();
         program.settings().write(QStringLiteral("ShowMenu"), QStringLiteral("0"));
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
         QVERIFY(!window.menuBar()->isVisible());
@@ -310,9 +292,7 @@ private Q_SLOTS:
     void statusBarToggleIsSavedAtOnce() {
         ProgramDir program;
         program.knowEmulator();
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
         window.actions()[QStringLiteral("mnuViewStatusBar")]->trigger();
@@ -330,9 +310,7 @@ private Q_SLOTS:
                                      "\nMainLeft=left\nMainWidth=wide\nViewMode=x\nCustomKey=keep me\n"
                                      "mrud=" +
                                      QByteArray(10000, 'z') + "\n");
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
         QCOMPARE(window.width(), TwipsToPixels(10500));                             // MainWidth's default
@@ -341,16 +319,14 @@ private Q_SLOTS:
         const QByteArray saved = readFile(program.ini());
         QVERIFY(saved.contains("\r\nCustomKey=keep me\r\n"));
         QVERIFY(saved.contains("mrud=" + QByteArray(10000, 'z') + "\r\n"));
-        QVERIFY(prompts.shown().isEmpty());
+        QVERIFY(program.prompts.shown().isEmpty());
     }
 
     void readOnlyProgramDirectoryGivesOneMessageAndKeepsTheFile() {
         ProgramDir program;
         program.knowEmulator();
         const QByteArray before = readFile(program.ini());
-        ScriptedUserPrompts prompts;
-        RecordingPlatformServices services;
-        MainWindow window(program.path(), prompts, services);
+        MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
         if (!makeReadOnly(program.dir.path())) {
@@ -359,8 +335,8 @@ private Q_SLOTS:
         const bool closed = window.close();
         makeWritable(program.dir.path());
         QVERIFY(closed);
-        QCOMPARE(prompts.shown().size(), 1);
-        QVERIFY(prompts.shown().constFirst().text.contains(QStringLiteral("could not save")));
+        QCOMPARE(program.prompts.shown().size(), 1);
+        QVERIFY(program.prompts.shown().constFirst().text.contains(QStringLiteral("could not save")));
         QCOMPARE(readFile(program.ini()), before);
     }
 };
