@@ -123,6 +123,35 @@ private Q_SLOTS:
         QVERIFY(window.close());
     }
 
+    void selectingMameBuildsTheCatalogueAndShowsIt() {
+        ProgramDir program;
+        program.knowEmulator(); // known, but no catalogue has been built for it yet
+        MainWindow window(program.path(), program.prompts, program.services);
+        QVERIFY(window.load());
+        QCOMPARE(window.catalogue().size(), 0);
+
+        program.prompts.queueFile(program.settings().text(QStringLiteral("exe")));
+        program.prompts.queueAnswer(PromptAnswer::No); // no fast scan: MAME verifies the sets
+        window.actions()[QStringLiteral("mnuToolsSelectMame")]->trigger();
+
+        QCOMPARE(program.prompts.shown().at(0).fileRequest.title,
+                 QStringLiteral("Select MAME executable, e.g. mame.exe"));
+        QCOMPARE(program.prompts.shown().at(1).title, QStringLiteral("Fast Scan"));
+        // The stand-in lists nine runnable machines, one of them a BIOS set the browser never shows.
+        QCOMPARE(window.catalogue().size(), 8);
+        QCOMPARE(window.statusPanels().panelText(1), QStringLiteral("8 sets"));
+        QVERIFY(
+            window.catalogue().at(window.catalogue().indexOfName(QStringLiteral("puckman"))).isAvailable());
+        QVERIFY(
+            !window.catalogue().at(window.catalogue().indexOfName(QStringLiteral("pacman"))).isAvailable());
+        QCOMPARE(window.windowTitle(), QStringLiteral("MAME v0.251 (unknown) - Quorvex"));
+        QVERIFY(!window.statusPanels().inSingleTextMode());
+        QVERIFY(!window.isBusy());
+        QVERIFY(QFileInfo::exists(program.path() + QStringLiteral("qx.dat")));
+        QVERIFY(!QFileInfo::exists(program.path() + QStringLiteral("qx_listxml.dat")));
+        QVERIFY(window.close());
+    }
+
     void enterPlaysTheSelectedSetInTheEmulatorDirectory() {
         CataloguedProgram program;
         MainWindow window(program.path(), program.prompts, program.services);
