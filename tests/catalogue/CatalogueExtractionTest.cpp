@@ -12,7 +12,7 @@ using namespace qx;
 
 // Extraction against the stand-in emulator. Each test has its own folder holding the stand-in (its log lands
 // there), an emulator directory and a program directory.
-class tst_CatalogueExtraction : public QObject {
+class CatalogueExtractionTest : public QObject {
     Q_OBJECT
 
     struct Setup {
@@ -128,5 +128,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_CatalogueExtraction)
-#include "tst_CatalogueExtraction.moc"
+QTEST_GUILESS_MAIN(CatalogueExtractionTest)
+#include "CatalogueExtractionTest.moc"

@@ -11,7 +11,7 @@
 
 using namespace qx;
 
-class tst_EmulatorIdentity : public QObject {
+class EmulatorIdentityTest : public QObject {
     Q_OBJECT
 
     // A stand-in under the given name in its own folder, answering -help with the given text.
@@ -115,5 +115,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_EmulatorIdentity)
-#include "tst_EmulatorIdentity.moc"
+QTEST_GUILESS_MAIN(EmulatorIdentityTest)
+#include "EmulatorIdentityTest.moc"

@@ -6,7 +6,7 @@
 
 using namespace qx;
 
-class tst_AvailableNames : public QObject {
+class AvailableNamesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -45,5 +45,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_AvailableNames)
-#include "tst_AvailableNames.moc"
+QTEST_GUILESS_MAIN(AvailableNamesTest)
+#include "AvailableNamesTest.moc"

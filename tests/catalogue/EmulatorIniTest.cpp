@@ -9,7 +9,7 @@
 
 using namespace qx;
 
-class tst_EmulatorIni : public QObject {
+class EmulatorIniTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -39,5 +39,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_EmulatorIni)
-#include "tst_EmulatorIni.moc"
+QTEST_GUILESS_MAIN(EmulatorIniTest)
+#include "EmulatorIniTest.moc"

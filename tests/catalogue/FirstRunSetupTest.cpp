@@ -9,7 +9,7 @@
 
 using namespace qx;
 
-class tst_FirstRunSetup : public QObject {
+class FirstRunSetupTest : public QObject {
     Q_OBJECT
 
     static QStringList stateColumn(const QString &cachePath) {
@@ -152,5 +152,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_FirstRunSetup)
-#include "tst_FirstRunSetup.moc"
+QTEST_GUILESS_MAIN(FirstRunSetupTest)
+#include "FirstRunSetupTest.moc"

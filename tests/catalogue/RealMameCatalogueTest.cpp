@@ -16,7 +16,7 @@ using namespace qx;
 
 // The catalogue pipeline on Debian's MAME (skipped when it is not installed). HOME points into a temporary
 // folder, so MAME's per-user folder ~/.mame is a fresh one.
-class tst_RealMameCatalogue : public QObject {
+class RealMameCatalogueTest : public QObject {
     Q_OBJECT
 
     const QString m_mame = QStringLiteral("/usr/games/mame");
@@ -108,5 +108,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_RealMameCatalogue)
-#include "tst_RealMameCatalogue.moc"
+QTEST_GUILESS_MAIN(RealMameCatalogueTest)
+#include "RealMameCatalogueTest.moc"

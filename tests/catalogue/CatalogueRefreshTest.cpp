@@ -9,7 +9,7 @@
 
 using namespace qx;
 
-class tst_CatalogueRefresh : public QObject {
+class CatalogueRefreshTest : public QObject {
     Q_OBJECT
 
     struct Refresh {
@@ -133,5 +133,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_CatalogueRefresh)
-#include "tst_CatalogueRefresh.moc"
+QTEST_GUILESS_MAIN(CatalogueRefreshTest)
+#include "CatalogueRefreshTest.moc"

@@ -7,7 +7,7 @@
 
 using namespace qx;
 
-class tst_Crc32 : public QObject {
+class Crc32Test : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -64,5 +64,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Crc32)
-#include "tst_Crc32.moc"
+QTEST_GUILESS_MAIN(Crc32Test)
+#include "Crc32Test.moc"

@@ -8,7 +8,7 @@
 
 using namespace qx;
 
-class tst_RomFolderScan : public QObject {
+class RomFolderScanTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_root;
@@ -91,5 +91,5 @@ private Q_SLOTS:
     void noIniPathMeansRoms() { QCOMPARE(ReadRomPaths(QString()), QStringLiteral("roms")); }
 };
 
-QTEST_GUILESS_MAIN(tst_RomFolderScan)
-#include "tst_RomFolderScan.moc"
+QTEST_GUILESS_MAIN(RomFolderScanTest)
+#include "RomFolderScanTest.moc"

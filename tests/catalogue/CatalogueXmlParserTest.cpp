@@ -27,7 +27,7 @@ QByteArray document(const QByteArray &root, const QByteArray &body) {
 
 } // namespace
 
-class tst_CatalogueXmlParser : public QObject {
+class CatalogueXmlParserTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -146,5 +146,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_CatalogueXmlParser)
-#include "tst_CatalogueXmlParser.moc"
+QTEST_GUILESS_MAIN(CatalogueXmlParserTest)
+#include "CatalogueXmlParserTest.moc"

@@ -23,7 +23,7 @@ const QByteArray kClones = "Name:            Clone of:\r\n"
 
 } // namespace
 
-class tst_SetListCache : public QObject {
+class SetListCacheTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -179,5 +179,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_SetListCache)
-#include "tst_SetListCache.moc"
+QTEST_GUILESS_MAIN(SetListCacheTest)
+#include "SetListCacheTest.moc"
