@@ -1,6 +1,7 @@
 // Measures the set browser with a full-size catalogue: $QX_BENCH_CACHE, or /tmp/qx-real/qx.dat when the
 // catalogue pipeline has produced one from Debian's MAME, else 39,446 synthesised sets shaped like MAME's
 // (two thirds clones, a third available). Every figure includes painting the view once, offscreen.
+#include "SilentPrompts.h"
 #include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
 #include "app/UserPrompts.h"
@@ -33,21 +34,7 @@ namespace {
 constexpr int kSetCount = 39446;
 const QString kRealCache = QStringLiteral("/tmp/qx-real/qx.dat");
 
-class SilentPrompts : public UserPrompts {
-public:
-    PromptAnswer ask(const QString &, const QString &, PromptButtons, PromptAnswer defaultButton,
-                     PromptIcon) override {
-        return defaultButton;
-    }
-    void inform(const QString &, const QString &, PromptIcon) override {}
-    FileDialogResult chooseFile(const FileDialogRequest &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<FontChoice> chooseFont(const FontChoice &, bool) override { return std::nullopt; }
-    std::optional<quint32> chooseColour(quint32) override { return std::nullopt; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &) override {
-        return std::nullopt;
-    }
-};
+using bench::SilentPrompts;
 
 SetCatalogue SynthesisedCatalogue() {
     static const QStringList words{"Pac",    "Street", "Fighter", "Donkey",  "Kong",  "Galaxy",  "Wars",

@@ -1,6 +1,7 @@
 // Measures the information panel: showing a set's history with a 30 MB history.dat loaded, and stepping
 // through 100 sets that each have a 600 x 800 picture. Every figure is the time the window thread is held by
 // one selection, including the repaint that follows it (offscreen).
+#include "SilentPrompts.h"
 #include "app/PlatformServices.h"
 #include "app/UserPrompts.h"
 #include "browser/HistoryDatabase.h"
@@ -24,21 +25,7 @@ using namespace qx;
 
 namespace {
 
-class SilentPrompts : public UserPrompts {
-public:
-    PromptAnswer ask(const QString &, const QString &, PromptButtons, PromptAnswer defaultButton,
-                     PromptIcon) override {
-        return defaultButton;
-    }
-    void inform(const QString &, const QString &, PromptIcon) override {}
-    FileDialogResult chooseFile(const FileDialogRequest &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<FontChoice> chooseFont(const FontChoice &, bool) override { return std::nullopt; }
-    std::optional<quint32> chooseColour(quint32) override { return std::nullopt; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &) override {
-        return std::nullopt;
-    }
-};
+using bench::SilentPrompts;
 
 class SilentServices : public PlatformServices {
 public:
