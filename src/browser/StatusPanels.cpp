@@ -66,6 +66,7 @@ void StatusPanels::showSingleText(const QString &text) {
         m_single->show();
         m_singleMode = true;
     }
+    m_stageText = text;
     m_single->setText(text);
     m_progress->hide();
     repaint();
@@ -81,9 +82,11 @@ void StatusPanels::showProgress(qint64 done, qint64 total) {
         m_progress->setRange(0, int(total / scale));
         m_progress->setValue(int(std::min(done, total) / scale));
         m_progress->setFormat(QStringLiteral("%1 / %2").arg(done).arg(total));
+        m_single->setText(m_stageText);
     } else {
+        // No known end: a busy bar, and the count so far beside the stage text.
         m_progress->setRange(0, 0);
-        m_progress->setFormat(QString::number(done));
+        m_single->setText(done > 0 ? QStringLiteral("%1 (%2)").arg(m_stageText).arg(done) : m_stageText);
     }
     m_progress->show();
 }
@@ -103,7 +106,7 @@ void StatusPanels::restorePanels() {
 }
 
 QString StatusPanels::singleText() const {
-    return m_single->text();
+    return m_stageText;
 }
 
 } // namespace qx

@@ -34,6 +34,7 @@ private:
     QLabel *m_panels[kPanelCount] = {};
     QLabel *m_single = nullptr;
     QProgressBar *m_progress = nullptr;
+    QString m_stageText;
     bool m_singleMode = false;
 };
 

@@ -88,7 +88,23 @@ void CatalogueSteps::fastScan() {
 
 void CatalogueSteps::verifyAllSets() {
     showStatus(kStatusVerifying);
-    VerifyAllRoms(m_state.EmulatorPath, m_state.EmulatorDir, m_state.workFile(kVerifyRomsWorkFile));
+    // MAME reports only the sets it finds files for, so the count of its lines so far is the progress; the
+    // total is not known in advance.
+    const QString output = m_state.workFile(kVerifyRomsWorkFile);
+    qint64 counted = 0;
+    qint64 lines = 0;
+    VerifyAllRoms(m_state.EmulatorPath, m_state.EmulatorDir, output, [&](qint64 size) {
+        if (size <= counted) {
+            return;
+        }
+        QFile file(output);
+        if (file.open(QIODevice::ReadOnly) && file.seek(counted)) {
+            const QByteArray added = file.read(size - counted);
+            lines += added.count('\n');
+            counted += added.size();
+        }
+        m_host.showProgress(lines, 0);
+    });
 }
 
 void CatalogueSteps::buildFromVerify() {
