@@ -10,15 +10,11 @@ void SetCatalogue::buildIndexes() {
     m_byName.clear();
     m_byDescription.clear();
     m_byName.reserve(m_records.size());
-    m_byDescription.reserve(m_records.size());
     for (qsizetype i = 0; i < m_records.size(); ++i) {
         const SetRecord &record = m_records.at(i);
-        // The first record of a name or description wins, as the views' look-ups expect.
+        // The first record of a name wins, as the views' look-ups expect.
         if (!m_byName.contains(record.Name)) {
             m_byName.insert(record.Name, i);
-        }
-        if (!m_byDescription.contains(record.Description)) {
-            m_byDescription.insert(record.Description, i);
         }
     }
 }
@@ -28,6 +24,16 @@ qsizetype SetCatalogue::indexOfName(const QString &name) const {
 }
 
 qsizetype SetCatalogue::indexOfDescription(const QString &description) const {
+    if (m_byDescription.isEmpty() && !m_records.isEmpty()) {
+        m_byDescription.reserve(m_records.size());
+        for (qsizetype i = 0; i < m_records.size(); ++i) {
+            // The first record of a description wins, as the Grouped view's look-ups expect.
+            const QString &description = m_records.at(i).Description;
+            if (!m_byDescription.contains(description)) {
+                m_byDescription.insert(description, i);
+            }
+        }
+    }
     return m_byDescription.value(description, -1);
 }
 

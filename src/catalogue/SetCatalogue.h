@@ -22,7 +22,8 @@ public:
 
     // Index of the first record with that Name (case-sensitive), or -1.
     qsizetype indexOfName(const QString &name) const;
-    // Index of the first record with that Description, or -1.
+    // Index of the first record with that Description, or -1. Its look-up table is built on first use: only
+    // the Grouped view maps nodes back to records by description.
     qsizetype indexOfDescription(const QString &description) const;
 
     // Changes the State of the first record with that Name; false when there is none.
@@ -35,7 +36,7 @@ private:
 
     QList<SetRecord> m_records;
     QHash<QString, qsizetype> m_byName;
-    QHash<QString, qsizetype> m_byDescription;
+    mutable QHash<QString, qsizetype> m_byDescription;
 };
 
 } // namespace qx

@@ -5,6 +5,7 @@
 #include "catalogue/CatalogueExtraction.h"
 #include "catalogue/RomFolderScan.h"
 
+#include <QFile>
 #include <QHash>
 #include <QVarLengthArray>
 #include <array>
@@ -170,7 +171,15 @@ private:
 } // namespace
 
 SetCatalogue LoadSetList(const QString &cachePath, bool includeClones) {
-    const QByteArray content = ReadWholeFile(cachePath);
+    // Mapped rather than read: the cache's pages come straight from the file system cache, with no copy.
+    QFile file(cachePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const qint64 size = file.size();
+    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    const QByteArray copy = mapped ? QByteArray() : file.readAll();
+    const QByteArrayView content = mapped ? QByteArrayView(mapped, size) : QByteArrayView(copy);
     QList<SetRecord> records;
     records.reserve(content.size() / 80); // a cache line is about 80 bytes
     // One pool per field, so each keeps its own last value.
