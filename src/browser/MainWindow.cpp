@@ -443,6 +443,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
             return true;
         }
     }
+    if (event->type() == QEvent::ToolTip && !m_state.ShowToolTips) {
+        // With tool tips off a toolbar button would still show its action's caption: show nothing.
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->parentWidget() == m_toolbar) {
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

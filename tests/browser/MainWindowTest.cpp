@@ -11,9 +11,11 @@
 #include "browser/StatusPanels.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -23,6 +25,8 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolTip>
 #include <QTreeView>
 #include <memory>
 
@@ -316,6 +320,19 @@ private Q_SLOTS:
         window.ToggleMenuBar();
         QTest::keyClick(window.findChild<QWidget *>(QStringLiteral("lvListView")), Qt::Key_Return);
         QVERIFY(window.menuBar()->isVisible());
+    }
+
+    void toolbarShowsNoTipsWhenToolTipsAreOff() {
+        ProgramDir program;
+        program.knowEmulator();
+        program.settings().write(QStringLiteral("ShowToolTips"), QStringLiteral("0"));
+        MainWindow window(program.path(), program.prompts, program.services);
+        QVERIFY(window.load());
+        QWidget *button = window.findChild<QToolBar *>(QStringLiteral("Toolbar1"))
+                              ->widgetForAction(window.actions().toolbarButton(4));
+        QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(button, &tip);
+        QVERIFY(QToolTip::text().isEmpty());
     }
 
     void statusBarToggleIsSavedAtOnce() {
