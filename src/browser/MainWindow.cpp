@@ -411,29 +411,24 @@ void MainWindow::resizeEvent(QResizeEvent *event) {
         resize(std::max(width(), minWidth), std::max(height(), minHeight));
         return;
     }
-    m_maximised = isMaximized();
     int left = m_splitterLeft;
     SizeControls(left);
 }
 
 void MainWindow::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) {
+    if (event->type() != QEvent::WindowStateChange || !isMinimized()) {
         return;
     }
-    if (isMinimized()) {
-        if (m_busy) {
-            // A long operation keeps the window where the user can see it.
-            QTimer::singleShot(0, this, [this] { showNormal(); });
-            return;
-        }
-        (m_browser->isGrouped() ? static_cast<QWidget *>(m_tree) : m_list)->setFocus();
-        if (m_tray == 1 && m_state.trayMin) {
-            QTimer::singleShot(0, this, &QWidget::hide);
-        }
+    if (m_busy) {
+        // A long operation keeps the window where the user can see it.
+        QTimer::singleShot(0, this, [this] { showNormal(); });
         return;
     }
-    m_maximised = isMaximized();
+    (m_browser->isGrouped() ? static_cast<QWidget *>(m_tree) : m_list)->setFocus();
+    if (m_tray == 1 && m_state.trayMin) {
+        QTimer::singleShot(0, this, &QWidget::hide);
+    }
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {

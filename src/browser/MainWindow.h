@@ -168,7 +168,6 @@ private:
     QTimer *m_joystickTimer = nullptr;
 
     bool m_busy = true;
-    bool m_maximised = false;
     bool m_settingsWriteFailed = false;
     bool m_unloaded = false;
     int m_splitterLeft = 0; // twips

@@ -20,15 +20,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
