@@ -77,7 +77,7 @@ QList<TrayFavourite> TrayFavouriteEntries(const SetCatalogue &catalogue, const F
     for (const QString &name : favourites.names()) {
         const qsizetype index = catalogue.indexOfName(name);
         if (index >= 0) {
-            entries.append({catalogue.at(index).Description, name});
+            entries.append({catalogue.at(index).description().toString(), name});
         }
     }
     return entries;

@@ -6,6 +6,7 @@
 #include "browser/SetBrowserActions.h"
 #include "browser/SetListModel.h"
 #include "browser/SetListView.h"
+#include "browser/SetReportView.h"
 #include "browser/SetTreeLayout.h"
 #include "browser/SetTreeModel.h"
 
@@ -279,7 +280,7 @@ void SetBrowser::ReselectTreeNode() {
     if (record < 0) {
         record = 0;
     }
-    const int node = m_treeModel->firstNodeWithText(m_catalogue.at(record).Description);
+    const int node = m_treeModel->firstNodeWithText(m_catalogue.at(record).description());
     if (node == SetTreeLayout::kNoNode) {
         tree->selectionModel()->clear();
         return;
@@ -291,7 +292,8 @@ void SetBrowser::ReselectTreeNode() {
 
 void SetBrowser::ShowListSelection() {
     setPanel(1, QString::number(m_listModel->rowCount()) + kSetsSuffix);
-    const SetRecord *record = m_widgets.list ? m_listModel->record(m_widgets.list->selectedRow()) : nullptr;
+    const std::optional<SetView> record =
+        m_widgets.list ? m_listModel->record(m_widgets.list->selectedRow()) : std::nullopt;
     if (record) {
         showDetails(*record);
     } else {
@@ -310,19 +312,19 @@ void SetBrowser::ShowTreeSelection() {
     }
 }
 
-void SetBrowser::showDetails(const SetRecord &record) {
+void SetBrowser::showDetails(SetView record) {
     setPlayVisible(true);
-    setPanel(2, record.Name);
-    setPanel(3, record.Parent);
-    setPanel(4, record.Year);
-    setPanel(5, record.Manufacturer);
-    setPanel(6, record.Status);
-    setPanel(7, record.Driver);
+    setPanel(2, record.name().toString());
+    setPanel(3, record.parent().toString());
+    setPanel(4, record.year().toString());
+    setPanel(5, record.manufacturer().toString());
+    setPanel(6, record.status().toString());
+    setPanel(7, record.driver().toString());
     if (m_actions->filePlay) {
-        m_actions->filePlay->setText(QStringLiteral("&Play ") + record.Name);
+        m_actions->filePlay->setText(QStringLiteral("&Play ") + record.name().toString());
     }
     if (m_hooks.showSetInfo) {
-        m_hooks.showSetInfo(record.Name, record.Parent);
+        m_hooks.showSetInfo(record.name().toString(), record.parent().toString());
     }
 }
 
@@ -366,29 +368,28 @@ void SetBrowser::onTreeCurrentChanged(const QModelIndex &current) {
 }
 
 void SetBrowser::listItemClicked(int row) {
-    const SetRecord *record = m_listModel->record(row);
-    if (record) {
+    if (const std::optional<SetView> record = m_listModel->record(row)) {
         makeCurrent(*record);
     }
 }
 
 void SetBrowser::treeNodeClicked(int node) {
-    const SetRecord *shown = m_treeModel->recordOfNode(node);
+    const std::optional<SetView> shown = m_treeModel->recordOfNode(node);
     if (!shown) {
         return;
     }
     // Nodes map back to sets by their text: the first set with that Description.
-    const qsizetype index = m_catalogue.indexOfDescription(shown->Description);
+    const qsizetype index = m_catalogue.indexOfDescription(shown->description());
     makeCurrent(index >= 0 ? m_catalogue.at(index) : *shown);
 }
 
-void SetBrowser::makeCurrent(const SetRecord &record) {
-    m_state.CurrentSetName = record.Name;
+void SetBrowser::makeCurrent(SetView record) {
+    m_state.CurrentSetName = record.name().toString();
     if (m_actions->verify && m_state.ShowToolTips) {
-        m_actions->verify->setToolTip(QStringLiteral("Verify ") + record.Name);
+        m_actions->verify->setToolTip(QStringLiteral("Verify ") + record.name().toString());
     }
     showDetails(record);
-    Q_EMIT currentSetChanged(record.Name);
+    Q_EMIT currentSetChanged(m_state.CurrentSetName);
 }
 
 bool SetBrowser::PickRandomListSet() {
@@ -404,11 +405,11 @@ bool SetBrowser::PickRandomListSet() {
     }
     for (;;) {
         const int row = int(QRandomGenerator::global()->bounded(quint32(rows.size())));
-        const SetRecord &record = m_catalogue.at(rows[std::size_t(row)]);
+        const SetView record = m_catalogue.at(rows[std::size_t(row)]);
         if (record.isAvailable()) {
             const FlagScope selecting(m_selecting);
             m_widgets.list->selectRow(row);
-            m_state.CurrentSetName = record.Name;
+            m_state.CurrentSetName = record.name().toString();
             return true;
         }
     }
@@ -421,7 +422,7 @@ bool SetBrowser::PickRandomTreeSet() {
     }
     bool anyAvailable = false;
     for (int node = 0; node < count && !anyAvailable; ++node) {
-        const SetRecord *record = m_treeModel->recordOfNode(node);
+        const std::optional<SetView> record = m_treeModel->recordOfNode(node);
         anyAvailable = record && record->isAvailable();
     }
     if (!anyAvailable) {
@@ -430,15 +431,15 @@ bool SetBrowser::PickRandomTreeSet() {
     }
     for (;;) {
         const int node = int(QRandomGenerator::global()->bounded(quint32(count)));
-        const SetRecord *shown = m_treeModel->recordOfNode(node);
+        const std::optional<SetView> shown = m_treeModel->recordOfNode(node);
         if (shown && shown->isAvailable()) {
             const FlagScope selecting(m_selecting);
             const QModelIndex index = m_treeModel->indexOfNode(node);
             m_widgets.tree->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
             m_widgets.tree->scrollTo(index);
             // As a click would: the node stands for the first set with its Description.
-            const qsizetype record = m_catalogue.indexOfDescription(shown->Description);
-            m_state.CurrentSetName = record >= 0 ? m_catalogue.at(record).Name : shown->Name;
+            const qsizetype record = m_catalogue.indexOfDescription(shown->description());
+            m_state.CurrentSetName = (record >= 0 ? m_catalogue.at(record) : *shown).name().toString();
             return true;
         }
     }
@@ -451,9 +452,9 @@ void SetBrowser::launchFromEnter() {
     QString name = m_state.CurrentSetName;
     if (!isGrouped()) {
         QLabel *panel2 = m_widgets.panels[1];
-        const SetRecord *record =
-            m_widgets.list ? m_listModel->record(m_widgets.list->selectedRow()) : nullptr;
-        name = panel2 ? panel2->text() : (record ? record->Name : QString());
+        const std::optional<SetView> record =
+            m_widgets.list ? m_listModel->record(m_widgets.list->selectedRow()) : std::nullopt;
+        name = panel2 ? panel2->text() : (record ? record->name().toString() : QString());
     }
     if (!name.isEmpty()) {
         m_hooks.launchSet(name);

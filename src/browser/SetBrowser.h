@@ -159,7 +159,7 @@ private:
     QLineEdit *shownSearchBox() const;
     void setPanel(int panel, const QString &text);
     void clearDetails();
-    void showDetails(const SetRecord &record);
+    void showDetails(SetView record);
     void setPlayVisible(bool visible);
     void setAvailabilityChecks(bool available, bool unavailable);
     void setFavouritesChecks(bool on);
@@ -169,7 +169,7 @@ private:
     void onTreeCurrentChanged(const QModelIndex &current);
     void listItemClicked(int row);
     void treeNodeClicked(int node);
-    void makeCurrent(const SetRecord &record);
+    void makeCurrent(SetView record);
     void onText1Changed(const QString &text);
     void onText2Changed(const QString &text);
     void onAvailabilityButton(QAction *clicked);

@@ -499,8 +499,8 @@ void SetBrowser::onFileAddFavourite() {
 void SetBrowser::prepareItemPopup() {
     QString name = m_state.CurrentSetName;
     if (!isGrouped() && m_widgets.list) {
-        if (const SetRecord *record = m_listModel->record(m_widgets.list->selectedRow())) {
-            name = record->Name;
+        if (const std::optional<SetView> record = m_listModel->record(m_widgets.list->selectedRow())) {
+            name = record->name().toString();
         }
     }
     if (m_actions->popupPlay) {

@@ -26,16 +26,16 @@ int SetListModel::columnCount(const QModelIndex &parent) const {
 }
 
 QVariant SetListModel::data(const QModelIndex &index, int role) const {
-    const SetRecord *set = index.isValid() ? record(index.row()) : nullptr;
+    const std::optional<SetView> set = index.isValid() ? record(index.row()) : std::nullopt;
     if (!set) {
         return {};
     }
     switch (role) {
     case Qt::DisplayRole:
-        return ColumnText(*set, index.column());
+        return ColumnText(*set, index.column()).toString();
     case Qt::DecorationRole:
         if (index.column() == 0) {
-            return StateIcons::icon(set->State, isGhosted(*set));
+            return StateIcons::icon(set->state(), isGhosted(*set));
         }
         break;
     case Qt::ForegroundRole:
@@ -75,9 +75,12 @@ qsizetype SetListModel::recordAt(int row) const {
     return row >= 0 && row < int(m_rows.size()) ? m_rows[std::size_t(row)] : -1;
 }
 
-const SetRecord *SetListModel::record(int row) const {
+std::optional<SetView> SetListModel::record(int row) const {
     const qsizetype index = recordAt(row);
-    return index >= 0 && index < m_catalogue.size() ? &m_catalogue.at(index) : nullptr;
+    if (index < 0 || index >= m_catalogue.size()) {
+        return std::nullopt;
+    }
+    return m_catalogue.at(index);
 }
 
 void SetListModel::removeRow(int row) {
@@ -90,10 +93,8 @@ void SetListModel::removeRow(int row) {
 }
 
 int SetListModel::rowOfName(const QString &name) const {
-    const qsizetype wanted = m_catalogue.indexOfName(name);
     for (std::size_t row = 0; row < m_rows.size(); ++row) {
-        // The catalogue's first record of a name is the usual case; a later duplicate still counts.
-        if (m_rows[row] == wanted || m_catalogue.at(m_rows[row]).Name == name) {
+        if (m_catalogue.at(m_rows[row]).name() == name) {
             return int(row);
         }
     }
@@ -154,12 +155,12 @@ void SetListModel::sortRows() {
     if (m_sortColumn < 0) {
         return;
     }
-    const SetRecord *records = m_catalogue.records().constData();
-    if (m_ranksColumn != m_sortColumn || m_ranksRecords != records ||
+    const quint64 catalogue = m_catalogue.identity();
+    if (m_ranksColumn != m_sortColumn || m_ranksCatalogue != catalogue ||
         m_ranks.size() != std::size_t(m_catalogue.size())) {
         m_ranks = ColumnRanks(m_catalogue, m_sortColumn);
         m_ranksColumn = m_sortColumn;
-        m_ranksRecords = records;
+        m_ranksCatalogue = catalogue;
     }
     SortRowsByRank(m_rows, m_ranks, m_sortDescending);
 }
@@ -167,7 +168,7 @@ void SetListModel::sortRows() {
 void SetListModel::catalogueReplaced() {
     m_ranks.clear();
     m_ranksColumn = -1;
-    m_ranksRecords = nullptr;
+    m_ranksCatalogue = 0;
 }
 
 } // namespace qx

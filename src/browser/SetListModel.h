@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <optional>
 
 namespace qx {
 
@@ -27,7 +28,7 @@ public:
     const SetRows &rows() const { return m_rows; }
     // The catalogue index of a row, or -1.
     qsizetype recordAt(int row) const;
-    const SetRecord *record(int row) const;
+    std::optional<SetView> record(int row) const;
     // Removes one row (a favourite taken out of the Favourites view).
     void removeRow(int row);
     // The first row showing the set with that Name, or -1.
@@ -50,7 +51,7 @@ public:
 private:
     void sortRows();
 
-    bool isGhosted(const SetRecord &record) const { return m_ghostClones && record.isClone(); }
+    bool isGhosted(SetView record) const { return m_ghostClones && record.isClone(); }
 
     const SetCatalogue &m_catalogue;
     SetRows m_rows;
@@ -61,7 +62,7 @@ private:
     // The sort column's ranks of every set, kept so that refills sort by numbers only.
     std::vector<int> m_ranks;
     int m_ranksColumn = -1;
-    const SetRecord *m_ranksRecords = nullptr;
+    quint64 m_ranksCatalogue = 0;
 };
 
 // The column captions, in column order.

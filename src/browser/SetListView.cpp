@@ -1,29 +1,25 @@
 #include "browser/SetListView.h"
 
 #include "browser/SetListModel.h"
+#include "browser/SetReportView.h"
 
 #include <QHeaderView>
 #include <QListView>
 #include <QStackedLayout>
-#include <QTreeView>
 
 namespace qx {
 
 SetListView::SetListView(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("lvListView"));
-    m_details = new QTreeView(this);
+    m_details = new SetReportView(this);
     m_details->setObjectName(QStringLiteral("lvListViewDetails"));
-    m_details->setRootIsDecorated(false);
-    m_details->setItemsExpandable(false);
-    m_details->setUniformRowHeights(true);
-    m_details->setAllColumnsShowFocus(true);
     m_details->setSelectionMode(QAbstractItemView::SingleSelection);
     m_details->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_details->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_details->viewport()->setMouseTracking(true); // hover focus
 
     m_details->setSortingEnabled(false); // header clicks are handled by the browser's sort rules
-    QHeaderView *header = m_details->header();
+    QHeaderView *header = m_details->horizontalHeader();
     header->setSectionsMovable(true);
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(false);
@@ -87,7 +83,7 @@ QAbstractItemView *SetListView::activeView() const {
 }
 
 QHeaderView *SetListView::header() const {
-    return m_details->header();
+    return m_details->horizontalHeader();
 }
 
 int SetListView::selectedRow() const {
@@ -126,7 +122,6 @@ void SetListView::scrollToRow(int row) {
 
 void SetListView::setFullRowSelect(bool on) {
     m_details->setSelectionBehavior(on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
-    m_details->setAllColumnsShowFocus(on);
 }
 
 ColumnList SetListView::columnOrder() const {

@@ -9,11 +9,11 @@ class QHeaderView;
 class QItemSelectionModel;
 class QListView;
 class QStackedLayout;
-class QTreeView;
 
 namespace qx {
 
 class SetListModel;
+class SetReportView;
 
 // The set list control (lvListView): one model and one selection shown either as a report with the seven
 // columns (Details, style 3) or as a flowing list of descriptions (List, style 2). Both views have uniform
@@ -34,7 +34,7 @@ public:
     void setViewStyle(int style);
     int viewStyle() const { return m_style; }
 
-    QTreeView *detailsView() const { return m_details; }
+    SetReportView *detailsView() const { return m_details; }
     QListView *listView() const { return m_list; }
     // The view of the current style.
     QAbstractItemView *activeView() const;
@@ -59,7 +59,7 @@ public:
     void setSortIndicator(int column, bool descending);
 
 private:
-    QTreeView *m_details = nullptr;
+    SetReportView *m_details = nullptr;
     QListView *m_list = nullptr;
     QStackedLayout *m_stack = nullptr;
     SetListModel *m_model = nullptr;

@@ -43,27 +43,26 @@ SetRows FavouriteRows(const SetCatalogue &catalogue, const QStringList &names) {
     return rows;
 }
 
-const QString &ColumnText(const SetRecord &record, int column) {
+QStringView ColumnText(SetView record, int column) {
     switch (column) {
     case 0:
-        return record.Description;
+        return record.description();
     case 1:
-        return record.Name;
+        return record.name();
     case 2:
-        return record.Parent;
+        return record.parent();
     case 3:
-        return record.Year;
+        return record.year();
     case 4:
-        return record.Manufacturer;
+        return record.manufacturer();
     case 5:
-        return record.Status;
+        return record.status();
     case 6:
-        return record.Driver;
+        return record.driver();
     default:
         break;
     }
-    static const QString none;
-    return none;
+    return {};
 }
 
 void SortRowsByColumn(const SetCatalogue &catalogue, SetRows &rows, int column, bool descending) {
@@ -76,7 +75,7 @@ std::vector<int> ColumnRanks(const SetCatalogue &catalogue, int column) {
     std::vector<QString> keys;
     keys.reserve(count);
     for (qsizetype i = 0; i < catalogue.size(); ++i) {
-        keys.push_back(ColumnText(catalogue.at(i), column).toCaseFolded());
+        keys.push_back(ColumnText(catalogue.at(i), column).toString().toCaseFolded());
     }
     std::vector<int> order(count);
     std::iota(order.begin(), order.end(), 0);

@@ -4,9 +4,9 @@ namespace qx {
 
 SearchMatcher::SearchMatcher(const QString &text) : m_matcher(text, Qt::CaseInsensitive) {}
 
-bool SearchMatcher::matches(const SetRecord &record) const {
+bool SearchMatcher::matches(SetView record) const {
     m_joined.resize(0);
-    m_joined.append(record.Description).append(record.Name).append(record.Parent);
+    m_joined.append(record.description()).append(record.name()).append(record.parent());
     return m_matcher.indexIn(m_joined) >= 0;
 }
 
@@ -14,13 +14,13 @@ namespace {
 
 // Case folding for the search: an ASCII text (nearly every set) folds by a plain loop, which is many times
 // faster than the general Unicode folding and gives the same result for ASCII.
-QString folded(const QString &text) {
+QString folded(QStringView text) {
     QString result(text.size(), Qt::Uninitialized);
     QChar *out = result.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
         if (c >= 0x80) {
-            return text.toCaseFolded();
+            return text.toString().toCaseFolded();
         }
         out[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c);
     }
@@ -30,22 +30,24 @@ QString folded(const QString &text) {
 } // namespace
 
 bool SearchIndex::isBuiltFor(const SetCatalogue &catalogue) const {
-    return m_records == catalogue.records().constData() && m_folded.size() == std::size_t(catalogue.size()) &&
-           m_records != nullptr;
+    return m_catalogueIdentity == catalogue.identity() && m_folded.size() == std::size_t(catalogue.size());
 }
 
 void SearchIndex::rebuild(const SetCatalogue &catalogue) {
     m_folded.clear();
     m_folded.reserve(std::size_t(catalogue.size()));
-    for (const SetRecord &record : catalogue.records()) {
-        m_folded.push_back(folded(record.Description + record.Name + record.Parent));
+    QString joined;
+    for (const SetView record : catalogue) {
+        joined.resize(0);
+        joined.append(record.description()).append(record.name()).append(record.parent());
+        m_folded.push_back(folded(joined));
     }
-    m_records = catalogue.records().constData();
+    m_catalogueIdentity = catalogue.identity();
 }
 
 void SearchIndex::clear() {
     m_folded.clear();
-    m_records = nullptr;
+    m_catalogueIdentity = 0;
 }
 
 SetRows SearchIndex::search(const QString &text) const {

@@ -15,7 +15,7 @@ class SearchMatcher {
 public:
     explicit SearchMatcher(const QString &text);
 
-    bool matches(const SetRecord &record) const;
+    bool matches(SetView record) const;
 
 private:
     QStringMatcher m_matcher;
@@ -36,7 +36,7 @@ public:
 
 private:
     std::vector<QString> m_folded;
-    const SetRecord *m_records = nullptr;
+    quint64 m_catalogueIdentity = 0;
 };
 
 } // namespace qx

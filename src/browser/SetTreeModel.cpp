@@ -57,15 +57,15 @@ bool SetTreeModel::hasChildren(const QModelIndex &parent) const {
 }
 
 QVariant SetTreeModel::data(const QModelIndex &index, int role) const {
-    const SetRecord *set = recordOfNode(nodeOf(index));
+    const std::optional<SetView> set = recordOfNode(nodeOf(index));
     if (!set) {
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return set->Description;
+        return set->description().toString();
     }
     if (role == Qt::DecorationRole) {
-        return StateIcons::icon(set->State);
+        return StateIcons::icon(set->state());
     }
     return {};
 }
@@ -102,18 +102,21 @@ QModelIndex SetTreeModel::indexOfNode(int node) const {
     return createIndex(m_layout.node(node).row, 0, IdOfNode(node));
 }
 
-const SetRecord *SetTreeModel::recordOfNode(int node) const {
+std::optional<SetView> SetTreeModel::recordOfNode(int node) const {
     if (node < 0 || node >= m_layout.nodeCount()) {
-        return nullptr;
+        return std::nullopt;
     }
     const qsizetype record = m_layout.node(node).record;
-    return record >= 0 && record < m_catalogue.size() ? &m_catalogue.at(record) : nullptr;
+    if (record < 0 || record >= m_catalogue.size()) {
+        return std::nullopt;
+    }
+    return m_catalogue.at(record);
 }
 
-int SetTreeModel::firstNodeWithText(const QString &description) const {
+int SetTreeModel::firstNodeWithText(QStringView description) const {
     for (int node = 0; node < m_layout.nodeCount(); ++node) {
-        const SetRecord *record = recordOfNode(node);
-        if (record && record->Description == description) {
+        const std::optional<SetView> record = recordOfNode(node);
+        if (record && record->description() == description) {
             return node;
         }
     }
@@ -122,8 +125,8 @@ int SetTreeModel::firstNodeWithText(const QString &description) const {
 
 void SetTreeModel::refreshSet(const QString &name) {
     for (int node = 0; node < m_layout.nodeCount(); ++node) {
-        const SetRecord *record = recordOfNode(node);
-        if (record && record->Name == name) {
+        const std::optional<SetView> record = recordOfNode(node);
+        if (record && record->name() == name) {
             const QModelIndex changed = indexOfNode(node);
             Q_EMIT dataChanged(changed, changed);
         }

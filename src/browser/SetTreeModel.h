@@ -3,6 +3,7 @@
 #include "browser/SetTreeLayout.h"
 
 #include <QAbstractItemModel>
+#include <optional>
 
 namespace qx {
 
@@ -30,10 +31,10 @@ public:
     // The node of an index, or SetTreeLayout::kNoNode.
     int nodeOf(const QModelIndex &index) const;
     QModelIndex indexOfNode(int node) const;
-    const SetRecord *recordOfNode(int node) const;
+    std::optional<SetView> recordOfNode(int node) const;
 
     // The first node, in the order the nodes were added, whose text is that Description.
-    int firstNodeWithText(const QString &description) const;
+    int firstNodeWithText(QStringView description) const;
     // Redraws the nodes of a set whose record changed.
     void refreshSet(const QString &name);
 

@@ -129,7 +129,8 @@ bool TrayIcon::prepareMenu() {
     const qsizetype index = name.isEmpty() ? -1 : m_window.catalogue().indexOfName(name);
     QAction *play = m_window.actions()[QStringLiteral("mnuTrayPlay")];
     if (index >= 0) {
-        play->setText(QStringLiteral("Play ") + MenuCaption(m_window.catalogue().at(index).Description));
+        play->setText(QStringLiteral("Play ") +
+                      MenuCaption(m_window.catalogue().at(index).description().toString()));
         play->setData(name);
     } else {
         play->setData(QString());

@@ -196,19 +196,19 @@ void WindowChrome::CopyToClipboard(CopyField field) {
     if (index < 0) {
         return;
     }
-    const SetRecord &record = catalogue.at(index);
+    const SetView record = catalogue.at(index);
     switch (field) {
     case CopyField::Description:
-        services.setClipboardText(record.Description);
+        services.setClipboardText(record.description().toString());
         break;
     case CopyField::Name:
-        services.setClipboardText(record.Name);
+        services.setClipboardText(record.name().toString());
         break;
     case CopyField::Parent:
-        services.setClipboardText(record.Parent);
+        services.setClipboardText(record.parent().toString());
         break;
     case CopyField::Manufacturer:
-        services.setClipboardText(record.Manufacturer);
+        services.setClipboardText(record.manufacturer().toString());
         break;
     }
 }

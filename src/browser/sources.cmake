@@ -30,6 +30,7 @@ list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SetBrowserCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetListModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetListView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SetReportView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetTreeModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StateIcons.cpp
 )

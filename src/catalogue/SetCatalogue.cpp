@@ -1,55 +1,145 @@
 #include "catalogue/SetCatalogue.h"
 
+#include "catalogue/SetCatalogueBuilder.h"
+
+#include <atomic>
+
 namespace qx {
 
-SetCatalogue::SetCatalogue(QList<SetRecord> records) : m_records(std::move(records)) {
-    buildIndexes();
+namespace {
+
+std::atomic<quint64> g_lastIdentity{0};
+
+// Until this many look-ups of one kind, a plain scan answers (well under a millisecond each); after that the
+// hash table pays for its building. Start-up makes one or two look-ups and so never builds it.
+constexpr int kScansBeforeTable = 16;
+
+} // namespace
+
+QStringView SetView::field(SetField field) const {
+    return m_catalogue->field(m_index, field);
 }
 
-void SetCatalogue::buildIndexes() {
-    m_byName.clear();
-    m_byDescription.clear();
-    m_byName.reserve(m_records.size());
-    for (qsizetype i = 0; i < m_records.size(); ++i) {
-        const SetRecord &record = m_records.at(i);
-        // The first record of a name wins, as the views' look-ups expect.
-        if (!m_byName.contains(record.Name)) {
-            m_byName.insert(record.Name, i);
+SetState SetView::state() const {
+    return m_catalogue->state(m_index);
+}
+
+SetRecord SetView::toRecord() const {
+    SetRecord record;
+    record.Description = description().toString();
+    record.Name = name().toString();
+    record.Parent = parent().toString();
+    record.Manufacturer = manufacturer().toString();
+    record.Year = year().toString();
+    record.Status = status().toString();
+    record.State = state();
+    record.Bios = bios().toString();
+    record.Driver = driver().toString();
+    return record;
+}
+
+SetCatalogue::SetCatalogue() = default;
+
+SetCatalogue::SetCatalogue(const QList<SetRecord> &records) {
+    // The builder reads UTF-8 fields, as in qx.dat; the copies live until the catalogue is taken.
+    std::vector<std::array<QByteArray, 9>> lines;
+    lines.reserve(std::size_t(records.size()));
+    SetCatalogueBuilder builder(records.size(), 0);
+    for (const SetRecord &record : records) {
+        const QString state = record.State == SetState::Available ? QStringLiteral("1") : QStringLiteral("2");
+        const std::array<QByteArray, 9> &line = lines.emplace_back(std::array<QByteArray, 9>{
+            record.Name.toUtf8(), record.Description.toUtf8(), record.Parent.toUtf8(),
+            record.Manufacturer.toUtf8(), record.Year.toUtf8(), record.Status.toUtf8(), state.toUtf8(),
+            record.Driver.toUtf8(), record.Bios.toUtf8()});
+        std::array<QByteArrayView, 9> fields;
+        std::copy(line.begin(), line.end(), fields.begin());
+        builder.add(fields, record.State);
+    }
+    *this = builder.take();
+}
+
+int SetCatalogue::pooledSlot(SetField field) {
+    for (std::size_t slot = 0; slot < kPooledFields.size(); ++slot) {
+        if (kPooledFields[slot] == field) {
+            return int(slot);
         }
+    }
+    return -1;
+}
+
+QStringView SetCatalogue::field(qsizetype index, SetField field) const {
+    const StoredSet &set = m_sets[std::size_t(index)];
+    switch (field) {
+    case SetField::Name:
+        return QStringView(m_text).sliced(set.text, set.nameLength);
+    case SetField::Description: {
+        const std::size_t next = std::size_t(index) + 1;
+        const qsizetype end = next < m_sets.size() ? qsizetype(m_sets[next].text) : m_text.size();
+        const qsizetype start = qsizetype(set.text) + set.nameLength;
+        return QStringView(m_text).sliced(start, end - start);
+    }
+    case SetField::State:
+        return set.state == SetState::Available ? QStringView(u"1") : QStringView(u"2");
+    default:
+        return m_pool[set.pooled[std::size_t(pooledSlot(field))]];
     }
 }
 
-qsizetype SetCatalogue::indexOfName(const QString &name) const {
-    return m_byName.value(name, -1);
+qsizetype SetCatalogue::indexOfName(QStringView name) const {
+    return lookUp(m_byName, SetField::Name, name);
 }
 
-qsizetype SetCatalogue::indexOfDescription(const QString &description) const {
-    if (m_byDescription.isEmpty() && !m_records.isEmpty()) {
-        m_byDescription.reserve(m_records.size());
-        for (qsizetype i = 0; i < m_records.size(); ++i) {
-            // The first record of a description wins, as the Grouped view's look-ups expect.
-            const QString &description = m_records.at(i).Description;
-            if (!m_byDescription.contains(description)) {
-                m_byDescription.insert(description, i);
+qsizetype SetCatalogue::indexOfDescription(QStringView description) const {
+    return lookUp(m_byDescription, SetField::Description, description);
+}
+
+qsizetype SetCatalogue::lookUp(Lookup &lookup, SetField key, QStringView text) const {
+    if (lookup.table.isEmpty() && lookup.scans < kScansBeforeTable) {
+        ++lookup.scans;
+        for (qsizetype i = 0; i < size(); ++i) {
+            if (field(i, key) == text) {
+                return i;
             }
         }
+        return -1;
     }
-    return m_byDescription.value(description, -1);
+    if (lookup.table.isEmpty()) {
+        lookup.table.reserve(size());
+        // Backwards, so the first set of a text is the one that stays.
+        for (qsizetype i = size() - 1; i >= 0; --i) {
+            lookup.table.insert(field(i, key), i);
+        }
+    }
+    return lookup.table.value(text, -1);
 }
 
-bool SetCatalogue::setState(const QString &name, SetState state) {
+bool SetCatalogue::setState(QStringView name, SetState state) {
     const qsizetype index = indexOfName(name);
     if (index < 0) {
         return false;
     }
-    m_records[index].State = state;
+    m_sets[std::size_t(index)].state = state;
     return true;
 }
 
 void SetCatalogue::clear() {
-    m_records.clear();
-    m_byName.clear();
-    m_byDescription.clear();
+    m_text.clear();
+    m_sets.clear();
+    m_pool.clear();
+    forgetLookups();
+}
+
+quint64 SetCatalogue::identity() const {
+    if (m_identity == 0) {
+        m_identity = ++g_lastIdentity;
+    }
+    return m_identity;
+}
+
+void SetCatalogue::forgetLookups() {
+    m_byName = {};
+    m_byDescription = {};
+    m_identity = 0;
 }
 
 } // namespace qx

@@ -4,6 +4,7 @@
 #include "catalogue/AvailableNames.h"
 #include "catalogue/CatalogueExtraction.h"
 #include "catalogue/RomFolderScan.h"
+#include "catalogue/SetCatalogueBuilder.h"
 
 #include <QFile>
 #include <QHash>
@@ -144,32 +145,6 @@ SetListBuildResult FastScan(const QString &programDir, const QString &romPaths, 
     return BuildCache(programDir, [&scan](QByteArrayView name) { return scan.isAvailable(name); });
 }
 
-namespace {
-
-// Manufacturers, years, statuses, drivers and parents repeat across tens of thousands of sets: one shared
-// string per distinct value saves most of the allocations, which a freshly started program pays for in
-// page faults.
-class TextPool {
-public:
-    QString get(QByteArrayView bytes) {
-        // Neighbouring lines mostly repeat the value (a driver's sets stand together): check that first.
-        if (bytes == m_lastBytes) {
-            return m_lastValue;
-        }
-        const auto found = m_pool.constFind(bytes);
-        m_lastValue = found != m_pool.constEnd() ? *found : *m_pool.insert(bytes, text(bytes));
-        m_lastBytes = bytes;
-        return m_lastValue;
-    }
-
-private:
-    QHash<QByteArrayView, QString> m_pool; // the views point into the file's bytes, alive while loading
-    QByteArrayView m_lastBytes;
-    QString m_lastValue;
-};
-
-} // namespace
-
 SetCatalogue LoadSetList(const QString &cachePath, bool includeClones) {
     // Mapped rather than read: the cache's pages come straight from the file system cache, with no copy.
     QFile file(cachePath);
@@ -180,10 +155,8 @@ SetCatalogue LoadSetList(const QString &cachePath, bool includeClones) {
     uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
     const QByteArray copy = mapped ? QByteArray() : file.readAll();
     const QByteArrayView content = mapped ? QByteArrayView(mapped, size) : QByteArrayView(copy);
-    QList<SetRecord> records;
-    records.reserve(content.size() / 80); // a cache line is about 80 bytes
-    // One pool per field, so each keeps its own last value.
-    TextPool parents, manufacturers, years, statuses, drivers, bios;
+    // Room for every line (a cache line is rarely under 40 bytes); room never used costs no memory.
+    SetCatalogueBuilder builder(content.size() / 40, content.size());
     QVarLengthArray<QByteArrayView, 9> fields;
     forEachLine(content, [&](QByteArrayView line) {
         if (!splitFields(line, kCacheFields, fields)) {
@@ -193,18 +166,10 @@ SetCatalogue LoadSetList(const QString &cachePath, bool includeClones) {
         if (fields[8] != QByteArrayView("no") || (!includeClones && !fields[2].isEmpty())) {
             return;
         }
-        SetRecord &record = records.emplace_back();
-        record.Name = text(fields[0]);
-        record.Description = text(fields[1]);
-        record.Parent = parents.get(fields[2]);
-        record.Manufacturer = manufacturers.get(fields[3]);
-        record.Year = years.get(fields[4]);
-        record.Status = statuses.get(fields[5]);
-        record.State = fields[6] == QByteArrayView("1") ? SetState::Available : SetState::Unavailable;
-        record.Driver = drivers.get(fields[7]);
-        record.Bios = bios.get(fields[8]);
+        const std::span<const QByteArrayView, 9> line9(fields.constData(), 9);
+        builder.add(line9, fields[6] == QByteArrayView("1") ? SetState::Available : SetState::Unavailable);
     });
-    return SetCatalogue(std::move(records));
+    return builder.take();
 }
 
 AvailabilityUpdateResult UpdateAvailability(const QString &cachePath, const AvailableNames &names) {

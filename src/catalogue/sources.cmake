@@ -13,6 +13,7 @@ list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SetListCache.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VerifyRuns.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetCatalogue.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SetCatalogueBuilder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CataloguePreload.cpp
 )
 list(APPEND QX_UI_SOURCES

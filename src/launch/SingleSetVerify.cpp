@@ -76,7 +76,7 @@ std::optional<SetState> ShownStateOf(const SetCatalogue &catalogue, const QStrin
                                      const QString &setName) {
     const qsizetype index = catalogue.indexOfName(setName);
     if (index >= 0) {
-        return catalogue.at(index).State;
+        return catalogue.at(index).state();
     }
     const TextLines cache = SplitTextLines(ReadWholeFile(cachePath));
     SetRecord record;

@@ -34,7 +34,7 @@ SetRecord Set(const QString &name, const QString &description, const QString &pa
 QStringList NamesOf(const SetCatalogue &catalogue, const SetRows &rows) {
     QStringList names;
     for (const qsizetype row : rows) {
-        names << catalogue.at(row).Name;
+        names << catalogue.at(row).toRecord().Name;
     }
     return names;
 }
@@ -163,7 +163,7 @@ class SetTreeLayoutTest : public QObject {
     static QStringList TopLevelNames(const SetCatalogue &catalogue, const SetTreeLayout &layout) {
         QStringList names;
         for (const int node : layout.topLevel()) {
-            names << catalogue.at(layout.node(node).record).Name;
+            names << catalogue.at(layout.node(node).record).toRecord().Name;
         }
         return names;
     }

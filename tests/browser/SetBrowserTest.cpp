@@ -112,12 +112,12 @@ public:
     QStringList listNames() const {
         QStringList names;
         for (int row = 0; row < listModel()->rowCount(); ++row) {
-            names << listModel()->record(row)->Name;
+            names << listModel()->record(row)->name().toString();
         }
         return names;
     }
     QString favouritesPath() const { return state.favouritesPath(); }
-    QAbstractItemView *details() const { return widgets.list->detailsView(); }
+    QAbstractItemView *details() const { return widgets.list->activeView(); }
 
     void clickListRow(int row, Qt::MouseButton button = Qt::LeftButton) {
         QAbstractItemView *view = widgets.list->activeView();
@@ -307,7 +307,7 @@ private Q_SLOTS:
         f.start();
         f.action("mnuListViewMode1")->trigger();
         const int second = f.treeModel()->layout().topLevel().at(4);
-        QCOMPARE(f.treeModel()->recordOfNode(second)->Name, QStringLiteral("twin2"));
+        QCOMPARE(f.treeModel()->recordOfNode(second)->name().toString(), QStringLiteral("twin2"));
         f.clickTreeNode(f.treeModel()->indexOfNode(second));
         QCOMPARE(f.state.CurrentSetName, QStringLiteral("twin1"));
         QCOMPARE(f.panel(4), QStringLiteral("1985"));
@@ -363,7 +363,7 @@ private Q_SLOTS:
         const auto years = [&f] {
             QStringList texts;
             for (int row = 0; row < f.listModel()->rowCount(); ++row) {
-                texts << f.listModel()->record(row)->Year;
+                texts << f.listModel()->record(row)->year().toString();
             }
             return texts;
         };
@@ -375,14 +375,15 @@ private Q_SLOTS:
         QCOMPARE(years().first(), QStringLiteral("1990"));
         QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
         clickHeader(1);
-        QCOMPARE(f.listModel()->record(0)->Name, QStringLiteral("cmart"));
+        QCOMPARE(f.listModel()->record(0)->name().toString(), QStringLiteral("cmart"));
         QCOMPARE(header->sortIndicatorSection(), 1);
         QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
         clickHeader(3);
         QCOMPARE(years().first(), QStringLiteral("1990"));
         QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
         // The selected set stays selected through the sorts.
-        QCOMPARE(f.listModel()->record(f.widgets.list->selectedRow())->Name, QStringLiteral("dkong"));
+        QCOMPARE(f.listModel()->record(f.widgets.list->selectedRow())->name().toString(),
+                 QStringLiteral("dkong"));
     }
 
     void columnLayoutIsRestoredSavedAndReset() {
@@ -547,7 +548,8 @@ private Q_SLOTS:
         const QPoint empty(10, view->viewport()->height() - 5);
         QVERIFY(!view->indexAt(empty).isValid());
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, empty);
-        QCOMPARE(f.listModel()->record(f.widgets.list->selectedRow())->Name, QStringLiteral("dkong"));
+        QCOMPARE(f.listModel()->record(f.widgets.list->selectedRow())->name().toString(),
+                 QStringLiteral("dkong"));
         QTest::mouseClick(view->viewport(), Qt::RightButton, {}, empty);
         QVERIFY(f.widgets.generalPopup->isVisible());
         f.widgets.generalPopup->hide();

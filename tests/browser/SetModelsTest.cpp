@@ -94,11 +94,11 @@ private Q_SLOTS:
         model.setRows({0, 1, 2, 3});
         const QPersistentModelIndex selected = model.index(1, 1); // pac2
         model.sortByColumn(0, false);
-        QCOMPARE(model.record(0)->Name, QStringLiteral("dig4"));
+        QCOMPARE(model.record(0)->name().toString(), QStringLiteral("dig4"));
         QCOMPARE(selected.data().toString(), QStringLiteral("pac2"));
         QCOMPARE(selected.row(), 3);
         model.setRows({0, 1, 2});
-        QCOMPARE(model.record(0)->Name, QStringLiteral("dig3"));
+        QCOMPARE(model.record(0)->name().toString(), QStringLiteral("dig3"));
         QCOMPARE(model.rowOfName(QStringLiteral("pac1")), 1);
         QCOMPARE(model.rowOfName(QStringLiteral("absent")), -1);
         model.removeRow(0);
@@ -117,7 +117,7 @@ private Q_SLOTS:
         const QModelIndex clone = model.index(0, 0, dig);
         QCOMPARE(clone.data().toString(), QStringLiteral("Dig Four"));
         QCOMPARE(clone.parent(), dig);
-        QCOMPARE(model.recordOfNode(model.nodeOf(clone))->Name, QStringLiteral("dig4"));
+        QCOMPARE(model.recordOfNode(model.nodeOf(clone))->name().toString(), QStringLiteral("dig4"));
         QCOMPARE(model.indexOfNode(model.nodeOf(clone)), clone);
         model.setLayout(SetTreeLayout::Flat({3, 0}));
         QCOMPARE(model.rowCount(), 2);

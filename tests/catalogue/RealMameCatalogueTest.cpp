@@ -87,7 +87,7 @@ private Q_SLOTS:
         QCOMPARE(build.biosCount, expected.bios);
         const SetCatalogue all = LoadSetList(m_programDir + kCacheFile, true);
         QCOMPARE(all.size(), expected.sets - expected.bios);
-        const SetRecord &pacman = all.at(all.indexOfName(QStringLiteral("pacman")));
+        const SetRecord pacman = all.at(all.indexOfName(QStringLiteral("pacman"))).toRecord();
         QCOMPARE(pacman.Parent, QStringLiteral("puckman"));
         QCOMPARE(pacman.Year, QStringLiteral("1980"));
         QVERIFY(LoadSetList(m_programDir + kCacheFile, false).size() < all.size());

@@ -1,7 +1,8 @@
+#include "catalogue/SetListCache.h"
+
 #include "TestDirs.h"
 #include "app/PathHelpers.h"
 #include "catalogue/AvailableNames.h"
-#include "catalogue/SetListCache.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,9 +66,9 @@ private Q_SLOTS:
         const SetListBuildResult result = FastScan(programDir(), QStringLiteral("roms"), programDir());
         QVERIFY(result.ok);
         const SetCatalogue all = LoadSetList(cache(), true);
-        QCOMPARE(all.at(all.indexOfName(QStringLiteral("puckman"))).State, SetState::Available);
+        QCOMPARE(all.at(all.indexOfName(QStringLiteral("puckman"))).toRecord().State, SetState::Available);
         // pacman's files live only in puckman.zip (a merged collection): not found by name.
-        QCOMPARE(all.at(all.indexOfName(QStringLiteral("pacman"))).State, SetState::Unavailable);
+        QCOMPARE(all.at(all.indexOfName(QStringLiteral("pacman"))).toRecord().State, SetState::Unavailable);
         QVERIFY(test::readFile(cache()).startsWith("neogeo=Neo-Geo MV-6F==SNK=1990=imperfect=1="));
     }
 
@@ -78,7 +79,8 @@ private Q_SLOTS:
         BuildSetList(programDir());
         const SetCatalogue all = LoadSetList(cache(), true);
         QCOMPARE(all.size(), 4);
-        for (const SetRecord &record : all.records()) {
+        for (const SetView view : all) {
+            const SetRecord record = view.toRecord();
             QVERIFY2(record.Parent.isEmpty(), qPrintable(record.Name));
         }
     }
@@ -88,11 +90,12 @@ private Q_SLOTS:
         BuildSetList(programDir());
         const SetCatalogue withClones = LoadSetList(cache(), true);
         QStringList names;
-        for (const SetRecord &record : withClones.records()) {
+        for (const SetView view : withClones) {
+            const SetRecord record = view.toRecord();
             names += record.Name;
         }
         QCOMPARE(names, (QStringList{"puckman", "pacman", "pacmanf", "unkpoker"}));
-        const SetRecord &pacman = withClones.at(1);
+        const SetRecord pacman = withClones.at(1).toRecord();
         QCOMPARE(pacman.Description, QStringLiteral("Pac-Man (Midway)"));
         QCOMPARE(pacman.Parent, QStringLiteral("puckman"));
         QCOMPARE(pacman.Manufacturer, QStringLiteral("Namco (Midway license)"));
@@ -103,8 +106,8 @@ private Q_SLOTS:
 
         const SetCatalogue parents = LoadSetList(cache(), false);
         QCOMPARE(parents.size(), 2);
-        QCOMPARE(parents.at(0).Name, QStringLiteral("puckman"));
-        QCOMPARE(parents.at(1).Name, QStringLiteral("unkpoker"));
+        QCOMPARE(parents.at(0).toRecord().Name, QStringLiteral("puckman"));
+        QCOMPARE(parents.at(1).toRecord().Name, QStringLiteral("unkpoker"));
     }
 
     void loadSkipsLinesThatAreNotNineFields_data() {
@@ -131,12 +134,13 @@ private Q_SLOTS:
         test::writeFile(cache(), content);
         const SetCatalogue catalogue = LoadSetList(cache(), true);
         QStringList loaded;
-        for (const SetRecord &record : catalogue.records()) {
+        for (const SetView view : catalogue) {
+            const SetRecord record = view.toRecord();
             loaded += record.Name;
         }
         QCOMPARE(loaded, names);
         if (names.contains(QStringLiteral("big"))) {
-            QCOMPARE(catalogue.at(0).Description.size(), 1 << 20);
+            QCOMPARE(catalogue.at(0).toRecord().Description.size(), 1 << 20);
         }
     }
 
@@ -168,8 +172,8 @@ private Q_SLOTS:
         test::writeFile(cache(), "a=A==M=1990=good=2=d.cpp=no\r\nb=B==M=1990=good=2=d.cpp=no\r\n");
         SetCatalogue catalogue = LoadSetList(cache(), true);
         QVERIFY(UpdateSetEntry(catalogue, cache(), QStringLiteral("b"), SetState::Available));
-        QCOMPARE(catalogue.at(1).State, SetState::Available);
-        QCOMPARE(catalogue.at(0).State, SetState::Unavailable);
+        QCOMPARE(catalogue.at(1).toRecord().State, SetState::Available);
+        QCOMPARE(catalogue.at(0).toRecord().State, SetState::Unavailable);
         QCOMPARE(test::readFile(cache()),
                  QByteArray("a=A==M=1990=good=2=d.cpp=no\r\nb=B==M=1990=good=1=d.cpp=no\r\n"));
         QString error;

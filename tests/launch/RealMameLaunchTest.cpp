@@ -99,8 +99,10 @@ private Q_SLOTS:
                                                   .replace("good=1=pacman", "good=2=pacman")
                                                   .replace("good=2=pong", "good=1=pong"));
         const SetCatalogue &catalogue = mame.window->catalogue();
-        QCOMPARE(catalogue.at(catalogue.indexOfName(QStringLiteral("pong"))).State, SetState::Available);
-        QCOMPARE(catalogue.at(catalogue.indexOfName(QStringLiteral("pacman"))).State, SetState::Unavailable);
+        QCOMPARE(catalogue.at(catalogue.indexOfName(QStringLiteral("pong"))).toRecord().State,
+                 SetState::Available);
+        QCOMPARE(catalogue.at(catalogue.indexOfName(QStringLiteral("pacman"))).toRecord().State,
+                 SetState::Unavailable);
         // pacman without ROM files is only reported on standard error.
         const SetVerifyReport pacman = VerifySetReport(state, QStringLiteral("pacman"), false);
         QVERIFY2(pacman.romsOutput.contains("romset \"pacman\" not found!"), pacman.romsOutput.constData());

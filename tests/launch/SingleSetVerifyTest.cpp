@@ -146,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(setup.state.cachePath()), expectedCache);
         if (newState) {
             QCOMPARE(int(*changed), newState);
-            QCOMPARE(int(catalogue.at(catalogue.indexOfName(set)).State), newState);
+            QCOMPARE(int(catalogue.at(catalogue.indexOfName(set)).toRecord().State), newState);
         } else {
             QCOMPARE(QFileInfo(setup.state.cachePath()).lastModified(), before);
         }

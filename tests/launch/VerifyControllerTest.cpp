@@ -90,7 +90,8 @@ private Q_SLOTS:
         QCOMPARE(setup.itemStates,
                  (QList<QPair<QString, SetState>>{{QStringLiteral("galaga"), SetState::Available}}));
         const SetCatalogue &catalogue = setup.window->catalogue();
-        QCOMPARE(catalogue.at(catalogue.indexOfName(QStringLiteral("galaga"))).State, SetState::Available);
+        QCOMPARE(catalogue.at(catalogue.indexOfName(QStringLiteral("galaga"))).toRecord().State,
+                 SetState::Available);
         QCOMPARE(readFile(setup.window->state().cachePath()),
                  QByteArray(kCache).replace("good=2=galaga", "good=1=galaga"));
         QVERIFY(!setup.window->isBusy());
