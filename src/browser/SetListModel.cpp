@@ -93,8 +93,9 @@ void SetListModel::removeRow(int row) {
 }
 
 int SetListModel::rowOfName(const QString &name) const {
+    const QByteArray wanted = name.toUtf8();
     for (std::size_t row = 0; row < m_rows.size(); ++row) {
-        if (m_catalogue.at(m_rows[row]).name() == name) {
+        if (Utf8Bytes(m_catalogue.at(m_rows[row]).name()) == wanted) {
             return int(row);
         }
     }

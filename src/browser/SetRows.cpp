@@ -43,7 +43,7 @@ SetRows FavouriteRows(const SetCatalogue &catalogue, const QStringList &names) {
     return rows;
 }
 
-QStringView ColumnText(SetView record, int column) {
+QUtf8StringView ColumnText(SetView record, int column) {
     switch (column) {
     case 0:
         return record.description();

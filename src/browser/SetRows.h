@@ -32,7 +32,7 @@ SetRows FavouriteRows(const SetCatalogue &catalogue, const QStringList &names);
 // The text the list shows in a column (0 Description, 1 Name, 2 Parent, 3 Year, 4 Manufacturer, 5 Status,
 // 6 Driver). Year sits before Manufacturer here, unlike in the record.
 inline constexpr int kSetColumnCount = 7;
-QStringView ColumnText(SetView record, int column);
+QUtf8StringView ColumnText(SetView record, int column);
 
 // Orders rows by the text of a column, ignoring case; rows with equal text keep their relative order.
 void SortRowsByColumn(const SetCatalogue &catalogue, SetRows &rows, int column, bool descending);

@@ -6,7 +6,9 @@ SearchMatcher::SearchMatcher(const QString &text) : m_matcher(text, Qt::CaseInse
 
 bool SearchMatcher::matches(SetView record) const {
     m_joined.resize(0);
-    m_joined.append(record.description()).append(record.name()).append(record.parent());
+    AppendText(m_joined, record.description());
+    AppendText(m_joined, record.name());
+    AppendText(m_joined, record.parent());
     return m_matcher.indexIn(m_joined) >= 0;
 }
 
@@ -39,7 +41,9 @@ void SearchIndex::rebuild(const SetCatalogue &catalogue) {
     QString joined;
     for (const SetView record : catalogue) {
         joined.resize(0);
-        joined.append(record.description()).append(record.name()).append(record.parent());
+        AppendText(joined, record.description());
+        AppendText(joined, record.name());
+        AppendText(joined, record.parent());
         m_folded.push_back(folded(joined));
     }
     m_catalogueIdentity = catalogue.identity();

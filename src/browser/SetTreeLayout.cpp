@@ -18,21 +18,21 @@ SetTreeLayout SetTreeLayout::Grouped(const SetCatalogue &catalogue, const SetRow
     layout.m_nodes.reserve(rows.size());
     layout.m_children.reserve(rows.size());
     // The "dgd" + Name keys of the parent nodes; the first node made for a name owns the key.
-    QHash<QStringView, int> keyedNodes;
+    QHash<QByteArrayView, int> keyedNodes;
     keyedNodes.reserve(qsizetype(rows.size()));
     for (const qsizetype row : rows) {
         const SetView record = catalogue.at(row);
         if (!record.isClone()) {
             const int node = layout.addNode(row, kNoNode, true);
-            if (!keyedNodes.contains(record.name())) {
-                keyedNodes.insert(record.name(), node);
+            if (!keyedNodes.contains(Utf8Bytes(record.name()))) {
+                keyedNodes.insert(Utf8Bytes(record.name()), node);
             }
         }
     }
     for (const qsizetype row : rows) {
         const SetView record = catalogue.at(row);
         if (record.isClone()) {
-            layout.addNode(row, keyedNodes.value(record.parent(), kNoNode), false);
+            layout.addNode(row, keyedNodes.value(Utf8Bytes(record.parent()), kNoNode), false);
         }
     }
     return layout;

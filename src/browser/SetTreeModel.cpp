@@ -113,10 +113,10 @@ std::optional<SetView> SetTreeModel::recordOfNode(int node) const {
     return m_catalogue.at(record);
 }
 
-int SetTreeModel::firstNodeWithText(QStringView description) const {
+int SetTreeModel::firstNodeWithText(QUtf8StringView description) const {
     for (int node = 0; node < m_layout.nodeCount(); ++node) {
         const std::optional<SetView> record = recordOfNode(node);
-        if (record && record->description() == description) {
+        if (record && Utf8Bytes(record->description()) == Utf8Bytes(description)) {
             return node;
         }
     }
@@ -124,9 +124,10 @@ int SetTreeModel::firstNodeWithText(QStringView description) const {
 }
 
 void SetTreeModel::refreshSet(const QString &name) {
+    const QByteArray wanted = name.toUtf8();
     for (int node = 0; node < m_layout.nodeCount(); ++node) {
         const std::optional<SetView> record = recordOfNode(node);
-        if (record && record->name() == name) {
+        if (record && Utf8Bytes(record->name()) == wanted) {
             const QModelIndex changed = indexOfNode(node);
             Q_EMIT dataChanged(changed, changed);
         }

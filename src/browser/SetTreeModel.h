@@ -34,7 +34,7 @@ public:
     std::optional<SetView> recordOfNode(int node) const;
 
     // The first node, in the order the nodes were added, whose text is that Description.
-    int firstNodeWithText(QStringView description) const;
+    int firstNodeWithText(QUtf8StringView description) const;
     // Redraws the nodes of a set whose record changed.
     void refreshSet(const QString &name);
 

@@ -2,6 +2,7 @@
 
 #include "catalogue/SetCatalogueBuilder.h"
 
+#include <QStringDecoder>
 #include <atomic>
 
 namespace qx {
@@ -16,8 +17,17 @@ constexpr int kScansBeforeTable = 16;
 
 } // namespace
 
-QStringView SetView::field(SetField field) const {
+QUtf8StringView SetView::field(SetField field) const {
     return m_catalogue->field(m_index, field);
+}
+
+void AppendText(QString &text, QUtf8StringView utf8) {
+    const qsizetype start = text.size();
+    text.resize(start + utf8.size()); // UTF-8 never takes fewer bytes than UTF-16 takes units
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QChar *const begin = text.data() + start;
+    const QChar *const end = decoder.appendToBuffer(begin, Utf8Bytes(utf8));
+    text.resize(start + (end - begin));
 }
 
 SetState SetView::state() const {
@@ -67,37 +77,39 @@ int SetCatalogue::pooledSlot(SetField field) {
     return -1;
 }
 
-QStringView SetCatalogue::field(qsizetype index, SetField field) const {
+QUtf8StringView SetCatalogue::field(qsizetype index, SetField field) const {
     const StoredSet &set = m_sets[std::size_t(index)];
     switch (field) {
     case SetField::Name:
-        return QStringView(m_text).sliced(set.text, set.nameLength);
+        return QUtf8StringView(m_text.constData() + set.text, set.nameLength);
     case SetField::Description: {
         const std::size_t next = std::size_t(index) + 1;
         const qsizetype end = next < m_sets.size() ? qsizetype(m_sets[next].text) : m_text.size();
         const qsizetype start = qsizetype(set.text) + set.nameLength;
-        return QStringView(m_text).sliced(start, end - start);
+        return QUtf8StringView(m_text.constData() + start, end - start);
     }
     case SetField::State:
-        return set.state == SetState::Available ? QStringView(u"1") : QStringView(u"2");
-    default:
-        return m_pool[set.pooled[std::size_t(pooledSlot(field))]];
+        return set.state == SetState::Available ? QUtf8StringView("1") : QUtf8StringView("2");
+    default: {
+        const PooledText &pooled = m_pool[set.pooled[std::size_t(pooledSlot(field))]];
+        return QUtf8StringView(m_poolText.constData() + pooled.at, pooled.size);
+    }
     }
 }
 
-qsizetype SetCatalogue::indexOfName(QStringView name) const {
+qsizetype SetCatalogue::indexOfName(QUtf8StringView name) const {
     return lookUp(m_byName, SetField::Name, name);
 }
 
-qsizetype SetCatalogue::indexOfDescription(QStringView description) const {
+qsizetype SetCatalogue::indexOfDescription(QUtf8StringView description) const {
     return lookUp(m_byDescription, SetField::Description, description);
 }
 
-qsizetype SetCatalogue::lookUp(Lookup &lookup, SetField key, QStringView text) const {
+qsizetype SetCatalogue::lookUp(Lookup &lookup, SetField key, QUtf8StringView text) const {
     if (lookup.table.isEmpty() && lookup.scans < kScansBeforeTable) {
         ++lookup.scans;
         for (qsizetype i = 0; i < size(); ++i) {
-            if (field(i, key) == text) {
+            if (Utf8Bytes(field(i, key)) == Utf8Bytes(text)) {
                 return i;
             }
         }
@@ -107,10 +119,10 @@ qsizetype SetCatalogue::lookUp(Lookup &lookup, SetField key, QStringView text) c
         lookup.table.reserve(size());
         // Backwards, so the first set of a text is the one that stays.
         for (qsizetype i = size() - 1; i >= 0; --i) {
-            lookup.table.insert(field(i, key), i);
+            lookup.table.insert(Utf8Bytes(field(i, key)), i);
         }
     }
-    return lookup.table.value(text, -1);
+    return lookup.table.value(Utf8Bytes(text), -1);
 }
 
 bool SetCatalogue::setState(QStringView name, SetState state) {
@@ -125,6 +137,7 @@ bool SetCatalogue::setState(QStringView name, SetState state) {
 void SetCatalogue::clear() {
     m_text.clear();
     m_sets.clear();
+    m_poolText.clear();
     m_pool.clear();
     forgetLookups();
 }

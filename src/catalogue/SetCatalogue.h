@@ -3,6 +3,7 @@
 #include "catalogue/SetRecord.h"
 #include "catalogue/SetView.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -16,9 +17,10 @@ namespace qx {
 //
 // Tens of thousands of sets are stored compactly, because a freshly started program pays for every page of
 // memory it fills (on a virtual machine, microseconds a page): the Names and Descriptions of all sets sit one
-// after the other in a single UTF-16 block, the texts that repeat (Parent, Manufacturer, Year, Status,
-// Driver, Bios) are kept once each in a pool, and a set is an offset and a few pool numbers. Views (SetView,
-// QStringView) point into that storage; a copy of the catalogue shares it. SetCatalogueBuilder fills it.
+// after the other in a single block of UTF-8 (a byte a letter for nearly every set), the texts that repeat
+// (Parent, Manufacturer, Year, Status, Driver, Bios) are kept once each in a pool, and a set is an offset and
+// a few pool numbers. Views (SetView, QUtf8StringView) point into that storage; a copy of the catalogue
+// shares it. SetCatalogueBuilder fills it.
 class SetCatalogue {
 public:
     SetCatalogue();
@@ -27,13 +29,17 @@ public:
     qsizetype size() const { return qsizetype(m_sets.size()); }
     bool isEmpty() const { return m_sets.empty(); }
     SetView at(qsizetype index) const { return SetView(*this, index); }
-    QStringView field(qsizetype index, SetField field) const;
+    QUtf8StringView field(qsizetype index, SetField field) const;
     SetState state(qsizetype index) const { return m_sets[std::size_t(index)].state; }
 
     // Index of the first set with that Name (case-sensitive), or -1.
-    qsizetype indexOfName(QStringView name) const;
+    qsizetype indexOfName(QUtf8StringView name) const;
+    qsizetype indexOfName(QStringView name) const { return indexOfName(QUtf8StringView(name.toUtf8())); }
     // Index of the first set with that Description, or -1.
-    qsizetype indexOfDescription(QStringView description) const;
+    qsizetype indexOfDescription(QUtf8StringView description) const;
+    qsizetype indexOfDescription(QStringView description) const {
+        return indexOfDescription(QUtf8StringView(description.toUtf8()));
+    }
 
     // Changes the State of the first set with that Name; false when there is none.
     bool setState(QStringView name, SetState state);
@@ -70,24 +76,30 @@ private:
                                                            SetField::Driver, SetField::Bios};
     struct StoredSet {
         quint32 text;       // where the Name starts in m_text; the Description follows it up to the next set
-        quint32 nameLength; // in UTF-16 units
+        quint32 nameLength; // in bytes
         std::array<quint32, kPooledFields.size()> pooled; // indices into m_pool
         SetState state;
     };
     static int pooledSlot(SetField field);
 
+    // One repeated text: where it stands in m_poolText.
+    struct PooledText {
+        quint32 at;
+        quint32 size;
+    };
     // A look-up from a field's text to the first set that has it.
     struct Lookup {
-        QHash<QStringView, qsizetype> table; // points into m_text
+        QHash<QByteArrayView, qsizetype> table; // points into m_text
         int scans = 0;
     };
 
-    qsizetype lookUp(Lookup &lookup, SetField key, QStringView text) const;
+    qsizetype lookUp(Lookup &lookup, SetField key, QUtf8StringView text) const;
     void forgetLookups();
 
-    QString m_text;
+    QByteArray m_text;
     std::vector<StoredSet> m_sets;
-    std::vector<QString> m_pool;
+    QByteArray m_poolText;
+    std::vector<PooledText> m_pool;
     mutable Lookup m_byName;
     mutable Lookup m_byDescription;
     mutable quint64 m_identity = 0;

@@ -1,7 +1,5 @@
 #include "catalogue/SetCatalogueBuilder.h"
 
-#include <QStringDecoder>
-
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
 #endif
@@ -31,10 +29,8 @@ void preferLargePages(const void *block, qsizetype bytes) {
 
 SetCatalogueBuilder::SetCatalogueBuilder(qsizetype expectedSets, qsizetype expectedTextBytes) {
     m_catalogue.m_sets.reserve(std::size_t(expectedSets));
-    // UTF-8 never takes fewer bytes than UTF-16 takes units, so this is room enough for the texts.
     m_catalogue.m_text.reserve(expectedTextBytes);
-    preferLargePages(m_catalogue.m_text.constData(),
-                     m_catalogue.m_text.capacity() * qsizetype(sizeof(QChar)));
+    preferLargePages(m_catalogue.m_text.constData(), m_catalogue.m_text.capacity());
     preferLargePages(m_catalogue.m_sets.data(),
                      qsizetype(m_catalogue.m_sets.capacity() * sizeof(SetCatalogue::StoredSet)));
 }
@@ -42,8 +38,9 @@ SetCatalogueBuilder::SetCatalogueBuilder(qsizetype expectedSets, qsizetype expec
 void SetCatalogueBuilder::add(std::span<const QByteArrayView, 9> fields, SetState state) {
     SetCatalogue::StoredSet set{};
     set.text = quint32(m_catalogue.m_text.size());
-    set.nameLength = decodeInto(fields[std::size_t(SetField::Name)]);
-    decodeInto(fields[std::size_t(SetField::Description)]);
+    const QByteArrayView name = fields[std::size_t(SetField::Name)];
+    set.nameLength = quint32(name.size());
+    m_catalogue.m_text.append(name).append(fields[std::size_t(SetField::Description)]);
     for (std::size_t slot = 0; slot < SetCatalogue::kPooledFields.size(); ++slot) {
         set.pooled[slot] = pooled(slot, fields[std::size_t(SetCatalogue::kPooledFields[slot])]);
     }
@@ -64,25 +61,15 @@ quint32 SetCatalogueBuilder::pooled(std::size_t slot, QByteArrayView bytes) {
     }
     auto found = m_poolIndex.constFind(bytes);
     if (found == m_poolIndex.constEnd()) {
-        m_catalogue.m_pool.push_back(QString::fromUtf8(bytes));
+        QByteArray &text = m_catalogue.m_poolText;
+        m_catalogue.m_pool.push_back({quint32(text.size()), quint32(bytes.size())});
+        text.append(bytes);
         found = m_poolIndex.insert(bytes, quint32(m_catalogue.m_pool.size() - 1));
     }
     m_lastBytes[slot] = bytes;
     m_lastIndex[slot] = *found;
     m_hasLast[slot] = true;
     return *found;
-}
-
-// Appends the text to the catalogue's block and returns its length in UTF-16 units.
-quint32 SetCatalogueBuilder::decodeInto(QByteArrayView bytes) {
-    QString &text = m_catalogue.m_text;
-    const qsizetype start = text.size();
-    text.resize(start + bytes.size()); // an upper bound; cut to the decoded length below
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QChar *const begin = text.data() + start;
-    const QChar *const end = decoder.appendToBuffer(begin, bytes);
-    text.resize(start + (end - begin));
-    return quint32(end - begin);
 }
 
 } // namespace qx

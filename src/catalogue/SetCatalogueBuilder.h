@@ -9,7 +9,7 @@
 namespace qx {
 
 // Fills a SetCatalogue from the UTF-8 fields of qx.dat lines. Each repeated text (a Parent, a Manufacturer,
-// a Year...) is decoded and stored once; neighbouring sets mostly repeat their predecessor's (a driver's sets
+// a Year...) is stored once; neighbouring sets mostly repeat their predecessor's (a driver's sets
 // stand together), which is checked before any hashing.
 class SetCatalogueBuilder {
 public:
@@ -24,7 +24,6 @@ public:
 
 private:
     quint32 pooled(std::size_t slot, QByteArrayView bytes);
-    quint32 decodeInto(QByteArrayView bytes);
 
     SetCatalogue m_catalogue;
     QHash<QByteArrayView, quint32> m_poolIndex;

@@ -131,8 +131,8 @@ private Q_SLOTS:
                                       Set(QStringLiteral("twin2"), QStringLiteral("Twin"))});
         SetTreeModel model(catalogue);
         model.setLayout(SetTreeLayout::Grouped(catalogue, {0, 1}));
-        QCOMPARE(model.firstNodeWithText(QStringLiteral("Twin")), 0);
-        QCOMPARE(model.firstNodeWithText(QStringLiteral("None")), SetTreeLayout::kNoNode);
+        QCOMPARE(model.firstNodeWithText("Twin"), 0);
+        QCOMPARE(model.firstNodeWithText("None"), SetTreeLayout::kNoNode);
     }
 };
 
