@@ -25,6 +25,21 @@ void preferLargePages(const void *block, qsizetype bytes) {
 #endif
 }
 
+// Appends a text as valid UTF-8: bytes that are not (a hand-edited file in another encoding) are stored as
+// the replacement characters they show as, so a set is found by the very text the user sees.
+void appendValidUtf8(QByteArray &to, QByteArrayView bytes) {
+    // Nearly every text is plain ASCII, which a plain loop confirms many times faster than a full check.
+    unsigned char high = 0;
+    for (const char c : bytes) {
+        high |= static_cast<unsigned char>(c);
+    }
+    if (high < 0x80 || bytes.isValidUtf8()) {
+        to.append(bytes);
+    } else {
+        to.append(QString::fromUtf8(bytes).toUtf8());
+    }
+}
+
 } // namespace
 
 SetCatalogueBuilder::SetCatalogueBuilder(qsizetype expectedSets, qsizetype expectedTextBytes) {
@@ -38,9 +53,10 @@ SetCatalogueBuilder::SetCatalogueBuilder(qsizetype expectedSets, qsizetype expec
 void SetCatalogueBuilder::add(std::span<const QByteArrayView, 9> fields, SetState state) {
     SetCatalogue::StoredSet set{};
     set.text = quint32(m_catalogue.m_text.size());
-    const QByteArrayView name = fields[std::size_t(SetField::Name)];
-    set.nameLength = quint32(name.size());
-    m_catalogue.m_text.append(name).append(fields[std::size_t(SetField::Description)]);
+    QByteArray &text = m_catalogue.m_text;
+    appendValidUtf8(text, fields[std::size_t(SetField::Name)]);
+    set.nameLength = quint32(text.size()) - set.text;
+    appendValidUtf8(text, fields[std::size_t(SetField::Description)]);
     for (std::size_t slot = 0; slot < SetCatalogue::kPooledFields.size(); ++slot) {
         set.pooled[slot] = pooled(slot, fields[std::size_t(SetCatalogue::kPooledFields[slot])]);
     }
@@ -62,8 +78,9 @@ quint32 SetCatalogueBuilder::pooled(std::size_t slot, QByteArrayView bytes) {
     auto found = m_poolIndex.constFind(bytes);
     if (found == m_poolIndex.constEnd()) {
         QByteArray &text = m_catalogue.m_poolText;
-        m_catalogue.m_pool.push_back({quint32(text.size()), quint32(bytes.size())});
-        text.append(bytes);
+        const auto at = quint32(text.size());
+        appendValidUtf8(text, bytes);
+        m_catalogue.m_pool.push_back({at, quint32(text.size()) - at});
         found = m_poolIndex.insert(bytes, quint32(m_catalogue.m_pool.size() - 1));
     }
     m_lastBytes[slot] = bytes;

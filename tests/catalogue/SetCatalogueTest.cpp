@@ -78,18 +78,21 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         // The second line holds a byte that is not UTF-8: it becomes a replacement character, nothing shifts.
         file.write("pacman=Pac-Man (Midway) \xc3\xa9=puckman=Namco=1980=good=1=pacman/pacman.cpp=no\r\n"
-                   "bad=Broken \xff text==Maker=197x=preliminary=2=bad.cpp=no\r\n"
+                   "bad=Broken \xff text==Ma\xe9ker=197x=preliminary=2=bad.cpp=no\r\n"
                    "puckman=Puck Man==Namco=1980=good=2=pacman/pacman.cpp=no");
         file.close();
         const SetCatalogue catalogue = LoadSetList(cache, true);
         QCOMPARE(Names(catalogue), (QStringList{"pacman", "bad", "puckman"}));
         QCOMPARE(catalogue.at(0).description().toString(), QStringLiteral("Pac-Man (Midway) \u00e9"));
         QCOMPARE(catalogue.at(1).description().toString(), QStringLiteral("Broken \ufffd text"));
-        QCOMPARE(catalogue.at(1).manufacturer().toString(), QStringLiteral("Maker"));
+        QCOMPARE(catalogue.at(1).manufacturer().toString(), QStringLiteral("Ma\ufffdker"));
         QCOMPARE(catalogue.at(2).description().toString(), QStringLiteral("Puck Man"));
         QCOMPARE(catalogue.at(2).driver().toString(), QStringLiteral("pacman/pacman.cpp"));
         QVERIFY(catalogue.at(0).isAvailable());
         QVERIFY(!catalogue.at(2).isAvailable());
+        // A set is found by the text shown for it, even where the file's bytes were not UTF-8.
+        QCOMPARE(catalogue.indexOfDescription(catalogue.at(1).description().toString()), 1);
+        QCOMPARE(catalogue.indexOfName(QStringLiteral("pacman")), 0);
     }
 
     void lookUpsFindTheFirstSetBeforeAndAfterTheirTablesExist() {
