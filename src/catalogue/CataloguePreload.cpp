@@ -11,36 +11,41 @@ CataloguePreload &CataloguePreload::instance() {
     return preload;
 }
 
-void CataloguePreload::start(const QString &cachePath, bool includeClones) {
-    m_path = cachePath;
-    m_includeClones = includeClones;
-    m_result = std::async(std::launch::async,
-                          [cachePath, includeClones] { return LoadSetList(cachePath, includeClones); });
+void CataloguePreload::start(const QString &programDir) {
+    m_result = std::async(std::launch::async, [programDir] { return load(programDir); });
+}
+
+CataloguePreload::Result CataloguePreload::load(const QString &programDir) {
+    Result result;
+    const QString iniPath = programDir + QStringLiteral("qx.ini");
+    result.cachePath = programDir + kCacheFile;
+    if (!FileExists(iniPath) || !FileExists(result.cachePath)) {
+        return result;
+    }
+    const FrontendSettings settings(iniPath);
+    const QString exe = settings.text(QStringLiteral("exe"));
+    if (exe.isEmpty() || !FileExists(exe)) {
+        return result; // the first-run set-up will build the catalogue anew
+    }
+    result.includeClones = settings.flag(QStringLiteral("HideClones"));
+    result.catalogue = LoadSetList(result.cachePath, result.includeClones);
+    result.loaded = true;
+    return result;
 }
 
 std::optional<SetCatalogue> CataloguePreload::take(const QString &cachePath, bool includeClones) {
     if (!m_result.valid()) {
         return std::nullopt;
     }
-    SetCatalogue catalogue = m_result.get(); // always collected, so the thread never outlives its use
-    if (cachePath != m_path || includeClones != m_includeClones) {
+    Result result = m_result.get(); // always collected, so the thread never outlives its use
+    if (!result.loaded || cachePath != result.cachePath || includeClones != result.includeClones) {
         return std::nullopt;
     }
-    return catalogue;
+    return std::move(result.catalogue);
 }
 
 void StartCataloguePreload(const QString &programDir) {
-    const QString iniPath = programDir + QStringLiteral("qx.ini");
-    const QString cachePath = programDir + QStringLiteral("qx.dat");
-    if (!FileExists(iniPath) || !FileExists(cachePath)) {
-        return;
-    }
-    const FrontendSettings settings(iniPath);
-    const QString exe = settings.text(QStringLiteral("exe"));
-    if (exe.isEmpty() || !FileExists(exe)) {
-        return; // the first-run set-up will build the catalogue anew
-    }
-    CataloguePreload::instance().start(cachePath, settings.flag(QStringLiteral("HideClones")));
+    CataloguePreload::instance().start(programDir);
 }
 
 } // namespace qx
