@@ -23,6 +23,14 @@ SetReportView::SetReportView(QWidget *parent) : QTableView(parent) {
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+void SetReportView::keyboardSearch(const QString &search) {
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && current.column() != 0) {
+        selectionModel()->setCurrentIndex(current.siblingAtColumn(0), QItemSelectionModel::NoUpdate);
+    }
+    QTableView::keyboardSearch(search);
+}
+
 QModelIndex SetReportView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
     const QModelIndex current = currentIndex();
     switch (cursorAction) {

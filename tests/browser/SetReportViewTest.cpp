@@ -18,12 +18,13 @@ private Q_SLOTS:
         for (int row = 0; row < model.rowCount(); ++row) {
             for (int column = 0; column < model.columnCount(); ++column) {
                 model.setItem(row, column,
-                              new QStandardItem(QStringLiteral("set %1 field %2").arg(row).arg(column)));
+                              new QStandardItem(QStringLiteral("set%1 field %2").arg(row).arg(column)));
             }
         }
         SetReportView view;
         view.setModel(&model);
         view.setSelectionBehavior(QAbstractItemView::SelectRows);
+        view.setEditTriggers(QAbstractItemView::NoEditTriggers);
         view.resize(300, 200);
         for (int column = 0; column < model.columnCount(); ++column) {
             view.horizontalHeader()->resizeSection(column, 150);
@@ -46,6 +47,12 @@ private Q_SLOTS:
         QTest::keyClick(&view, Qt::Key_Left);
         QCOMPARE(view.horizontalScrollBar()->value(), 0);
         QCOMPARE(view.currentIndex(), before);
+
+        // Typing finds a set by the first column, even after a click in another column.
+        view.setCurrentIndex(model.index(3, 4));
+        QTest::keyClicks(&view, QStringLiteral("set12"));
+        QCOMPARE(view.currentIndex().row(), 12);
+        QCOMPARE(view.currentIndex().column(), 0);
 
         // Every row has the same height, tall enough for a line of text.
         QCOMPARE(view.rowHeight(0), view.rowHeight(199));
