@@ -6,8 +6,8 @@ namespace qx {
 
 // The report style of the set list: a table of whole-row items that moves like a list. Home and End go to the
 // first and last set, Left and Right scroll the columns instead of moving between cells, and typing searches
-// the descriptions. A table view
-// keeps nothing per row (a tree view keeps an entry for each), so the whole catalogue lays out at once.
+// the descriptions. A table view keeps nothing per row (a tree view keeps an entry for each), so the whole
+// catalogue lays out at once.
 class SetReportView : public QTableView {
     Q_OBJECT
 public:

@@ -2,17 +2,16 @@
 
 namespace qx {
 
-SearchMatcher::SearchMatcher(const QString &text) : m_matcher(text, Qt::CaseInsensitive) {}
-
-bool SearchMatcher::matches(SetView record) const {
-    m_joined.resize(0);
-    AppendText(m_joined, record.description());
-    AppendText(m_joined, record.name());
-    AppendText(m_joined, record.parent());
-    return m_matcher.indexIn(m_joined) >= 0;
-}
-
 namespace {
+
+// The text a search looks in: Description, Name and Parent joined without a separator, written into a
+// string the caller reuses so a scan of the whole catalogue does not allocate per set.
+void writeSearchedText(QString &joined, SetView record) {
+    joined.resize(0);
+    AppendText(joined, record.description());
+    AppendText(joined, record.name());
+    AppendText(joined, record.parent());
+}
 
 // Case folding for the search: an ASCII text (nearly every set) folds by a plain loop, which is many times
 // faster than the general Unicode folding and gives the same result for ASCII.
@@ -31,6 +30,13 @@ QString folded(QStringView text) {
 
 } // namespace
 
+SearchMatcher::SearchMatcher(const QString &text) : m_matcher(text, Qt::CaseInsensitive) {}
+
+bool SearchMatcher::matches(SetView record) const {
+    writeSearchedText(m_joined, record);
+    return m_matcher.indexIn(m_joined) >= 0;
+}
+
 bool SearchIndex::isBuiltFor(const SetCatalogue &catalogue) const {
     return m_catalogueIdentity == catalogue.identity() && m_folded.size() == std::size_t(catalogue.size());
 }
@@ -40,10 +46,7 @@ void SearchIndex::rebuild(const SetCatalogue &catalogue) {
     m_folded.reserve(std::size_t(catalogue.size()));
     QString joined;
     for (const SetView record : catalogue) {
-        joined.resize(0);
-        AppendText(joined, record.description());
-        AppendText(joined, record.name());
-        AppendText(joined, record.parent());
+        writeSearchedText(joined, record);
         m_folded.push_back(folded(joined));
     }
     m_catalogueIdentity = catalogue.identity();

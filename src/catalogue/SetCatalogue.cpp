@@ -51,15 +51,15 @@ SetRecord SetView::toRecord() const {
 SetCatalogue::SetCatalogue() = default;
 
 SetCatalogue::SetCatalogue(const QList<SetRecord> &records) {
-    // The builder reads UTF-8 fields, as in qx.dat; the copies live until the catalogue is taken.
+    // The builder reads UTF-8 fields, as in qx.dat; the copies live until the catalogue is taken. It takes
+    // the State from its argument, so that field stays empty here.
     std::vector<std::array<QByteArray, 9>> lines;
     lines.reserve(std::size_t(records.size()));
     SetCatalogueBuilder builder(records.size(), 0);
     for (const SetRecord &record : records) {
-        const QString state = record.State == SetState::Available ? QStringLiteral("1") : QStringLiteral("2");
         const std::array<QByteArray, 9> &line = lines.emplace_back(std::array<QByteArray, 9>{
             record.Name.toUtf8(), record.Description.toUtf8(), record.Parent.toUtf8(),
-            record.Manufacturer.toUtf8(), record.Year.toUtf8(), record.Status.toUtf8(), state.toUtf8(),
+            record.Manufacturer.toUtf8(), record.Year.toUtf8(), record.Status.toUtf8(), QByteArray(),
             record.Driver.toUtf8(), record.Bios.toUtf8()});
         std::array<QByteArrayView, 9> fields;
         std::copy(line.begin(), line.end(), fields.begin());
