@@ -1,4 +1,5 @@
 // Quorvex: a desktop front-end for the MAME arcade emulator.
+#include "app/CommandLine.h"
 #include "app/FrontendSettings.h"
 #include "app/ProgramDirectory.h"
 #include "app/QtPlatformServices.h"
@@ -26,6 +27,9 @@ QString executableDir(const char *argv0) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    if (const std::optional<int> exitCode = qx::AnswerCommandLine(argc, argv)) {
+        return *exitCode;
+    }
     const QString programDir = qx::ResolveProgramDirectory(executableDir(argv[0]));
 
     // One Quorvex per program directory: a second start ends at once, silently.
@@ -41,6 +45,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
     QApplication::setApplicationVersion(QStringLiteral(QX_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quorvex.Quorvex"));
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString iniPath = programDir + QStringLiteral("qx.ini");

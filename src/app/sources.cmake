@@ -1,5 +1,6 @@
 # Files of this subsystem; see src/CMakeLists.txt.
 list(APPEND QX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CommandRunner.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EmulatorOptionFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EmulatorPaths.cpp
