@@ -48,4 +48,12 @@ void RemoveDuplicateItems(QComboBox *combo) {
     }
 }
 
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/quorvex/icons/quorvex-%1.png").arg(size));
+    }
+    return icon;
+}
+
 } // namespace qx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QIcon>
+
 class QComboBox;
 class QWidget;
 
@@ -12,5 +14,8 @@ void ClearTopmost(QWidget *window);
 // From the last entry to the first: an entry equal (case-insensitively) to a later one is removed, so equal
 // entries collapse to one.
 void RemoveDuplicateItems(QComboBox *combo);
+
+// Quorvex's own icon, the one of its menu entry, in every size the desktop draws it at.
+QIcon ApplicationIcon();
 
 } // namespace qx

@@ -1,6 +1,7 @@
 #include "browser/MainWindow.h"
 
 #include "app/UserPrompts.h"
+#include "app/WindowHelpers.h"
 #include "browser/InfoPanel.h"
 #include "browser/MainActions.h"
 #include "browser/MainLayout.h"
@@ -56,7 +57,7 @@ MainWindow::MainWindow(const QString &programDir, UserPrompts &prompts, Platform
     initQuorvexResources();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/quorvex/icons/quorvex.png")));
+    setWindowIcon(ApplicationIcon());
     m_state.programDir = programDir;
     createControls();
     connectActions();
