@@ -10,4 +10,5 @@ $SUDO apt-get install -y --no-install-recommends \
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins libqt6svg6 \
     libexpat1-dev \
     mame \
-    xvfb xauth imagemagick fonts-dejavu-core
+    xvfb xauth imagemagick fonts-dejavu-core \
+    dpkg-dev file desktop-file-utils appstream
