@@ -9,6 +9,10 @@ $SUDO apt-get install -y --no-install-recommends \
     build-essential cmake ninja-build pkg-config \
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins libqt6svg6 \
     libexpat1-dev \
+    libsdl2-dev \
+    libxrandr-dev \
+    xserver-xorg-core \
+    xserver-xorg-video-dummy \
     mame \
     xvfb xauth imagemagick fonts-dejavu-core \
     dpkg-dev file desktop-file-utils appstream

@@ -44,3 +44,10 @@ list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/TrayIcon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowChrome.cpp
 )
+
+# Joystick selection: the button rules and the poll (core); SDL2's joystick API (ui).
+list(APPEND QX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/Joystick.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/JoystickPoller.cpp
+)
+list(APPEND QX_UI_SOURCES ${CMAKE_CURRENT_LIST_DIR}/SdlJoystick.cpp)

@@ -19,3 +19,14 @@ list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SetFilesController.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VerifyController.cpp
 )
+
+# Display modes: the resolution texts and the interface (core); XRandR on X11, the current mode alone
+# elsewhere, and the choice between them (ui).
+list(APPEND QX_CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/DisplayModes.cpp)
+list(APPEND QX_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/DisplayModesFactory.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScreenDisplayModes.cpp
+)
+if(XRANDR_FOUND)
+    list(APPEND QX_UI_SOURCES ${CMAKE_CURRENT_LIST_DIR}/XrandrDisplayModes.cpp)
+endif()
