@@ -39,10 +39,11 @@ int RotationChoice(const QString &rotate, const QString &ror, const QString &rol
                    const QString &autorol);
 QStringList RotationValues(int choice);   // rotate, ror, rol, autoror, autorol
 bool SoundEnabled(const QString &module); // not "none" and not "0"
+// The input layout as written: "default", or the text after its last folder separator.
 QString InputLayoutText(const QString &text);
 // What "Reset" puts in the effect file's and the input layout's boxes.
 inline constexpr char kNoEffect[] = "none";
-inline constexpr char kDefaultInputLayout[] = "default"; // "default", or the name after its folder
+inline constexpr char kDefaultInputLayout[] = "default";
 
 // The entries a list shows: its own, plus the file's value when the list does not know it; and the shown
 // index of a state, and back.
