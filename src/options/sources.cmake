@@ -1,1 +1,16 @@
 # Files of this subsystem; see src/CMakeLists.txt.
+# MAME's option files: where the layers live, reading and writing them, and the options dialog's values,
+# conversions and rules (core).
+list(APPEND QX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/EmulatorOptionWrites.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionConversions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionEnabling.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionFileSnapshot.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionLayers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionLinks.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionScope.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScreenOptions.cpp
+)

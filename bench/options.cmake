@@ -1,0 +1,5 @@
+# The options editor's core: loading a scope's options with its layers, and saving every option changed.
+add_executable(bench_options ${CMAKE_CURRENT_LIST_DIR}/options_bench.cpp)
+target_link_libraries(bench_options PRIVATE quorvex_core)
+target_compile_definitions(bench_options PRIVATE
+    QX_FALLBACK_MAME_INI="${CMAKE_SOURCE_DIR}/tests/fixtures/standin/mame.ini")

@@ -1,0 +1,182 @@
+#include "options/OptionFiles.h"
+
+#include "ReadOnlyFolder.h"
+#include "TestDirs.h"
+#include "options/OptionLinks.h"
+#include "options/OptionScope.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+const OptionScopeSelection kPuckman{QStringLiteral("puckman"), QStringLiteral("pacman"),
+                                    QStringLiteral("namco/pacman.cpp")};
+
+QByteArray mameIniWith(const QByteArray &inipath) {
+    QByteArray content = readFile(QDir(fixturesDir()).filePath(QStringLiteral("standin/mame.ini")));
+    const qsizetype start = content.indexOf("\ninipath ") + 1;
+    return content.replace(start, content.indexOf('\n', start) - start,
+                           "inipath                   " + inipath);
+}
+
+} // namespace
+
+class OptionFilesTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString emulatorDir() const { return m_dir.path() + QStringLiteral("/emu/"); }
+    QString mameIni() const { return emulatorDir() + QStringLiteral("mame.ini"); }
+
+private Q_SLOTS:
+    void init() {
+        QDir(emulatorDir()).removeRecursively();
+        writeFile(mameIni(), mameIniWith(".;ini"));
+    }
+
+    void iniDirectoryFollowsInipath_data() {
+        QTest::addColumn<QString>("inipath");
+        QTest::addColumn<QString>("expected"); // relative to the emulator directory, or absolute
+        QTest::newRow("current folder and ini") << ".;ini"
+                                                << "ini/";
+        QTest::newRow("ini alone") << "ini"
+                                   << "ini/";
+        QTest::newRow("current folder") << "."
+                                        << "";
+        QTest::newRow("quoted folder with a blank") << "\"my ini files\";."
+                                                    << "my ini files/";
+        QTest::newRow("Debian") << "$HOME/.mame;/etc/mame" << QDir::homePath() + "/.mame/";
+        QTest::newRow("Debian after Quorvex put . first")
+            << ".;$HOME/.mame;/etc/mame" << QDir::homePath() + "/.mame/";
+        QTest::newRow("empty is MAME's default") << ""
+                                                 << "ini/";
+    }
+    void iniDirectoryFollowsInipath() {
+        QFETCH(QString, inipath);
+        QFETCH(QString, expected);
+        const QString emulator = QStringLiteral("/srv/emu/");
+        QCOMPARE(IniDirectoryFor(inipath, emulator),
+                 QDir::isAbsolutePath(expected) ? expected : emulator + expected);
+    }
+
+    void aNewSetFileIsMameIniFromTheStatePlaybackSectionOn() {
+        const OptionFileResult result = OptionFileForScope(
+            OptionScope::forEntry(OptionsMenuEntry::SetOptions, kPuckman), mameIni(), emulatorDir());
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        QCOMPARE(result.path, emulatorDir() + QStringLiteral("ini/puckman.ini"));
+        QVERIFY(result.created && result.notice.isEmpty());
+        const QByteArray original = readFile(mameIni());
+        const QByteArray copy = readFile(result.path);
+        QVERIFY(copy.startsWith(kStatePlaybackSection + "\n"));
+        QVERIFY(original.endsWith(copy));
+
+        writeFile(result.path, "# mine\n");
+        const OptionFileResult again = ResolveOptionFile(QStringLiteral("puckman"), mameIni(), emulatorDir());
+        QVERIFY(!again.created);
+        QCOMPARE(readFile(again.path), QByteArray("# mine\n"));
+    }
+
+    void theDriverLayerLivesInTheSourceFolder() {
+        writeFile(mameIni(), mameIniWith("\"" + m_dir.path().toUtf8() + "/my ini\";."));
+        const OptionScope scope = OptionScope::forEntry(OptionsMenuEntry::DriverOptions, kPuckman);
+        const OptionFileResult result = OptionFileForScope(scope, mameIni(), emulatorDir());
+        QCOMPARE(result.path, m_dir.path() + QStringLiteral("/my ini/source/pacman.ini"));
+        QVERIFY(QFile::exists(result.path));
+        QCOMPARE(DeleteOptionFileQuestion(scope), QStringLiteral("Delete pacman.ini?"));
+        QCOMPARE(DeleteOptionFile(scope, result.path), QString());
+        QVERIFY(!QFile::exists(result.path));
+        QCOMPARE(DeleteOptionFile(scope, result.path), QString()); // already gone: nothing to do
+        QVERIFY(!DeleteOptionFile(OptionScope(), mameIni()).isEmpty());
+        QVERIFY(QFile::exists(mameIni()));
+    }
+
+    void aCopyWithoutTheStateSectionKeepsAllButThePaths() {
+        QByteArray content = readFile(mameIni());
+        content.replace(kStatePlaybackSection, "# STATE");
+        writeFile(mameIni(), content);
+        const OptionFileResult result = ResolveOptionFile(QStringLiteral("vector"), mameIni(), emulatorDir());
+        QVERIFY(result.ok() && result.notice.contains(QStringLiteral("CORE STATE/PLAYBACK")));
+        const QByteArray copy = readFile(result.path);
+        QVERIFY(!copy.contains("rompath") && !copy.contains("inipath") && !copy.contains("cfg_directory"));
+        QVERIFY(copy.contains("\n# STATE\n") && copy.contains("\ngamma                     1.0\n"));
+        QCOMPARE(copy.count('\n'),
+                 content.count('\n') - content.count("path ") - content.count("_directory ") - 2);
+    }
+
+    void aFolderThatCannotBeCreatedIsReported() {
+        QDir().mkpath(m_dir.path() + QStringLiteral("/locked"));
+        writeFile(mameIni(), mameIniWith(m_dir.path().toUtf8() + "/locked/ini"));
+        ReadOnlyFolder locked(m_dir.path() + QStringLiteral("/locked"));
+        if (!locked.isReadOnly()) {
+            QSKIP("this file system cannot make a folder read-only");
+        }
+        const OptionFileResult result = ResolveOptionFile(QStringLiteral("pacman"), mameIni(), emulatorDir());
+        QVERIFY(!result.ok() && result.path.isEmpty());
+        QVERIFY(result.error.contains(QStringLiteral("/locked/ini")));
+    }
+
+    void scopeTextsFollowTheMenuEntry_data() {
+        QTest::addColumn<OptionsMenuEntry>("entry");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("help");
+        QTest::newRow("clone")
+            << OptionsMenuEntry::SetOptions << "pacman"
+            << "Set Options - puckman"
+            << "For puckman only. Takes priority over pacman/driver/vector and default options.";
+        QTest::newRow("parent") << OptionsMenuEntry::SetOptions << ""
+                                << "Set Options - puckman"
+                                << "For puckman and relative clones. Takes priority over driver/vector and "
+                                   "default options.";
+        QTest::newRow("driver")
+            << OptionsMenuEntry::DriverOptions << "pacman"
+            << "Driver Options - pacman.cpp"
+            << "For pacman.cpp driver sets only. Takes priority over vector and default options.";
+        QTest::newRow("vector") << OptionsMenuEntry::VectorOptions << ""
+                                << "Options - /emu/ini/vector.ini"
+                                << "For vector sets only. Takes priority over default options.";
+        QTest::newRow("default") << OptionsMenuEntry::DefaultOptions << ""
+                                 << "Default Options"
+                                 << "";
+    }
+    void scopeTextsFollowTheMenuEntry() {
+        QFETCH(OptionsMenuEntry, entry);
+        QFETCH(QString, parent);
+        QFETCH(QString, title);
+        QFETCH(QString, help);
+        OptionScopeSelection selection = kPuckman;
+        selection.parentName = parent;
+        const OptionScope scope = OptionScope::forEntry(entry, selection);
+        QCOMPARE(OptionScopeTitle(scope, QStringLiteral("/emu/ini/vector.ini")), title);
+        QCOMPARE(OptionScopeHelpText(scope), help);
+    }
+
+    void theSelectLinksStartWhereTheFilesAre() {
+        QCOMPARE(EffectStartFolder(QString(), emulatorDir()), emulatorDir());
+        QDir().mkpath(emulatorDir() + QStringLiteral("artwork"));
+        QCOMPARE(EffectStartFolder(QString(), emulatorDir()), emulatorDir() + QStringLiteral("artwork"));
+        QCOMPARE(EffectStartFolder(QStringLiteral("/srv/fx/"), emulatorDir()), QStringLiteral("/srv/fx/"));
+        QCOMPARE(InputLayoutStartFolder(mameIni(), emulatorDir()), emulatorDir() + QStringLiteral("ctrlr"));
+        QCOMPARE(PickedFileTitle(QStringLiteral("/srv/fx/shadow.mask.png")), QStringLiteral("shadow.mask"));
+        QVERIFY(IsSecondsToRunText(QStringLiteral("1,5")) && !IsSecondsToRunText(QStringLiteral("ten")));
+    }
+
+    void theSetFlagWinsOverTheOthers() {
+        QCOMPARE((OptionsScopeFlags{true, true, true}.kind()), OptionScopeKind::Set);
+        QCOMPARE((OptionsScopeFlags{false, true, true}.kind()), OptionScopeKind::Driver);
+        QCOMPARE((OptionsScopeFlags{false, false, true}.kind()), OptionScopeKind::Vector);
+        QVERIFY(!OptionScope::forEntry(OptionsMenuEntry::SetOptions, {}).isValid());
+        QVERIFY(!OptionFileForScope(OptionScope::forEntry(OptionsMenuEntry::DriverOptions, {}), mameIni(),
+                                    emulatorDir())
+                     .ok());
+    }
+};
+
+QTEST_GUILESS_MAIN(OptionFilesTest)
+#include "OptionFilesTest.moc"
