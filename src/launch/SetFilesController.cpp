@@ -104,7 +104,8 @@ QLabel *SetFilesController::caption() const {
 
 QString SetFilesController::snapshotFolder() const {
     const ProgramState &state = m_window.state();
-    return SetSnapshotFolder(state.SnapshotDirectory, state.CurrentSetName);
+    const QString shownSet = m_hooks.shownPictureSet ? m_hooks.shownPictureSet() : state.CurrentSetName;
+    return SetSnapshotFolder(state.SnapshotDirectory, shownSet);
 }
 
 bool SetFilesController::snapshotShown() const {

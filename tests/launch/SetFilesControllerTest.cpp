@@ -102,6 +102,11 @@ private Q_SLOTS:
         hooks.clearPicture = [&] {
             ++cleared;
         };
+        // The picture shown decides the folder, also while another set is current.
+        setup.window->state().CurrentSetName = QStringLiteral("galaga");
+        hooks.shownPictureSet = [] {
+            return QStringLiteral("pacman");
+        };
         SetFilesController files(*setup.window, hooks);
         files.connectActions();
         const MainActions &actions = setup.window->actions();
