@@ -24,6 +24,8 @@ namespace qx {
 
 namespace {
 
+const QString kNoHistoryText = QStringLiteral("No history for this set");
+
 const QString kCaptionTip =
     QStringLiteral("Double click anywhere in the picture panel to toggle the scrollbar");
 
@@ -145,6 +147,7 @@ void InfoPanel::clearSetInfo() {
     m_name.clear();
     m_parent.clear();
     m_historyBox->clear();
+    m_historyBox->setPlaceholderText(QString());
     removePicture();
     m_caption->clear();
     m_singlePicture = false;
@@ -158,7 +161,10 @@ void InfoPanel::clearSetInfo() {
 }
 
 void InfoPanel::ShowSetHistory(const QString &name) {
-    m_historyBox->setPlainText(m_history.entryText(name));
+    const QString entry = m_history.entryText(name);
+    m_historyBox->setPlainText(entry);
+    // An empty box says why.
+    m_historyBox->setPlaceholderText(entry.isEmpty() && !name.isEmpty() ? kNoHistoryText : QString());
 }
 
 void InfoPanel::ShowPicture(const QString &name, const QString &parent) {
@@ -184,7 +190,8 @@ void InfoPanel::ShowPicture(const QString &name, const QString &parent) {
         }
     }
     removePicture();
-    m_caption->clear();
+    // With no picture at all the caption still names the set shown.
+    m_caption->setText(name);
     relayout();
 }
 

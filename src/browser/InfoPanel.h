@@ -71,6 +71,8 @@ public:
     bool historyAvailable() const { return m_historyAvailable; }
     bool singlePicture() const { return m_singlePicture; }
     bool snapshotMode() const { return m_snapshotMode; }
+    // The set whose history and picture are shown; empty when none is.
+    const QString &shownSet() const { return m_name; }
     // Removes the shown picture (after its file was deleted): no picture, height 0, width 100 twips.
     void removePicture();
     bool snapshotScrolled() const { return m_snapshotScrolled; }

@@ -42,9 +42,20 @@ MainActions::MainActions(QWidget *window) : QObject(window), m_window(window) {
     for (const QString &name : kNotYetBuilt) {
         if (QAction *action = find(name)) {
             action->setEnabled(false);
-            action->setProperty("qxNotBuilt", true);
         }
     }
+    m_commands = new QActionGroup(this);
+    m_commands->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (QAction *action : std::as_const(m_byName)) {
+        if (action->actionGroup() != m_viewModes) {
+            m_commands->addAction(action);
+        }
+    }
+}
+
+void MainActions::setCommandsEnabled(bool enabled) {
+    m_commands->setEnabled(enabled);
+    m_viewModes->setEnabled(enabled);
 }
 
 QAction *MainActions::add(const QString &name, const QString &caption, const QString &shortcut,
@@ -228,10 +239,10 @@ void MainActions::createActions() {
     add(QStringLiteral("tbrVerify"), QStringLiteral("Verify"));
 
     // Exactly one view mode is checked at a time; choosing the checked one leaves it checked.
-    auto *modes = new QActionGroup(this);
-    modes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    m_viewModes = new QActionGroup(this);
+    m_viewModes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (int i = 1; i <= 3; ++i) {
-        modes->addAction(find(QStringLiteral("mnuListViewMode%1").arg(i)));
+        m_viewModes->addAction(find(QStringLiteral("mnuListViewMode%1").arg(i)));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QAction;
+class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QToolBar;
@@ -38,6 +39,11 @@ public:
     // The toolbar's action for button 1 to 10 (3, 6 and 9 are separators).
     QAction *toolbarButton(int number) const;
 
+    // Disables every command, and with it its shortcut and toolbar button, while a long operation runs;
+    // enabling gives each command back the state its own part last gave it (a command not built yet stays
+    // disabled).
+    void setCommandsEnabled(bool enabled);
+
 private:
     QAction *add(const QString &name, const QString &caption, const QString &shortcut = {},
                  bool checkable = false);
@@ -52,6 +58,9 @@ private:
     QWidget *m_window;
     QHash<QString, QAction *> m_byName;
     QHash<QString, QMenu *> m_menus;
+    // Every command is in one of these groups; a disabled group holds its commands disabled.
+    QActionGroup *m_commands = nullptr;
+    QActionGroup *m_viewModes = nullptr;
     QMenu *m_itemPopup = nullptr;
     QMenu *m_generalPopup = nullptr;
     QMenu *m_trayMenu = nullptr;

@@ -44,6 +44,9 @@ namespace qx {
 
 namespace {
 
+// The narrowest the search box gets, in pixels: what the toolbar leaves at the smallest window.
+constexpr int kSearchBoxMinimumWidth = 40;
+
 const QStringList kColumnCaptions{QStringLiteral("Description"),  QStringLiteral("Name"),
                                   QStringLiteral("Parent"),       QStringLiteral("Year"),
                                   QStringLiteral("Manufacturer"), QStringLiteral("Status"),
@@ -83,16 +86,19 @@ void MainWindow::createControls() {
     // The two search boxes share one place on the toolbar; only the shown view's box is visible.
     auto *searchHolder = new QWidget(m_toolbar);
     searchHolder->setObjectName(QStringLiteral("SearchBoxes"));
+    searchHolder->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     auto *searchLayout = new QHBoxLayout(searchHolder);
     searchLayout->setContentsMargins(4, 0, 0, 0);
     m_text1 = new QLineEdit(searchHolder);
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setPlaceholderText(QStringLiteral("Search description, name or parent"));
-    m_text1->setClearButtonEnabled(true);
     m_text2 = new QLineEdit(searchHolder);
     m_text2->setObjectName(QStringLiteral("Text2"));
-    m_text2->setPlaceholderText(m_text1->placeholderText());
-    m_text2->setClearButtonEnabled(true);
+    for (QLineEdit *box : {m_text1, m_text2}) {
+        box->setPlaceholderText(QStringLiteral("Search description, name or parent"));
+        box->setClearButtonEnabled(true);
+        box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        box->setMinimumWidth(kSearchBoxMinimumWidth);
+    }
     m_text2->hide();
     searchLayout->addWidget(m_text1);
     searchLayout->addWidget(m_text2);
@@ -160,6 +166,9 @@ void MainWindow::createLaunchers() {
     hooks.clearPicture = [this] {
         m_info->removePicture();
     };
+    hooks.shownPictureSet = [this] {
+        return m_info->shownSet();
+    };
     m_launch = new LaunchController(*this, hooks);
     m_launch->connectActions();
     m_verify = new VerifyController(*this, hooks);
@@ -190,12 +199,14 @@ void MainWindow::createInfoChrome() {
 }
 
 void MainWindow::focusShownView() {
+    // The set stays shown as it is: a click on the picture must not take the snapshot back to the first.
     if (m_browser->isGrouped()) {
         m_tree->setFocus();
+        m_browser->ReselectTreeNode();
     } else {
         m_list->setFocus();
+        m_browser->ReselectListItem();
     }
-    m_browser->reselectAndShow();
 }
 
 void MainWindow::createBrowser() {
@@ -325,9 +336,11 @@ void MainWindow::SizeControls(int &splitterLeftTwips) {
     if (in.infoPanelVisible) {
         m_infoPanel->setGeometry(pixelRect(out.infoPanel));
     }
-    const int searchWidth = std::max(TwipsToPixels(out.searchBoxWidth), 120);
-    m_text1->setFixedWidth(searchWidth);
-    m_text2->setFixedWidth(searchWidth);
+    // The layout rules' width is the most the box takes; where the toolbar's buttons leave less, the
+    // toolbar narrows the box rather than moving it into its overflow menu.
+    const int searchWidth = std::max(TwipsToPixels(out.searchBoxWidth), kSearchBoxMinimumWidth);
+    m_text1->setMaximumWidth(searchWidth);
+    m_text2->setMaximumWidth(searchWidth);
 
     m_scroll->move(TwipsToPixels(out.scrollBarLeft), 0);
     m_caption->setGeometry(pixelRect(out.caption));
@@ -356,9 +369,13 @@ void MainWindow::onSplitterReleased(int parentX) {
 }
 
 void MainWindow::ToggleMenuBar() {
-    const bool show = menuBar()->isHidden();
-    menuBar()->setVisible(show);
-    m_actions->find(QStringLiteral("mnuViewMenuBar"))->setChecked(show);
+    setMenuBarShown(menuBar()->isHidden());
+}
+
+void MainWindow::setMenuBarShown(bool shown) {
+    menuBar()->setVisible(shown);
+    // The entry and its shortcut live on the window, so they reach it while the bar is hidden too.
+    m_actions->find(QStringLiteral("mnuViewMenuBar"))->setChecked(shown);
 }
 
 void MainWindow::ShowToolbar(bool show) {
@@ -383,13 +400,10 @@ void MainWindow::SetControlsEnabled(bool enabled) {
     for (QAction *menuAction : menuBar()->actions()) {
         menuAction->setEnabled(enabled);
     }
+    // The commands themselves too, so no shortcut and no toolbar button acts under the running work.
+    m_actions->setCommandsEnabled(enabled);
     m_text1->setEnabled(enabled);
     m_text2->setEnabled(enabled);
-    for (int button = 1; button <= 10; ++button) {
-        if (QAction *action = m_actions->toolbarButton(button)) {
-            action->setEnabled(enabled && !action->property("qxNotBuilt").toBool());
-        }
-    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
@@ -427,7 +441,8 @@ void MainWindow::changeEvent(QEvent *event) {
         return;
     }
     (m_browser->isGrouped() ? static_cast<QWidget *>(m_tree) : m_list)->setFocus();
-    if (m_tray == 1 && m_state.trayMin) {
+    // Only into a notification area that shows the icon: without one the window could not come back.
+    if (m_state.trayMin && m_trayIcon && m_trayIcon->isShown()) {
         QTimer::singleShot(0, this, &QWidget::hide);
     }
 }

@@ -83,6 +83,7 @@ public:
 
     // Panel visibility toggles (View menu).
     void ToggleMenuBar();
+    void setMenuBarShown(bool shown);
     void ShowToolbar(bool show);
     void ToggleStatusBar();
     void SetControlsEnabled(bool enabled);
@@ -171,7 +172,6 @@ private:
     bool m_settingsWriteFailed = false;
     bool m_unloaded = false;
     int m_splitterLeft = 0; // twips
-    int m_tray = 1;
 };
 
 } // namespace qx

@@ -32,14 +32,9 @@ void MainWindow::unload() {
     }
 
     const FrontendSettings &s = m_settings;
-    bool ok = s.writeFlag(QStringLiteral("ShowA"),
-                          m_actions->find(QStringLiteral("mnuViewGameLists1"))->isChecked());
-    ok &= s.writeFlag(QStringLiteral("ShowU"),
-                      m_actions->find(QStringLiteral("mnuViewGameLists2"))->isChecked());
+    // The filters, the column order and widths, and the current set.
+    bool ok = m_browser->saveSettings();
     writeWindowGeometry();
-    if (!m_state.CurrentSetName.isEmpty()) {
-        ok &= s.write(QStringLiteral("LastSelected"), m_state.CurrentSetName);
-    }
     ok &= m_appearance.writeListAndInfo(s);
     ok &= s.writeFlag(QStringLiteral("ShowMenu"), !menuBar()->isHidden());
     if (m_info) {

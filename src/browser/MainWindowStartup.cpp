@@ -34,9 +34,7 @@ bool MainWindow::load() {
     m_busy = true;
     attachParts();
     readStartupState();
-    if (!m_settings.flag(QStringLiteral("ShowMenu"))) {
-        ToggleMenuBar();
-    }
+    setMenuBarShown(m_settings.flag(QStringLiteral("ShowMenu")));
     if (m_settings.flag(QStringLiteral("joyselect"))) {
         m_joystickTimer->start(80);
     }
@@ -79,7 +77,6 @@ bool MainWindow::load() {
 
 void MainWindow::readStartupState() {
     m_state.CurrentSetName = m_settings.text(QStringLiteral("LastSelected"));
-    m_tray = m_settings.isOne(QStringLiteral("tray")) ? 1 : 0;
     m_state.checksamples = m_settings.flag(QStringLiteral("checksamples"));
     m_state.ShowToolTips = m_settings.flag(QStringLiteral("ShowToolTips"));
     m_state.ShowConsole = m_settings.integer(QStringLiteral("ShowConsole"));

@@ -3,6 +3,7 @@
 #include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
 #include "app/UserPrompts.h"
+#include "browser/EmptyViewNotice.h"
 #include "browser/SetBrowserActions.h"
 #include "browser/SetListModel.h"
 #include "browser/SetListView.h"
@@ -22,12 +23,15 @@
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeView>
 
 namespace qx {
 namespace {
 
 const QString kSetsSuffix = QStringLiteral(" sets");
+const QString kNoFavouritesHint = QStringLiteral(
+    "No favourites to show. To add one, right-click a set and choose \u201CAdd To Favourites\u201D.");
 
 // Shows the busy pointer while a search scans the catalogue.
 class BusyPointer {
@@ -49,6 +53,8 @@ SetBrowser::SetBrowser(const BrowserWidgets &widgets, QObject *actionRoot, Brows
     findActions(actionRoot);
     if (m_widgets.list) {
         m_widgets.list->setModel(m_listModel);
+        m_notices << new EmptyViewNotice(m_widgets.list->detailsView())
+                  << new EmptyViewNotice(m_widgets.list->listView());
     }
     if (QTreeView *tree = m_widgets.tree) {
         tree->setModel(m_treeModel);
@@ -56,8 +62,9 @@ SetBrowser::SetBrowser(const BrowserWidgets &widgets, QObject *actionRoot, Brows
         tree->setUniformRowHeights(true);
         tree->setSelectionMode(QAbstractItemView::SingleSelection);
         tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        tree->setExpandsOnDoubleClick(false);     // a double-click plays the set
+        tree->setExpandsOnDoubleClick(true);      // a parent opens; a set without clones plays
         tree->viewport()->setMouseTracking(true); // hover focus
+        m_notices << new EmptyViewNotice(tree);
     }
     connectViews();
     connectActions();
@@ -115,7 +122,7 @@ void SetBrowser::connectViews() {
         connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this](const QModelIndex &current) { onTreeCurrentChanged(current); });
         connect(tree, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
-            if (index.isValid() && !busy() && m_hooks.launchSet) {
+            if (index.isValid() && !m_treeModel->hasChildren(index) && !busy() && m_hooks.launchSet) {
                 m_hooks.launchSet(m_state.CurrentSetName);
             }
         });
@@ -290,26 +297,31 @@ void SetBrowser::ReselectTreeNode() {
     tree->scrollTo(index);
 }
 
+// The set shown is the current set: what the details, File ▸ Play's caption and every command name is what
+// they act on, also when a refill or a search selected another row than the current set's.
 void SetBrowser::ShowListSelection() {
     setPanel(1, QString::number(m_listModel->rowCount()) + kSetsSuffix);
     const std::optional<SetView> record =
         m_widgets.list ? m_listModel->record(m_widgets.list->selectedRow()) : std::nullopt;
     if (record) {
-        showDetails(*record);
+        makeCurrent(*record);
     } else {
         clearDetails();
     }
+    updateEmptyViewText();
 }
 
 void SetBrowser::ShowTreeSelection() {
     setPanel(1, QString::number(m_treeModel->nodeCount()) + kSetsSuffix);
     const bool nodeSelected = m_widgets.tree && m_widgets.tree->selectionModel()->hasSelection();
-    const qsizetype record = m_catalogue.indexOfName(m_state.CurrentSetName);
-    if (nodeSelected && record >= 0) {
-        showDetails(m_catalogue.at(record));
+    const std::optional<SetView> record =
+        nodeSelected ? recordOfNode(m_treeModel->nodeOf(m_widgets.tree->currentIndex())) : std::nullopt;
+    if (record) {
+        makeCurrent(*record);
     } else {
         clearDetails();
     }
+    updateEmptyViewText();
 }
 
 void SetBrowser::showDetails(SetView record) {
@@ -374,13 +386,19 @@ void SetBrowser::listItemClicked(int row) {
 }
 
 void SetBrowser::treeNodeClicked(int node) {
+    if (const std::optional<SetView> record = recordOfNode(node)) {
+        makeCurrent(*record);
+    }
+}
+
+std::optional<SetView> SetBrowser::recordOfNode(int node) const {
     const std::optional<SetView> shown = m_treeModel->recordOfNode(node);
     if (!shown) {
-        return;
+        return std::nullopt;
     }
     // Nodes map back to sets by their text: the first set with that Description.
     const qsizetype index = m_catalogue.indexOfDescription(shown->description());
-    makeCurrent(index >= 0 ? m_catalogue.at(index) : *shown);
+    return index >= 0 ? m_catalogue.at(index) : *shown;
 }
 
 void SetBrowser::makeCurrent(SetView record) {
@@ -438,8 +456,7 @@ bool SetBrowser::PickRandomTreeSet() {
             m_widgets.tree->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
             m_widgets.tree->scrollTo(index);
             // As a click would: the node stands for the first set with its Description.
-            const qsizetype record = m_catalogue.indexOfDescription(shown->description());
-            m_state.CurrentSetName = (record >= 0 ? m_catalogue.at(record) : *shown).name().toString();
+            m_state.CurrentSetName = recordOfNode(node)->name().toString();
             return true;
         }
     }
@@ -492,10 +509,43 @@ void SetBrowser::onText2Changed(const QString &text) {
     if (!text.isEmpty()) {
         SearchSetTree(text);
         setPanel(1, QString::number(m_treeModel->nodeCount()) + kSetsSuffix);
+        updateEmptyViewText();
     } else if (!busy()) {
         favouritesViewOn() ? FillFavouriteTree() : FillSetTree();
         ReselectTreeNode();
         ShowTreeSelection();
+    }
+}
+
+void SetBrowser::clearSearchQuietly(QLineEdit *box) {
+    if (box && !box->text().isEmpty()) {
+        const FlagScope quiet(m_quietSearch);
+        box->clear();
+    }
+}
+
+void SetBrowser::updateEmptyViewText() {
+    QString text;
+    const QLineEdit *search = shownSearchBox();
+    if (search && !search->text().isEmpty()) {
+        constexpr int kLongest = 40;
+        QString shown = search->text();
+        if (shown.size() > kLongest) {
+            shown = shown.left(kLongest) + QChar(0x2026);
+        }
+        text = QStringLiteral("No set matches \u201C%1\u201D").arg(shown);
+    } else if (favouritesViewOn()) {
+        text = kNoFavouritesHint;
+    }
+    for (EmptyViewNotice *notice : m_notices) {
+        notice->setMessage(text);
+    }
+}
+
+void SetBrowser::showNoFavouritesHint() {
+    QWidget *view = isGrouped() ? static_cast<QWidget *>(m_widgets.tree) : m_widgets.list;
+    if (view && view->isVisible()) {
+        QToolTip::showText(view->mapToGlobal(view->rect().center()), kNoFavouritesHint, view);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -20,6 +21,7 @@ class QWidget;
 
 namespace qx {
 
+class EmptyViewNotice;
 class FrontendSettings;
 class SetListModel;
 class SetListView;
@@ -75,8 +77,9 @@ public:
     void fillShownView();
     // Selects the current set again and shows its details.
     void reselectAndShow();
-    // Writes ShowA, ShowU, ColumnWidths (only from the Details style), ColumnPos and LastSelected.
-    void saveSettings() const;
+    // Writes ShowA, ShowU, ColumnWidths (only from the Details style), ColumnPos and LastSelected; false
+    // when the settings file could not be written.
+    bool saveSettings() const;
     // Empties both views and forgets what was computed from the catalogue; call when the catalogue is
     // replaced outside the browser (a refresh), then fillShownView.
     void clearViews();
@@ -169,7 +172,14 @@ private:
     void onTreeCurrentChanged(const QModelIndex &current);
     void listItemClicked(int row);
     void treeNodeClicked(int node);
+    // The set a tree node stands for: the first set with the node's Description.
+    std::optional<SetView> recordOfNode(int node) const;
     void makeCurrent(SetView record);
+    // What an empty view says about itself: no match for the search, or how to add a favourite.
+    void updateEmptyViewText();
+    void showNoFavouritesHint();
+    // Empties the search box without a refill (its view is about to be refilled or hidden).
+    void clearSearchQuietly(QLineEdit *box);
     void onText1Changed(const QString &text);
     void onText2Changed(const QString &text);
     void onAvailabilityButton(QAction *clicked);
@@ -189,6 +199,7 @@ private:
     std::unique_ptr<Actions> m_actions;
     SetListModel *m_listModel;
     SetTreeModel *m_treeModel;
+    QList<EmptyViewNotice *> m_notices;
     HeaderSortState m_sort{kSetColumnCount};
     SearchIndex m_searchIndex;
     AvailabilityFilter m_filter;

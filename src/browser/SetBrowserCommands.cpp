@@ -113,23 +113,26 @@ void SetBrowser::restoreSettings() {
     RefreshToolTips();
 }
 
-void SetBrowser::saveSettings() const {
-    m_settings.writeFlag(QStringLiteral("ShowA"), m_filter.showAvailable);
-    m_settings.writeFlag(QStringLiteral("ShowU"), m_filter.showUnavailable);
+bool SetBrowser::saveSettings() const {
+    bool ok = m_settings.writeFlag(QStringLiteral("ShowA"), m_filter.showAvailable);
+    ok &= m_settings.writeFlag(QStringLiteral("ShowU"), m_filter.showUnavailable);
     if (SetListView *list = m_widgets.list) {
         if (list->viewStyle() == SetListView::kReportStyle) {
-            m_settings.write(QStringLiteral("ColumnWidths"), FormatColumnList(list->columnWidths()));
+            ok &= m_settings.write(QStringLiteral("ColumnWidths"), FormatColumnList(list->columnWidths()));
         }
-        m_settings.write(QStringLiteral("ColumnPos"), FormatColumnList(list->columnOrder()));
+        ok &= m_settings.write(QStringLiteral("ColumnPos"), FormatColumnList(list->columnOrder()));
     }
     if (!m_state.CurrentSetName.isEmpty()) {
-        m_settings.write(QStringLiteral("LastSelected"), m_state.CurrentSetName);
+        ok &= m_settings.write(QStringLiteral("LastSelected"), m_state.CurrentSetName);
     }
+    return ok;
 }
 
 // --- View mode ---
 
 void SetBrowser::showGrouped(bool grouped) {
+    // The view that goes is emptied; a search in its box would not match what it shows when it comes back.
+    clearSearchQuietly(grouped ? m_widgets.text1 : m_widgets.text2);
     if (m_widgets.list) {
         m_widgets.list->setHidden(grouped);
     }
@@ -284,10 +287,7 @@ void SetBrowser::onAvailabilityButton(QAction *clicked) {
 // --- Clones ---
 
 void SetBrowser::toggleClones() {
-    if (QLineEdit *search = shownSearchBox()) {
-        const FlagScope quiet(m_quietSearch);
-        search->clear();
-    }
+    clearSearchQuietly(shownSearchBox());
     clearViews();
     if (m_hooks.reloadCatalogue) {
         m_hooks.reloadCatalogue();
@@ -431,10 +431,13 @@ void SetBrowser::ToggleFavouritesView() {
     }
     if (!favourites().exists()) {
         menu->setChecked(IsChecked(m_actions->favourites)); // undo the entry's own flip
+        showNoFavouritesHint();
         return;
     }
     const bool on = menu->isChecked();
     setFavouritesChecks(on);
+    // The view is refilled without the search, so the box must not show one.
+    clearSearchQuietly(shownSearchBox());
     if (!on) {
         SyncFilterFromToolbar();
     }
@@ -449,6 +452,7 @@ void SetBrowser::onFavouritesButton(bool pressed) {
     if (!favourites().exists()) {
         SetChecked(m_actions->favourites, false);
         RefreshToolTips();
+        showNoFavouritesHint();
         return;
     }
     SetChecked(m_actions->viewFav, pressed);

@@ -65,6 +65,10 @@ void TrayIcon::addIfWanted() {
     }
 }
 
+bool TrayIcon::isShown() const {
+    return m_added && m_icon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void TrayIcon::remove() {
     m_icon->hide();
     m_added = false;

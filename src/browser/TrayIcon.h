@@ -33,6 +33,8 @@ public:
     void addIfWanted();
     void remove();
     bool isAdded() const { return m_added; }
+    // The icon is in a notification area the user can see (a desktop may have none).
+    bool isShown() const;
     QSystemTrayIcon &icon() { return *m_icon; }
 
     // The icon's clicks: Trigger restores the window, Context opens the menu.

@@ -10,9 +10,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace qx {
@@ -20,6 +22,27 @@ namespace qx {
 namespace {
 
 constexpr int kJoystickPollMs = 80;
+
+// A MAME document where an installation keeps it: the emulator directory's docs folder, next to the
+// executable (or in a docs folder there), then the system's documentation folders of MAME's packages.
+QString FindHelpDocument(const QString &fileName, const QString &emulatorDir, const QString &emulatorPath) {
+    QStringList folders{emulatorDir + QStringLiteral("docs")};
+    if (!emulatorPath.isEmpty()) {
+        const QString executableDir = QFileInfo(emulatorPath).absolutePath();
+        folders << executableDir << executableDir + QStringLiteral("/docs");
+    }
+    const QDir systemDocs(QStringLiteral("/usr/share/doc"));
+    for (const QString &package : systemDocs.entryList({QStringLiteral("mame*")}, QDir::Dirs, QDir::Name)) {
+        folders << systemDocs.filePath(package);
+    }
+    for (const QString &folder : std::as_const(folders)) {
+        const QString path = QDir(folder).filePath(fileName);
+        if (FileExists(path)) {
+            return path;
+        }
+    }
+    return QString();
+}
 
 // The back colour a control shows: the text area's for views and text boxes, the window's for the rest.
 quint32 BackColourOf(const QWidget *control) {
@@ -214,17 +237,27 @@ void WindowChrome::CopyToClipboard(CopyField field) {
 }
 
 void WindowChrome::openHelpDocument(const QString &fileName) {
-    const QString path = m_window.state().EmulatorDir + QStringLiteral("docs/") + fileName;
-    if (!FileExists(path)) {
-        m_window.prompts().inform(fileName + QStringLiteral(" not found"), kAppTitle,
-                                  PromptIcon::Information);
-        return;
+    const ProgramState &state = m_window.state();
+    QString document = FindHelpDocument(fileName, state.EmulatorDir, state.EmulatorPath);
+    if (document.isEmpty()) {
+        document = onlineHelpAddress(fileName, m_window.settings().text(QStringLiteral("Version")));
     }
-    if (!m_window.services().openUrl(path)) {
+    if (!m_window.services().openUrl(document)) {
         m_window.prompts().inform(
-            QStringLiteral("No program on this desktop opens %1.").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("No program on this desktop opens %1.").arg(QDir::toNativeSeparators(document)),
             kAppTitle, PromptIcon::Warning);
     }
+}
+
+QString WindowChrome::onlineHelpAddress(const QString &fileName, const QString &mameVersion) {
+    // The release notes of the version MAME named ("MAME v0.251 (...)"); the documentation otherwise.
+    static const QRegularExpression kRelease(QStringLiteral("\\b0\\.(\\d{1,4})\\b"));
+    const QRegularExpressionMatch release = kRelease.match(mameVersion);
+    if (fileName == QLatin1String("whatsnew.txt") && release.hasMatch()) {
+        return QStringLiteral("https://www.mamedev.org/releases/whatsnew_%1.txt")
+            .arg(release.captured(1).toInt(), 4, 10, QLatin1Char('0'));
+    }
+    return QStringLiteral("https://docs.mamedev.org/");
 }
 
 QString WindowChrome::homePageAddress(HomePage page) {

@@ -46,8 +46,10 @@ public:
     // Item pop-up ▸ Copy To Clipboard: a field of the set whose Name is in status panel 2.
     void CopyToClipboard(CopyField field);
 
-    // Help ▸ "mame.txt" / "whatsnew.txt": the emulator directory's docs folder, opened by the desktop.
+    // Help ▸ "mame.txt" / "whatsnew.txt": the document where the installation keeps it, opened by the
+    // desktop; MAME's online documentation when none is found (Debian ships neither file).
     void openHelpDocument(const QString &fileName);
+    static QString onlineHelpAddress(const QString &fileName, const QString &mameVersion);
     void openHomePage(HomePage page);
     static QString homePageAddress(HomePage page);
 

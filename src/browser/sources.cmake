@@ -25,6 +25,7 @@ list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SetTreeLayout.cpp
 )
 list(APPEND QX_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/EmptyViewNotice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetBrowser.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetBrowserActions.h
     ${CMAKE_CURRENT_LIST_DIR}/SetBrowserCommands.cpp

@@ -172,6 +172,17 @@ SetCatalogue LoadSetList(const QString &cachePath, bool includeClones) {
     return builder.take();
 }
 
+QSet<QString> CachedSetNames(const QString &cachePath) {
+    QSet<QString> names;
+    QVarLengthArray<QByteArrayView, 9> fields;
+    forEachLine(ReadWholeFile(cachePath), [&](QByteArrayView line) {
+        if (splitFields(line, kCacheFields, fields)) {
+            names.insert(QString::fromUtf8(fields[0]));
+        }
+    });
+    return names;
+}
+
 AvailabilityUpdateResult UpdateAvailability(const QString &cachePath, const AvailableNames &names) {
     AvailabilityUpdateResult result;
     bool readOk = false;

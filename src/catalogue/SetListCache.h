@@ -2,6 +2,7 @@
 
 #include "catalogue/SetCatalogue.h"
 
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -38,6 +39,10 @@ SetListBuildResult FastScan(const QString &programDir, const QString &romPaths, 
 // Loads qx.dat: every set when includeClones, else only sets without a Parent; BIOS sets (Bios not "no")
 // never. A missing or empty file gives an empty catalogue.
 SetCatalogue LoadSetList(const QString &cachePath, bool includeClones);
+
+// The Name of every set in qx.dat, clones and BIOS sets included (the files MAME keeps per set are named
+// after them). A missing file gives none.
+QSet<QString> CachedSetNames(const QString &cachePath);
 
 struct AvailabilityUpdateResult {
     bool ok = false;

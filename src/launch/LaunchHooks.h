@@ -25,6 +25,8 @@ struct LaunchHooks {
     std::function<void()> runRefreshCatalogue;
     // The picture panel shows a numbered snapshot of the current set (not a flyer).
     std::function<bool()> snapshotShown;
+    // The set whose picture the panel shows: its snapshot folder is the one the snapshot entries act in.
+    std::function<QString()> shownPictureSet;
     // Removes the shown picture, after its snapshot file was deleted.
     std::function<void()> clearPicture;
 };

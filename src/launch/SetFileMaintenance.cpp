@@ -4,6 +4,7 @@
 #include "app/PathHelpers.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -35,6 +36,51 @@ bool liesDirectlyIn(const QString &filePath, const QString &folder) {
     return !parent.isEmpty() && parent == QDir(folder).canonicalPath();
 }
 
+// The folder is the root or lies inside it.
+bool liesWithin(const QString &folder, const QString &root) {
+    const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString cleanRoot = QDir::cleanPath(QFileInfo(root).absoluteFilePath());
+    return !root.isEmpty() && (clean == cleanRoot || clean.startsWith(WithTrailingSeparator(cleanRoot)));
+}
+
+// A set's own folder (nvram/pacman/) when it is a real folder directly inside the folder; else empty.
+QString setFolderIn(const QString &folder, const QString &setName) {
+    const QString setFolder = QDir(folder).filePath(setName);
+    const QFileInfo info(setFolder);
+    const bool real = info.isDir() && !info.isSymLink() && liesDirectlyIn(setFolder, folder);
+    return real ? setFolder : QString();
+}
+
+QStringList filesUnder(const QString &setFolder) {
+    QStringList files;
+    if (setFolder.isEmpty()) {
+        return files;
+    }
+    // Links are taken as files: what they point to is never visited.
+    QDirIterator it(setFolder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        files.append(it.next());
+    }
+    return files;
+}
+
+void deleteSetFolder(const QString &folder, const QString &setName, QStringList &deleted) {
+    const QString setFolder = setFolderIn(folder, setName);
+    const QStringList files = filesUnder(setFolder);
+    if (!setFolder.isEmpty() && QDir(setFolder).removeRecursively()) {
+        deleted.append(files);
+    }
+}
+
+// Only the folders named after a set: an nvram_directory that names a busier folder loses nothing else.
+void deleteSetFolders(const QString &folder, const QSet<QString> &setNames, QStringList &deleted) {
+    for (const QString &name : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (setNames.contains(name) && IsPlainSetName(name)) {
+            deleteSetFolder(folder, name, deleted);
+        }
+    }
+}
+
 bool deleteFile(const QString &path, const QString &folder, QStringList &deleted) {
     const QFileInfo info(path);
     if (!(info.isFile() || info.isSymLink()) || info.isDir() || !liesDirectlyIn(path, folder)) {
@@ -62,7 +108,23 @@ const QList<SetFileType> &AllSetFileTypes() {
     return types;
 }
 
-QString DeleteSetFileQuestion(SetFileType type, const QString &setName) {
+QString DeleteSetFileQuestion(SetFileType type, const QString &setName, const QStringList &folders) {
+    if (type == SetFileType::Nvram && IsPlainSetName(setName)) {
+        qsizetype files = 0;
+        bool setFolder = false;
+        for (const QString &folder : folders) {
+            const QString own = setFolderIn(folder, setName);
+            setFolder |= !own.isEmpty();
+            files += filesUnder(own).size();
+            files += QFileInfo(QDir(folder).filePath(setName + SetFileInfo(type).extension)).isFile() ? 1 : 0;
+        }
+        if (setFolder) {
+            return QStringLiteral("Delete the NVRAM of %1 (%2 %3)?")
+                .arg(setName)
+                .arg(files)
+                .arg(files == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+        }
+    }
     return QStringLiteral("Delete ") + setName + SetFileInfo(type).extension + QLatin1Char('?');
 }
 
@@ -78,6 +140,10 @@ QStringList SetFileFolders(SetFileType type, const QString &emulatorIniPath, con
     for (const QString &entry : value.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString folder = ResolveMameFolder(entry.trimmed(), emulatorDir);
         if (folder.isEmpty()) {
+            continue;
+        }
+        if (type == SetFileType::Ini && !liesWithin(folder, QDir::homePath()) &&
+            !liesWithin(folder, emulatorDir)) {
             continue;
         }
         const QString withSeparator = WithTrailingSeparator(folder);
@@ -115,22 +181,36 @@ QStringList DeleteSetFiles(SetFileType type, const QStringList &folders, const Q
     const QString fileName = setName + SetFileInfo(type).extension;
     for (const QString &folder : folders) {
         deleteFile(QDir(folder).filePath(fileName), folder, deleted);
+        if (type == SetFileType::Nvram) {
+            deleteSetFolder(folder, setName, deleted);
+        }
     }
     return deleted;
 }
 
-QStringList DeleteAllSetFiles(SetFileType type, const QStringList &folders) {
+QStringList DeleteAllSetFiles(SetFileType type, const QStringList &folders, const QSet<QString> &setNames) {
     QStringList deleted;
-    const QString pattern = QLatin1Char('*') + SetFileInfo(type).extension;
-    for (const QString &folder : folders) {
+    const QString extension = SetFileInfo(type).extension;
+    const auto deleteMatching = [&](const QString &folder, bool onlySetNames) {
         const QDir dir(folder);
-        if (!dir.exists()) {
+        const QStringList names = dir.entryList(
+            {QLatin1Char('*') + extension}, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive);
+        for (const QString &name : names) {
+            if (!onlySetNames || setNames.contains(name.chopped(extension.size()))) {
+                deleteFile(dir.filePath(name), folder, deleted);
+            }
+        }
+    };
+    for (const QString &folder : folders) {
+        if (!QDir(folder).exists()) {
             continue;
         }
-        const QStringList names =
-            dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive);
-        for (const QString &name : names) {
-            deleteFile(dir.filePath(name), folder, deleted);
+        deleteMatching(folder, type == SetFileType::Ini);
+        if (type == SetFileType::Ini) {
+            deleteMatching(WithTrailingSeparator(QDir(folder).filePath(QStringLiteral("source"))), false);
+        }
+        if (type == SetFileType::Nvram) {
+            deleteSetFolders(folder, setNames, deleted);
         }
     }
     return deleted;

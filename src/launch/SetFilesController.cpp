@@ -5,6 +5,7 @@
 #include "app/UserPrompts.h"
 #include "browser/MainActions.h"
 #include "browser/MainWindow.h"
+#include "catalogue/SetListCache.h"
 #include "launch/ModalToolDialog.h"
 #include "launch/SnapshotFiles.h"
 
@@ -61,10 +62,11 @@ void SetFilesController::DeleteSetFile(SetFileType type) {
     if (m_window.isBusy() || state.CurrentSetName.isEmpty()) {
         return;
     }
-    if (!confirmed(m_window.prompts(), DeleteSetFileQuestion(type, state.CurrentSetName))) {
+    const QStringList folders = SetFileFolders(type, iniPathOf(state), state.EmulatorDir);
+    if (!confirmed(m_window.prompts(), DeleteSetFileQuestion(type, state.CurrentSetName, folders))) {
         return;
     }
-    DeleteSetFiles(type, SetFileFolders(type, iniPathOf(state), state.EmulatorDir), state.CurrentSetName);
+    DeleteSetFiles(type, folders, state.CurrentSetName);
 }
 
 void SetFilesController::DeleteAllSetFiles(SetFileType type) {
@@ -72,7 +74,16 @@ void SetFilesController::DeleteAllSetFiles(SetFileType type) {
     if (m_window.isBusy() || !confirmed(m_window.prompts(), DeleteAllSetFilesQuestion(type))) {
         return;
     }
-    qx::DeleteAllSetFiles(type, SetFileFolders(type, iniPathOf(state), state.EmulatorDir));
+    qx::DeleteAllSetFiles(type, SetFileFolders(type, iniPathOf(state), state.EmulatorDir), knownSetNames());
+}
+
+QSet<QString> SetFilesController::knownSetNames() const {
+    // qx.dat names the clones and BIOS sets too, which the catalogue leaves out while clones are hidden.
+    QSet<QString> names = CachedSetNames(m_window.state().cachePath());
+    for (const SetView set : m_window.catalogue()) {
+        names.insert(set.name().toString());
+    }
+    return names;
 }
 
 void SetFilesController::DeleteSetFilesOfAllTypes() {
@@ -93,7 +104,8 @@ QLabel *SetFilesController::caption() const {
 
 QString SetFilesController::snapshotFolder() const {
     const ProgramState &state = m_window.state();
-    return SetSnapshotFolder(state.SnapshotDirectory, state.CurrentSetName);
+    const QString shownSet = m_hooks.shownPictureSet ? m_hooks.shownPictureSet() : state.CurrentSetName;
+    return SetSnapshotFolder(state.SnapshotDirectory, shownSet);
 }
 
 bool SetFilesController::snapshotShown() const {

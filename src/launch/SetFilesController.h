@@ -40,6 +40,8 @@ public:
 
 private:
     QLabel *caption() const;
+    // The names the all-sets deletes go by: every set of the catalogue and of qx.dat.
+    QSet<QString> knownSetNames() const;
     QString snapshotFolder() const;
     bool snapshotShown() const;
 

@@ -172,7 +172,7 @@ private Q_SLOTS:
                                         << QStringList{"0000.png", "0001.png", "0002.png not found"}
                                         << QList<QColor>{Qt::red, Qt::green, none};
         QTest::newRow("nothing") << "pacman"
-                                 << "" << QStringList{} << QStringList{"", "0001.png not found"}
+                                 << "" << QStringList{} << QStringList{"pacman", "0001.png not found"}
                                  << QList<QColor>{none, none};
     }
     void snapshotScrollBar() {
@@ -200,10 +200,11 @@ private Q_SLOTS:
         }
         QVERIFY(test.prompts.shown().isEmpty());
 
-        // Another set brings the scroll bar back to 0 and shows that set's own picture.
+        // Another set brings the scroll bar back to 0 and shows that set's own picture; without one, the
+        // caption names the set.
         panel.showSetInfo(QStringLiteral("galaga"), QString());
         QCOMPARE(scroll->value(), 0);
-        QCOMPARE(caption->text(), QString());
+        QCOMPARE(caption->text(), QStringLiteral("galaga"));
         QVERIFY(panel.currentPicture().isNull());
         auto *picture = test.find<QLabel>("picFlyer");
         QCOMPARE(picture->size(), QSize(TwipsToPixels(100), 0));
@@ -247,8 +248,12 @@ private Q_SLOTS:
 
         panel.showSetInfo(QStringLiteral("puckman"), QStringLiteral("pacman"));
         QCOMPARE(text->toPlainText(), kPacmanHistory);
+        QVERIFY(text->placeholderText().isEmpty());
         panel.showSetInfo(QStringLiteral("dkong"), QString());
         QCOMPARE(text->toPlainText(), QString());
+        QCOMPARE(text->placeholderText(), QStringLiteral("No history for this set"));
+        panel.clearSetInfo();
+        QVERIFY(text->placeholderText().isEmpty());
 
         // Off through the pop-up twin: the panel goes, as the picture is not shown either.
         test.window->actions().find(QStringLiteral("mnuPopupHistory"))->trigger();

@@ -15,16 +15,21 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
 #include <QTreeView>
@@ -63,6 +68,13 @@ bool makeReadOnly(const QString &folder) {
     return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
 }
 
+void writePicture(const QString &path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(path));
+}
+
 void makeWritable(const QString &folder) {
     QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -83,14 +95,21 @@ struct CataloguedProgram : ProgramDir {
         writeFile(
             path() + QStringLiteral("history.dat"),
             "$info=puckman,pacman,\r\n$bio\r\n\r\nPac-Man (c) 1980 Namco.\r\n\r\nEat the dots.\r\n$end\r\n");
-        QImage flyer(60, 80, QImage::Format_RGB32);
-        flyer.fill(Qt::yellow);
-        QDir().mkpath(path() + QStringLiteral("flyers"));
-        flyer.save(path() + QStringLiteral("flyers/puckman.png"));
+        writePicture(path() + QStringLiteral("flyers/puckman.png"));
         const FrontendSettings s = settings();
         s.write(QStringLiteral("LastSelected"), QStringLiteral("pacman"));
         s.write(QStringLiteral("ShowHistory"), QStringLiteral("-1"));
         s.write(QStringLiteral("picture"), QStringLiteral("-1"));
+    }
+    // The window loaded on this directory and active, so that its shortcuts act.
+    std::unique_ptr<MainWindow> start() {
+        auto window = std::make_unique<MainWindow>(path(), prompts, services);
+        const bool loaded = window->load();
+        window->activateWindow();
+        if (!loaded || !QTest::qWaitForWindowActive(window.get())) {
+            qFatal("the window did not load or did not become active");
+        }
+        return window;
     }
     QList<StandinCall> launches() const {
         QList<StandinCall> runs;
@@ -179,7 +198,105 @@ private Q_SLOTS:
         QTRY_COMPARE(program.launches().size(), 2);
         QCOMPARE(program.launches().at(1).args, QStringList{QStringLiteral("galaga")});
         QTRY_VERIFY(!window.isBusy());
+
+        // A double-click opens or closes a parent with its clones, and plays only a set without any.
+        const QModelIndex parent = tree->model()->index(0, 0);
+        const bool expanded = tree->isExpanded(parent);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(parent).center());
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(parent).center());
+        QCOMPARE(tree->isExpanded(parent), !expanded);
+        QCOMPARE(program.launches().size(), 2);
         QVERIFY(window.close());
+    }
+
+    // After a search or a refill selects a row, that set is the one File ▸ Play, the capture runs and the
+    // snapshot entries act on, whatever set was current before; a click on the picture keeps it as it is.
+    void commandsActOnTheSetTheWindowShows_data() {
+        QTest::addColumn<QString>("search"); // empty: the unavailable sets are hidden instead
+        QTest::newRow("search") << QStringLiteral("galaga");
+        QTest::newRow("unavailable sets hidden") << QString();
+    }
+    void commandsActOnTheSetTheWindowShows() {
+        QFETCH(QString, search);
+        const QString shown = search.isEmpty() ? QStringLiteral("puckman") : search;
+        CataloguedProgram program;
+        QFile::remove(program.path() + QStringLiteral("flyers/puckman.png"));
+        for (const QString &snapshot : {shown + QStringLiteral("/0000"), shown + QStringLiteral("/0001"),
+                                        QStringLiteral("pacman/0001")}) {
+            writePicture(program.path() + QStringLiteral("snap/%1.png").arg(snapshot));
+        }
+        const std::unique_ptr<MainWindow> window = program.start();
+        MainActions &actions = window->actions();
+        if (search.isEmpty()) {
+            actions[QStringLiteral("tbrUnavailable")]->trigger(); // pacman goes
+        } else {
+            window->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(search);
+        }
+        QCOMPARE(actions[QStringLiteral("mnuFilePlay")]->text(), QStringLiteral("&Play ") + shown);
+        actions[QStringLiteral("mnuFilePlay")]->trigger();
+        program.prompts.queueFile(program.path() + QStringLiteral("inp/take.inp"));
+        actions[QStringLiteral("mnuFileRecord")]->trigger();
+        QCOMPARE(program.launches().size(), 2);
+        for (const StandinCall &run : program.launches()) {
+            QCOMPARE(run.args.constFirst(), shown);
+        }
+        window->findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(1);
+        QTest::mouseClick(window->findChild<QLabel *>(QStringLiteral("Label1")), Qt::LeftButton, {},
+                          QPoint(5, 5));
+        Q_EMIT actions.generalPopup()->aboutToShow();
+        QCOMPARE(actions[QStringLiteral("mnuPopupSnap0")]->text(), QStringLiteral("Delete 0001.png"));
+        program.prompts.queueAnswer(PromptAnswer::Yes);
+        actions[QStringLiteral("mnuPopupSnap0")]->trigger();
+        QVERIFY(!QFile::exists(program.path() + QStringLiteral("snap/%1/0001.png").arg(shown)));
+        QVERIFY(QFile::exists(program.path() + QStringLiteral("snap/pacman/0001.png")));
+    }
+
+    void shortcutsRestWhileTheCatalogueIsRefreshed() {
+        CataloguedProgram program;
+        const std::unique_ptr<MainWindow> window = program.start();
+        QTimer::singleShot(0, window.get(), [&window] { // while MAME runs for the refresh
+            for (const Qt::Key key : {Qt::Key_C, Qt::Key_A, Qt::Key_F}) {
+                QTest::keyClick(window->findChild<QWidget *>(QStringLiteral("lvListViewDetails")), key,
+                                Qt::ControlModifier);
+            }
+        });
+        window->RefreshCatalogue();
+        QVERIFY(window->actions()[QStringLiteral("mnuOptionsClones")]->isChecked());
+        QAction *available = window->actions()[QStringLiteral("mnuViewGameLists1")];
+        QVERIFY(available->isChecked() && available->isEnabled());
+    }
+
+    // The shown view's box stays on the toolbar at the layout rules' width and shows no search the view
+    // does not show; an empty view says why.
+    void searchBoxAndEmptyViews() {
+        CataloguedProgram program;
+        const std::unique_ptr<MainWindow> window = program.start();
+        auto *text1 = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        auto *notice = window->findChild<QWidget *>(QStringLiteral("lvListViewDetails"))
+                           ->findChild<QLabel *>(QStringLiteral("EmptyViewNotice"));
+        QVERIFY(notice);
+        window->resize(1100, 700);
+        text1->setText(QStringLiteral("xyz"));
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QStringLiteral("No set matches \u201Cxyz\u201D"));
+        window->actions()[QStringLiteral("mnuViewPicture")]->trigger();
+        window->actions()[QStringLiteral("mnuListViewMode1")]->trigger();
+        window->resize(700, 600);
+        auto *text2 = window->findChild<QLineEdit *>(QStringLiteral("Text2"));
+        QTRY_VERIFY(text2->isVisible());
+        QTRY_COMPARE(text2->width(), TwipsToPixels(PixelsToTwips(window->frameGeometry().width()) - 3200));
+        window->actions()[QStringLiteral("mnuListViewMode3")]->trigger();
+        QVERIFY(text1->isVisible() && text1->text().isEmpty());
+        QCOMPARE(window->statusPanels().panelText(1), QStringLiteral("3 sets"));
+
+        const QString howToAdd = QStringLiteral(
+            "No favourites to show. To add one, right-click a set and choose \u201CAdd To Favourites\u201D.");
+        window->actions()[QStringLiteral("tbrFavourites")]->trigger(); // there is none yet
+        QCOMPARE(QToolTip::text(), howToAdd);
+        writeFile(program.path() + QStringLiteral("qx_fav.dat"), "notaset\r\n");
+        window->actions()[QStringLiteral("mnuViewFav")]->trigger();
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), howToAdd);
     }
 
     void firstStartCentresTheWindowAndAsksForMame() {
@@ -263,6 +380,7 @@ private Q_SLOTS:
     void closingMinimisedWritesNoPositionAndNoState() {
         ProgramDir program;
         program.knowEmulator();
+        program.settings().write(QStringLiteral("trayMin"), QStringLiteral("-1"));
         MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
@@ -270,6 +388,8 @@ private Q_SLOTS:
         settings.write(QStringLiteral("MainLeft"), QStringLiteral("1234"));
         settings.write(QStringLiteral("WindowState"), QStringLiteral("7"));
         window.showMinimized();
+        QTest::qWait(20);
+        QVERIFY(window.isVisible()); // minimised to the task bar: this desktop has no notification area
         QVERIFY(window.close());
         QCOMPARE(settings.read(QStringLiteral("MainLeft")), QStringLiteral("1234"));
         QCOMPARE(settings.read(QStringLiteral("WindowState")), QStringLiteral("7"));
@@ -282,8 +402,21 @@ private Q_SLOTS:
         QVERIFY(window.load());
         window.show();
         window.state().CurrentSetName = QStringLiteral("pacman");
+        QVERIFY(window.actions()[QStringLiteral("mnuViewMenuBar")]->isChecked());
+        const auto header = [](const MainWindow &shown) {
+            return shown.findChild<QTableView *>(QStringLiteral("lvListViewDetails"))->horizontalHeader();
+        };
+        header(window)->moveSection(1, 0);
+        header(window)->resizeSection(4, 150);
         QVERIFY(window.close());
         const FrontendSettings settings = program.settings();
+        QCOMPARE(settings.read(QStringLiteral("ColumnPos")), QStringLiteral("1,0,2,3,4,5,6"));
+        QCOMPARE(settings.read(QStringLiteral("ColumnWidths")).split(QLatin1Char(',')).at(4),
+                 QStringLiteral("150"));
+        MainWindow again(program.path(), program.prompts, program.services);
+        QVERIFY(again.load());
+        QCOMPARE(header(again)->logicalIndex(0), 1);
+        QCOMPARE(header(again)->sectionSize(4), 150);
         QCOMPARE(settings.read(QStringLiteral("WindowState")), QStringLiteral("0"));
         QCOMPARE(settings.read(QStringLiteral("MainWidth")).toInt(), PixelsToTwips(window.width()));
         QCOMPARE(settings.read(QStringLiteral("LastSelected")), QStringLiteral("pacman"));

@@ -49,6 +49,9 @@ private Q_SLOTS:
         QTest::newRow("several ini folders with $HOME")
             << SetFileType::Ini << QByteArray("inipath             $HOME/.mame;.;ini")
             << QStringList{QStringLiteral("$HOME/.mame/"), QStringLiteral("ini/")};
+        QTest::newRow("ini folders outside home and MAME's folder stay out")
+            << SetFileType::Ini << QByteArray("inipath             $HOME/.mame;/etc/mame")
+            << QStringList{QStringLiteral("$HOME/.mame/")};
         QTest::newRow("missing option") << SetFileType::Nvram << QByteArray("rompath  roms") << QStringList{};
         QTest::newRow("empty option")
             << SetFileType::Nvram << QByteArray("nvram_directory   \"\"") << QStringList{};
@@ -116,29 +119,49 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(star));
     }
 
-    void allSetsDeleteKeepsMameOwnFilesAndFolders() {
+    void allSetsDeleteTakesOnlySetAndDriverOptionFiles() {
         EmulatorFolder emulator;
         emulator.option("inipath             .;ini;" + emulator.path().toUtf8());
         const QString mameIni = emulator.ini();
         const QString vectorIni = emulator.touch(QStringLiteral("vector.ini"));
         const QString uiIni = emulator.touch(QStringLiteral("ui.ini"));
+        const QString orientation = emulator.touch(QStringLiteral("horizont.ini"));
         const QString setIni = emulator.touch(QStringLiteral("galaga.ini"));
-        const QString driverIni = emulator.touch(QStringLiteral("ini/pacman.ini"));
-        const QString nested = emulator.touch(QStringLiteral("ini/sub/deep.ini"));
-        const QString folderNamedIni = emulator.path() + QStringLiteral("ini/folder.ini/");
+        const QString cloneIni = emulator.touch(QStringLiteral("ini/puckman.ini"));
+        const QString driverIni = emulator.touch(QStringLiteral("ini/source/pacman.ini"));
+        const QString nested = emulator.touch(QStringLiteral("ini/sub/galaga.ini"));
+        const QString folderNamedIni = emulator.path() + QStringLiteral("ini/pacman.ini/");
         QDir().mkpath(folderNamedIni);
         const QString notIni = emulator.touch(QStringLiteral("ini/readme.txt"));
 
         const QStringList folders = SetFileFolders(SetFileType::Ini, mameIni, emulator.path());
         QCOMPARE(folders.size(), 2);
-        const QStringList deleted = DeleteAllSetFiles(SetFileType::Ini, folders);
+        const QSet<QString> sets{QStringLiteral("galaga"), QStringLiteral("puckman"),
+                                 QStringLiteral("pacman")};
+        const QStringList deleted = DeleteAllSetFiles(SetFileType::Ini, folders, sets);
 
-        QCOMPARE(deleted.size(), 2);
-        QVERIFY(!QFile::exists(setIni));
-        QVERIFY(!QFile::exists(driverIni));
-        for (const QString &kept : {mameIni, vectorIni, uiIni, nested, notIni, folderNamedIni}) {
+        QCOMPARE(deleted.size(), 3);
+        for (const QString &gone : {setIni, cloneIni, driverIni}) {
+            QVERIFY2(!QFile::exists(gone), qPrintable(gone));
+        }
+        for (const QString &kept : {mameIni, vectorIni, uiIni, orientation, nested, notIni, folderNamedIni}) {
             QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
         }
+    }
+
+    void nvramInSetFoldersIsNamedAndDeleted() {
+        EmulatorFolder emulator;
+        const QStringList folders{emulator.path() + QStringLiteral("nvram/")};
+        for (const char *file : {"nvram/pacman.nv", "nvram/pacman/eeprom", "nvram/pacman/rtc",
+                                 "nvram/galaga/ram", "nvram/dkong.nv", "nvram/notes/keep"}) {
+            emulator.touch(QLatin1String(file));
+        }
+        QCOMPARE(DeleteSetFileQuestion(SetFileType::Nvram, QStringLiteral("pacman"), folders),
+                 QStringLiteral("Delete the NVRAM of pacman (3 files)?"));
+        QCOMPARE(DeleteSetFiles(SetFileType::Nvram, folders, QStringLiteral("pacman")).size(), 3);
+        QCOMPARE(DeleteAllSetFiles(SetFileType::Nvram, folders, {QStringLiteral("galaga")}).size(), 2);
+        QCOMPARE(QDir(folders.constFirst()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("notes")});
     }
 
     void snapshotNamesFollowMameNumbering_data() {

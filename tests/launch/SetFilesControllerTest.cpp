@@ -31,7 +31,7 @@ class SetFilesControllerTest : public QObject {
 private Q_SLOTS:
     void allAboveFilesAsksForEachTypeInOrder() {
         LaunchSetup setup;
-        const QStringList files{QStringLiteral("nvram/pacman.nv"), QStringLiteral("cfg/pacman.cfg"),
+        const QStringList files{QStringLiteral("nvram/pacman/eeprom"), QStringLiteral("cfg/pacman.cfg"),
                                 QStringLiteral("diff/pacman.dif"), QStringLiteral("ini/pacman.ini")};
         for (const QString &file : files) {
             writeFile(setup.emulatorDir + file, "x");
@@ -46,8 +46,9 @@ private Q_SLOTS:
         setup.window->actions().find(QStringLiteral("mnuItemPopupDelAll"))->trigger();
 
         QCOMPARE(askedQuestions(setup.prompts),
-                 (QStringList{QStringLiteral("Delete pacman.nv?"), QStringLiteral("Delete pacman.cfg?"),
-                              QStringLiteral("Delete pacman.dif?"), QStringLiteral("Delete pacman.ini?")}));
+                 (QStringList{QStringLiteral("Delete the NVRAM of pacman (1 file)?"),
+                              QStringLiteral("Delete pacman.cfg?"), QStringLiteral("Delete pacman.dif?"),
+                              QStringLiteral("Delete pacman.ini?")}));
         QVERIFY(!QFile::exists(setup.emulatorDir + files.at(0)));
         QVERIFY(QFile::exists(setup.emulatorDir + files.at(1)));
         QVERIFY(!QFile::exists(setup.emulatorDir + files.at(2)));
@@ -57,9 +58,14 @@ private Q_SLOTS:
     void deletingEverySetsFilesKeepsMameIni() {
         LaunchSetup setup(LaunchSetup::defaultMameIni().replace("inipath                   .;ini",
                                                                 "inipath                   .;.;ini"));
-        writeFile(setup.emulatorDir + QStringLiteral("ini/galaga.ini"), "x");
-        writeFile(setup.emulatorDir + QStringLiteral("cfg/galaga.cfg"), "x");
-        writeFile(setup.emulatorDir + QStringLiteral("cfg/pacman.cfg"), "x");
+        // The sets of qx.dat count, a clone the catalogue leaves out included.
+        writeFile(setup.window->state().cachePath(),
+                  "galaga=Galaga==Namco=1981=good=2=galaga.cpp=no\r\n"
+                  "puckman=Puck Man=pacman=Namco=1980=good=1=pac.cpp=no\r\n");
+        for (const char *file : {"ini/galaga.ini", "ini/puckman.ini", "nvram/puckman/eeprom",
+                                 "cfg/galaga.cfg", "cfg/pacman.cfg", "ini/horizont.ini"}) {
+            writeFile(setup.emulatorDir + QLatin1String(file), "x");
+        }
         for (int i = 0; i < 4; ++i) {
             setup.prompts.queueAnswer(PromptAnswer::Yes);
         }
@@ -73,7 +79,9 @@ private Q_SLOTS:
                               QStringLiteral("Delete all Configuration Files?"),
                               QStringLiteral("Delete all Difference Files?"),
                               QStringLiteral("Delete all INI Files?")}));
-        QVERIFY(!QFile::exists(setup.emulatorDir + QStringLiteral("ini/galaga.ini")));
+        QCOMPARE(QDir(setup.emulatorDir + QStringLiteral("ini")).entryList(QDir::Files),
+                 QStringList{QStringLiteral("horizont.ini")});
+        QVERIFY(QDir(setup.emulatorDir + QStringLiteral("nvram")).isEmpty());
         QVERIFY(QDir(setup.emulatorDir + QStringLiteral("cfg")).isEmpty());
         QVERIFY(QFile::exists(setup.emulatorDir + QStringLiteral("mame.ini")));
     }
@@ -93,6 +101,11 @@ private Q_SLOTS:
         };
         hooks.clearPicture = [&] {
             ++cleared;
+        };
+        // The picture shown decides the folder, also while another set is current.
+        setup.window->state().CurrentSetName = QStringLiteral("galaga");
+        hooks.shownPictureSet = [] {
+            return QStringLiteral("pacman");
         };
         SetFilesController files(*setup.window, hooks);
         files.connectActions();

@@ -17,7 +17,7 @@ namespace {
 const QByteArray kCache = "galaga=Galaga==Namco=1981=good=2=galaga.cpp=no\r\n"
                           "pacman=Pac-Man=puckman=Namco=1980=good=1=pacman.cpp=no\r\n";
 
-// What the verify output window showed before the test closed it with its "Close" entry.
+// What the verify output window showed before the test closed it with Escape.
 struct ShownWindow {
     bool shown = false;
     QString title;
@@ -43,7 +43,8 @@ void closeOutputWindowWhenShown(VerifyController &verify, ShownWindow &seen, boo
         if (toggleSamples) {
             samples->trigger();
         }
-        window->findChild<QAction *>(QStringLiteral("mnuClose"))->trigger();
+        // To the window's focused text, as the user's key: whether the window is active yet is the desktop's.
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
         poll->deleteLater();
     });
     poll->start();
@@ -127,7 +128,7 @@ private Q_SLOTS:
         QVERIFY(!setup.window->isBusy());
     }
 
-    void outputWindowClosesOnEscapeAndTogglesTheSampleCheck() {
+    void outputWindowClosesAndTogglesTheSampleCheck() {
         ProgramState state;
         state.checksamples = false;
         QFont font(QStringLiteral("Courier"), 13);
@@ -150,7 +151,7 @@ private Q_SLOTS:
         samples->trigger();
         QVERIFY(state.checksamples);
 
-        QTest::keyClick(text, Qt::Key_Escape);
+        window.findChild<QAction *>(QStringLiteral("mnuClose"))->trigger();
         QVERIFY(!window.isVisible());
     }
 
