@@ -79,12 +79,16 @@ void MainWindow::showStatusText(const QString &text) {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void MainWindow::showProgress(qint64 value, qint64 maximum) {
-    m_status->showProgress(value, maximum);
+void MainWindow::showProgress(qint64 value, qint64 maximum, const QString &countText) {
+    m_status->showProgress(value, maximum, countText);
 }
 
 void MainWindow::restoreStatusPanels() {
     m_status->restorePanels();
+}
+
+bool MainWindow::cancelRequested() const {
+    return m_status->cancelRequested();
 }
 
 void MainWindow::setControlsEnabled(bool enabled) {

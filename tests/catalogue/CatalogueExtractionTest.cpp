@@ -1,9 +1,11 @@
+#include "catalogue/CatalogueExtraction.h"
+
 #include "StandinCalls.h"
 #include "TestDirs.h"
 #include "app/PathHelpers.h"
-#include "catalogue/CatalogueExtraction.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,7 +27,7 @@ class CatalogueExtractionTest : public QObject {
             const QString programDir = root.filePath(QStringLiteral("prog"));
             QDir().mkpath(emulatorDir);
             QDir().mkpath(programDir);
-            request = {exe, WithTrailingSeparator(emulatorDir), WithTrailingSeparator(programDir)};
+            request = {exe, WithTrailingSeparator(emulatorDir), WithTrailingSeparator(programDir), {}};
         }
         // Fixtures of this test only (replacing the shared stand-in catalogue).
         void useFixture(const QString &name, const QByteArray &content) const {
@@ -63,6 +65,8 @@ private Q_SLOTS:
         QCOMPARE(test::readFile(setup.programFile(kClonesWorkFile)),
                  test::readFile(QDir(standinFixtures).filePath(QStringLiteral("listclones.txt"))));
         QVERIFY(!QFile::exists(setup.programFile(kListXmlWorkFile))); // the XML is never stored
+        QCOMPARE(test::readFile(setup.programFile(kNoFilesWorkFile)), QByteArray("pong"));
+        QVERIFY(result.isComplete());
 
         QStringList switches;
         for (const test::StandinCall &call : setup.calls()) {
@@ -101,8 +105,42 @@ private Q_SLOTS:
         qunsetenv("QX_STANDIN_CRASH");
         QCOMPARE(result.setCount, 6);
         QVERIFY(!result.xmlError.isEmpty());
-        QCOMPARE(result.exitCode, -1);
+        QCOMPARE(result.end, RunEnd::Crashed);
+        QVERIFY(!result.isComplete());
+        QVERIFY(result.incompleteMessage(true).startsWith(
+            "MAME's set listing did not end normally: MAME crashed (" + setup.exe + " -listxml)."));
         QCOMPARE(test::readFile(setup.programFile(kListXmlDatWorkFile)).count("\r\n"), 6);
+    }
+
+    // A MAME that hangs is stopped, whether the user cancels or it stays silent too long.
+    void aHangingMameIsStopped_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<RunEnd>("end");
+        QTest::newRow("cancelled") << true << RunEnd::Cancelled;
+        QTest::newRow("silent") << false << RunEnd::Silent;
+    }
+    void aHangingMameIsStopped() {
+        QFETCH(bool, cancel);
+        QFETCH(RunEnd, end);
+        Setup setup;
+        setup.request.limits.silenceMs = cancel ? 600000 : 300;
+        ExtractionCallbacks callbacks;
+        callbacks.cancelled = [&] {
+            return cancel;
+        };
+        qputenv("QX_STANDIN_SLEEP_MS", "30000");
+        QElapsedTimer clock;
+        clock.start();
+        const ExtractionResult result = ExtractCatalogue(setup.request, callbacks);
+        qunsetenv("QX_STANDIN_SLEEP_MS");
+        QVERIFY(clock.elapsed() < 10000);
+        QCOMPARE(result.end, end);
+        QVERIFY(!result.hasSets());
+        if (!cancel) {
+            QVERIFY2(result.noSetsMessage().contains("MAME printed nothing for 1 second and was stopped (" +
+                                                     setup.exe + " -listxml)"),
+                     qPrintable(result.noSetsMessage()));
+        }
     }
 
     void missingEmulatorCannotStart() {

@@ -15,13 +15,18 @@ public:
         statusTexts.append(text);
         events.append(QStringLiteral("status:") + text);
     }
-    void showProgress(qint64 value, qint64 maximum) override {
+    void showProgress(qint64 value, qint64 maximum, const QString &countText) override {
         ++progressCalls;
         if (maximum > 0 && value > maximum) {
             progressOverflow = true;
         }
+        if (!countText.isEmpty() && countTexts.value(countTexts.size() - 1) != countText) {
+            countTexts.append(countText);
+        }
     }
     void restoreStatusPanels() override { events.append(QStringLiteral("panels")); }
+    // Cancel is pressed once the given stage shows.
+    bool cancelRequested() const override { return !cancelAt.isEmpty() && statusTexts.contains(cancelAt); }
     void setControlsEnabled(bool enabled) override {
         controlsEnabled = enabled;
         events.append(enabled ? QStringLiteral("enable") : QStringLiteral("disable"));
@@ -48,6 +53,7 @@ public:
 
     bool clones = true;
     bool availablePressed = true;
+    QString cancelAt;
     std::function<void()> onPathsDialog;
 
     QStringList statusTexts;
@@ -58,6 +64,7 @@ public:
     bool romsNoteShown = false;
     bool progressOverflow = false;
     int progressCalls = 0;
+    QStringList countTexts; // each count shown beside the bar, in order
 };
 
 } // namespace qx::test
