@@ -10,6 +10,7 @@ list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FirstRunSetup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RomFolderScan.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetListCache.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SetName.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VerifyRuns.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetCatalogue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetCatalogueBuilder.cpp

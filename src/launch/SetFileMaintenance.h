@@ -38,8 +38,8 @@ bool IsPlainSetName(const QString &setName);
 // MAME's own option files, never deleted as a set's file: mame.ini, vector.ini, ui.ini, plugin.ini.
 bool IsProtectedIniFile(const QString &fileName);
 
-// Deletes setName + extension in each folder where it exists; returns the paths deleted. An unsafe set
-// name deletes nothing.
+// Deletes setName + extension in each folder where it exists; returns the paths deleted. A name MAME could
+// not have made (IsMameSetName) deletes nothing.
 QStringList DeleteSetFiles(SetFileType type, const QStringList &folders, const QString &setName);
 // Deletes every file with the type's extension in the folders (files only, never a folder, never MAME's own
 // option files); returns the paths deleted.

@@ -5,6 +5,7 @@
 #include "app/UserPrompts.h"
 #include "browser/MainActions.h"
 #include "browser/MainWindow.h"
+#include "catalogue/SetName.h"
 #include "launch/ModalToolDialog.h"
 #include "launch/SnapshotFiles.h"
 
@@ -58,7 +59,8 @@ void SetFilesController::connectActions() {
 
 void SetFilesController::DeleteSetFile(SetFileType type) {
     const ProgramState &state = m_window.state();
-    if (m_window.isBusy() || state.CurrentSetName.isEmpty()) {
+    if (m_window.isBusy() || state.CurrentSetName.isEmpty() ||
+        !AcceptSetName(state.CurrentSetName, m_window.prompts())) {
         return;
     }
     if (!confirmed(m_window.prompts(), DeleteSetFileQuestion(type, state.CurrentSetName))) {
@@ -76,6 +78,10 @@ void SetFilesController::DeleteAllSetFiles(SetFileType type) {
 }
 
 void SetFilesController::DeleteSetFilesOfAllTypes() {
+    const QString &name = m_window.state().CurrentSetName;
+    if (name.isEmpty() || !AcceptSetName(name, m_window.prompts())) {
+        return; // one message, not one per type
+    }
     for (const SetFileType type : AllSetFileTypes()) {
         DeleteSetFile(type);
     }
