@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLocale>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
@@ -285,9 +286,9 @@ QString RunFailureText(const RunResult &result, const CommandSpec &spec, const R
         return QStringLiteral("MAME did not finish within %1 and was stopped (%2)")
             .arg(seconds(watch.timeLimitMs), command);
     case RunEnd::OutputTooLarge:
-        return QStringLiteral("MAME printed more than %1 MB and was stopped (%2)")
-            .arg(watch.outputLimitBytes >> 20)
-            .arg(command);
+        return QStringLiteral("MAME printed more than %1 and was stopped (%2)")
+            .arg(QLocale().formattedDataSize(watch.outputLimitBytes, 0, QLocale::DataSizeTraditionalFormat),
+                 command);
     }
     return QString();
 }

@@ -72,24 +72,25 @@ struct ListXmlRun {
         QElapsedTimer quiet;
         quiet.start();
         for (;;) {
+            if (const auto stop = RunEnd(stopRequest.load()); stop != RunEnd::Exited) {
+                return stop;
+            }
+            // Standard error is taken on every round, so a MAME that floods it costs no memory either.
+            const bool complained = keepErrorOutput(process);
             if (process.bytesAvailable() > 0) {
                 parser.feed(process.read(kReadChunk));
-                quiet.restart();
                 if (parser.output().size() > request.limits.outputBytes) {
                     return RunEnd::OutputTooLarge;
                 }
+                quiet.restart();
                 continue;
             }
             if (process.state() == QProcess::NotRunning) {
                 return RunEnd::Exited;
             }
-            if (const auto stop = RunEnd(stopRequest.load()); stop != RunEnd::Exited) {
-                return stop;
-            }
-            if (keepErrorOutput(process)) {
+            if (complained) {
                 quiet.restart();
-            }
-            if (quiet.hasExpired(request.limits.silenceMs)) {
+            } else if (quiet.hasExpired(request.limits.silenceMs)) {
                 return RunEnd::Silent;
             }
             // A MAME that closed its output but runs on would make waitForReadyRead return at once.
@@ -110,7 +111,7 @@ struct ListXmlRun {
 // -listclones, run on the calling thread into qx_clones.tmp; watched by the size of that file.
 class CloneListing {
 public:
-    CloneListing(const ExtractionRequest &request) : m_file(request.programDir + kClonesWorkFile) {
+    explicit CloneListing(const ExtractionRequest &request) : m_file(request.programDir + kClonesWorkFile) {
         m_process.setProgram(request.emulatorPath);
         m_process.setArguments({kListClones});
         m_process.setWorkingDirectory(request.emulatorDir);

@@ -89,7 +89,9 @@ void CatalogueSteps::showStatus(const QString &text) {
 }
 
 void CatalogueSteps::showCount(qint64 value, qint64 maximum, const QString &what) {
-    m_host.showProgress(value, maximum, groupedNumber(value) + QLatin1Char(' ') + what);
+    // A newer MAME may list more sets than the last build: the bar stops full, the count goes on.
+    m_host.showProgress(maximum > 0 ? std::min(value, maximum) : value, maximum,
+                        groupedNumber(value) + QLatin1Char(' ') + what);
 }
 
 void CatalogueSteps::warn(const QString &text) {
@@ -205,7 +207,7 @@ bool CatalogueSteps::buildAfterVerify(const VerifyRunOutcome &verify, const QStr
         warn(kBuildCancelledMessage);
         return false;
     }
-    warn(verify.cancelled() ? kVerifyCancelledMessage : verify.failureMessage());
+    warn(verify.cancelled() ? kNewListVerifyCancelledMessage : verify.failureMessage());
     showStatus(kStatusCreatingList);
     recordBuild(BuildFromPreviousStates(m_state.programDir));
     return true;

@@ -90,8 +90,11 @@ inline const QString kFastScanQuestion = QStringLiteral(
     "Do you want to skip verifying your sets and look for filenames only? (sets must be split)");
 inline const QString kAvailableHiddenMessage = QStringLiteral("Available sets are hidden.");
 inline const QString kBuildCancelledMessage =
-    QStringLiteral("The set list was not rebuilt: you cancelled it. The set list was left as it was.");
+    QStringLiteral("The set list was not rebuilt: you cancelled it, so it stays as it was.");
 inline const QString kVerifyCancelledMessage =
     QStringLiteral("Verify All Sets was cancelled. Every set keeps the state it had.");
+inline const QString kNewListVerifyCancelledMessage = QStringLiteral(
+    "The verify was cancelled: only the sets that need no files show as available until the sets "
+    "are verified again.");
 
 } // namespace qx

@@ -4,7 +4,6 @@
 #include "TestDirs.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -192,10 +191,7 @@ private Q_SLOTS:
             spec.arguments = QStringList{QStringLiteral("romset pong is good")};
             watch.outputLimitBytes = 1 << 20;
         }
-        QElapsedTimer clock;
-        clock.start();
         const RunResult result = RunWatched(spec, watch);
-        QVERIFY(clock.elapsed() < 10000);
         QCOMPARE(result.end, end);
         QVERIFY(result.stopped());
         const QString text = RunFailureText(result, spec, watch);

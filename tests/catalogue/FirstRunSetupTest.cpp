@@ -157,24 +157,6 @@ private Q_SLOTS:
         QVERIFY(!host.events.contains(QStringLiteral("pathsDialog")));
         QCOMPARE(setup.workFilesLeft(), QStringList());
     }
-
-    // The saved MAME had gone and the user picks it again: its catalogue is still right.
-    void theSameMameAgainKeepsTheCatalogue() {
-        test::CatalogueTestSetup setup;
-        const QByteArray cache = "pacman=Pac-Man==Namco=1980=good=1=pacman.cpp=no\r\n";
-        test::writeFile(setup.state.cachePath(), cache);
-        const FrontendSettings settings = setup.settings();
-        settings.write(QStringLiteral("crc32"), FileCrcText(setup.exe).value());
-        test::RecordingCatalogueHost host;
-        test::ScriptedUserPrompts prompts;
-        QCOMPARE(FirstRunSetup(setup.state, settings, host, prompts).run(setup.exe),
-                 FirstRunOutcome::KeptCatalogue);
-        QCOMPARE(test::readFile(setup.state.cachePath()), cache);
-        QCOMPARE(setup.switches().filter(QStringLiteral("-list")), QStringList());
-        QCOMPARE(prompts.shown().size(), 0);
-        QCOMPARE(settings.read(QStringLiteral("exe")), setup.exe);
-        QVERIFY(host.controlsEnabled);
-    }
 };
 
 QTEST_GUILESS_MAIN(FirstRunSetupTest)

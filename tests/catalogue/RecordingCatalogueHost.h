@@ -20,9 +20,7 @@ public:
         if (maximum > 0 && value > maximum) {
             progressOverflow = true;
         }
-        if (!countText.isEmpty() && countTexts.value(countTexts.size() - 1) != countText) {
-            countTexts.append(countText);
-        }
+        countTexts.append(countText);
     }
     void restoreStatusPanels() override { events.append(QStringLiteral("panels")); }
     // Cancel is pressed once the given stage shows.
@@ -64,7 +62,7 @@ public:
     bool romsNoteShown = false;
     bool progressOverflow = false;
     int progressCalls = 0;
-    QStringList countTexts; // each count shown beside the bar, in order
+    QStringList countTexts; // the count shown beside the bar, at each step
 };
 
 } // namespace qx::test
