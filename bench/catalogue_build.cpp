@@ -34,7 +34,7 @@ double buildCatalogue(const QString &mame, const QString &emulatorDir, const QSt
                       qsizetype *sets) {
     QElapsedTimer timer;
     timer.start();
-    const ExtractionResult extraction = ExtractCatalogue({mame, emulatorDir, programDir});
+    const ExtractionResult extraction = ExtractCatalogue({mame, emulatorDir, programDir, {}});
     const SetListBuildResult build = FastScan(programDir, QString(), emulatorDir);
     *sets = build.written;
     if (extraction.setCount != build.written || !build.ok) {

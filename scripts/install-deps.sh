@@ -8,7 +8,7 @@ $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
     build-essential cmake ninja-build pkg-config \
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins libqt6svg6 \
-    libexpat1-dev \
+    libexpat1-dev zlib1g-dev \
     libsdl2-dev \
     libxrandr-dev \
     xserver-xorg-core \

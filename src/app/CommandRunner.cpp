@@ -1,13 +1,14 @@
 #include "app/CommandRunner.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLocale>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cerrno>
-#include <memory>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -16,6 +17,8 @@
 namespace qx {
 
 namespace {
+
+constexpr int kStartWaitMs = 30'000;
 
 bool showsConsole(const CommandSpec &spec) {
     return spec.windowStyle != kWindowHidden;
@@ -140,15 +143,11 @@ int startErrorNumber(const QProcess &process) {
 // Starts the prepared process; 0 on success, else the start-failure code.
 int startProcess(QProcess &process) {
     process.start();
-    if (process.waitForStarted(-1)) {
+    // Starting is fork and exec: seconds at most, even on a loaded machine.
+    if (process.waitForStarted(kStartWaitMs)) {
         return 0;
     }
     return kObjectErrorBase + startErrorNumber(process);
-}
-
-// A crash has no exit code of its own; -1 keeps it apart from every code a program can return (0..255).
-int exitCodeOf(const QProcess &process) {
-    return process.exitStatus() == QProcess::CrashExit ? -1 : process.exitCode();
 }
 
 } // namespace
@@ -169,47 +168,129 @@ StartLine BuildStartLine(const CommandSpec &spec) {
 #endif
 }
 
-int RunAndWait(const CommandSpec &spec, int timeoutMs) {
-    auto process = std::make_unique<QProcess>();
-    prepareProcess(*process, spec);
-    if (const int failure = startProcess(*process)) {
-        return failure;
+namespace {
+
+// The limit a run broke at this moment, or Exited while it may go on.
+class RunGuard {
+public:
+    RunGuard(const CommandSpec &spec, const RunWatch &watch) : m_spec(spec), m_watch(watch) {
+        m_started.start();
+        m_quiet.start();
     }
-    if (process->waitForFinished(timeoutMs < 0 ? -1 : timeoutMs)) {
-        return 0;
+
+    qint64 outputSize() const {
+        return m_spec.outputFile.isEmpty() ? 0 : QFileInfo(m_spec.outputFile).size();
     }
-    if (process->state() == QProcess::NotRunning) {
-        return 0; // ended between the wait and the check
+
+    RunEnd check() {
+        const qint64 size = outputSize();
+        if (size != m_lastSize) {
+            m_lastSize = size;
+            m_quiet.restart();
+        }
+        if (m_watch.cancelled && m_watch.cancelled()) {
+            return RunEnd::Cancelled;
+        }
+        if (m_watch.outputLimitBytes > 0 && size > m_watch.outputLimitBytes) {
+            return RunEnd::OutputTooLarge;
+        }
+        if (m_watch.timeLimitMs > 0 && m_started.hasExpired(m_watch.timeLimitMs)) {
+            return RunEnd::TimedOut;
+        }
+        // Only a run whose output Quorvex sees can be told to be silent.
+        if (m_watch.silenceMs > 0 && !m_spec.outputFile.isEmpty() && m_quiet.hasExpired(m_watch.silenceMs)) {
+            return RunEnd::Silent;
+        }
+        return RunEnd::Exited;
     }
-    // Destroying a running QProcess kills it; the run outlives the wait instead and cleans up after itself.
-    QProcess *running = process.release();
-    QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
-    return kWaitTimedOut;
+
+private:
+    const CommandSpec &m_spec;
+    const RunWatch &m_watch;
+    QElapsedTimer m_started;
+    QElapsedTimer m_quiet;
+    qint64 m_lastSize = 0;
+};
+
+QString seconds(int milliseconds) {
+    const int whole = (milliseconds + 999) / 1000;
+    return whole == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(whole);
 }
 
-int RunUntilExit(const CommandSpec &spec, const std::function<void(qint64)> &progress) {
+} // namespace
+
+RunResult RunWatched(const CommandSpec &spec, const RunWatch &watch) {
     QProcess process;
     prepareProcess(process, spec);
     QEventLoop loop;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     if (const int failure = startProcess(process)) {
-        return failure;
+        return {RunEnd::StartFailed, failure};
     }
-    const auto reportProgress = [&] {
-        if (progress) {
-            progress(spec.outputFile.isEmpty() ? 0 : QFileInfo(spec.outputFile).size());
-        }
-    };
+    RunGuard guard(spec, watch);
+    RunEnd stoppedBy = RunEnd::Exited;
     QTimer poll;
     poll.setInterval(100);
-    QObject::connect(&poll, &QTimer::timeout, &loop, reportProgress);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (watch.progress) {
+            watch.progress(guard.outputSize());
+        }
+        stoppedBy = guard.check();
+        if (stoppedBy != RunEnd::Exited) {
+            process.kill();
+        }
+    });
     poll.start();
     if (process.state() != QProcess::NotRunning) {
         loop.exec();
     }
     poll.stop();
-    reportProgress();
-    return exitCodeOf(process);
+    if (watch.progress) {
+        watch.progress(guard.outputSize());
+    }
+    if (stoppedBy != RunEnd::Exited) {
+        return {stoppedBy, -1};
+    }
+    // A crash has no exit code of its own; -1 keeps it apart from every code a program can return (0..255).
+    return process.exitStatus() == QProcess::CrashExit ? RunResult{RunEnd::Crashed, -1}
+                                                       : RunResult{RunEnd::Exited, process.exitCode()};
+}
+
+int RunUntilExit(const CommandSpec &spec, const std::function<void(qint64)> &progress) {
+    RunWatch watch;
+    watch.progress = progress;
+    return RunWatched(spec, watch).code;
+}
+
+QString CommandText(const QString &program, const QStringList &arguments) {
+    return QStringList(QStringList{program} + arguments).join(QLatin1Char(' '));
+}
+
+QString RunFailureText(const RunResult &result, const CommandSpec &spec, const RunWatch &watch) {
+    const QString command = CommandText(spec.program, spec.arguments);
+    switch (result.end) {
+    case RunEnd::Exited:
+        return result.code == 0
+                   ? QString()
+                   : QStringLiteral("MAME ended with exit code %1 (%2)").arg(result.code).arg(command);
+    case RunEnd::Crashed:
+        return QStringLiteral("MAME crashed (%1)").arg(command);
+    case RunEnd::StartFailed:
+        return QStringLiteral("MAME could not be started (%1)").arg(command);
+    case RunEnd::Cancelled:
+        return QStringLiteral("The run was cancelled (%1)").arg(command);
+    case RunEnd::Silent:
+        return QStringLiteral("MAME printed nothing for %1 and was stopped (%2)")
+            .arg(seconds(watch.silenceMs), command);
+    case RunEnd::TimedOut:
+        return QStringLiteral("MAME did not finish within %1 and was stopped (%2)")
+            .arg(seconds(watch.timeLimitMs), command);
+    case RunEnd::OutputTooLarge:
+        return QStringLiteral("MAME printed more than %1 and was stopped (%2)")
+            .arg(QLocale().formattedDataSize(watch.outputLimitBytes, 0, QLocale::DataSizeTraditionalFormat),
+                 command);
+    }
+    return QString();
 }
 
 } // namespace qx

@@ -30,18 +30,42 @@ struct CommandSpec {
 // The result of a start failure: the error number plus the object-error base 0x80040000, as a signed
 // 32-bit integer (so always negative).
 inline constexpr int kObjectErrorBase = static_cast<int>(0x80040000u);
-inline constexpr int kWaitTimedOut = 258;
-inline constexpr int kStillActive = 259;
 
-// Starts the run and waits for it without serving window events (short runs only). Returns 0 when the
-// process ended, kWaitTimedOut when the time-out passed first (the process is then left running), or a
-// start-failure code. timeoutMs < 0 waits without limit.
-int RunAndWait(const CommandSpec &spec, int timeoutMs = -1);
+// How a watched run ended. The last four are Quorvex ending the run itself.
+enum class RunEnd { Exited, Crashed, StartFailed, Cancelled, Silent, TimedOut, OutputTooLarge };
 
-// Starts the run and waits for it while window events keep being served, so the window repaints and shows
-// progress. Returns the program's exit code, or a start-failure code. The optional progress callback is
-// called about every 100 ms with the number of bytes written to the output file so far.
+// What a watched run may do before it is ended, and what it reports while it runs. Zero means no limit.
+struct RunWatch {
+    std::function<void(qint64 outputBytes)> progress; // about every 100 ms, with the output file's size
+    std::function<bool()> cancelled;                  // polled about every 100 ms; true ends the run
+    int silenceMs = 0;           // ends the run when its output file has not grown for this long
+    int timeLimitMs = 0;         // ends the run after this long in all
+    qint64 outputLimitBytes = 0; // ends the run once its output file holds more than this
+};
+
+struct RunResult {
+    RunEnd end = RunEnd::Exited;
+    int code = 0; // the program's exit code, -1 for a crash, or the start-failure code
+
+    bool exitedWith(int exitCode) const { return end == RunEnd::Exited && code == exitCode; }
+    // Quorvex ended the run (cancelled, silent, too slow, too much output).
+    bool stopped() const { return end >= RunEnd::Cancelled; }
+};
+
+// Starts the run and waits for it while window events keep being served, so the window repaints, shows
+// progress and takes a Cancel click. A run that breaks a limit is killed.
+RunResult RunWatched(const CommandSpec &spec, const RunWatch &watch);
+
+// RunWatched without limits: the program's exit code, -1 for a crash, or a start-failure code. For runs
+// that take as long as the user wants (a set being played).
 int RunUntilExit(const CommandSpec &spec, const std::function<void(qint64)> &progress = {});
+
+// Why a run failed, in words for a message: "MAME crashed", "MAME printed nothing for 120 seconds and was
+// stopped (/usr/games/mame -listxml)"...; empty for a run that exited by itself with code 0.
+QString RunFailureText(const RunResult &result, const CommandSpec &spec, const RunWatch &watch);
+
+// The command as the user would type it, for messages: the program and its arguments.
+QString CommandText(const QString &program, const QStringList &arguments);
 
 // The terminal emulator that shows a console on POSIX: $TERMINAL, else x-terminal-emulator.
 QString TerminalEmulator();

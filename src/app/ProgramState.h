@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MameRunLimits.h"
+
 #include <QString>
 
 namespace qx {
@@ -21,6 +23,7 @@ struct ProgramState {
     bool RomChangeConfirmed = false;
     bool RomPathsChanged = false;
     bool FullScreenListActive = false;
+    MameRunLimits runLimits;
 
     QString settingsPath() const { return programDir + QStringLiteral("qx.ini"); }
     QString cachePath() const { return programDir + QStringLiteral("qx.dat"); }

@@ -29,7 +29,7 @@ struct InfoPanelHooks {
 // (txtHistory), its picture (picFlyer) with the caption line (Label1) and the scroll bar (HScroll1) that
 // steps through the set's numbered snapshots. It owns the panel's state (what is shown, whether the history
 // file is there) and connects View ▸ History, View ▸ Picture Image, Tools ▸ Reload History File and the item
-// pop-up's "Open History in notepad" itself.
+// pop-up's "Open History in Text Editor" itself.
 class InfoPanel : public QObject {
     Q_OBJECT
 public:
@@ -60,7 +60,7 @@ public:
     void setHistoryShown(bool shown); // View ▸ "&History" and its pop-up twin
     void setPictureShown(bool shown); // View ▸ "Picture &Image" and its pop-up twin
     void reloadHistory();             // Tools ▸ "Reload History File"
-    void openHistoryInEditor();       // item pop-up ▸ "Open History in notepad"
+    void openHistoryInEditor();       // item pop-up ▸ "Open History in Text Editor"
     void toggleScrollBar();           // double-click on the caption, the picture or the panel
     void refreshToolTip();            // the caption's tooltip, by the ShowToolTips preference
 

@@ -188,7 +188,7 @@ void MainActions::createActions() {
     add(QStringLiteral("mnuItemPopupDelIni"), QStringLiteral(".ini"));
     add(QStringLiteral("mnuItemPopupDelAll"), QStringLiteral("All Above Files"));
     add(QStringLiteral("mnuItemPopupVerify"), QStringLiteral("Verify Set"));
-    add(QStringLiteral("mnuItemPopupHistoryNotepad"), QStringLiteral("Open History in notepad"));
+    add(QStringLiteral("mnuItemPopupHistoryNotepad"), QStringLiteral("Open History in Text Editor"));
     add(QStringLiteral("mnuItemPopupCopy0"), QStringLiteral("Description"));
     add(QStringLiteral("mnuItemPopupCopy1"), QStringLiteral("Name"));
     add(QStringLiteral("mnuItemPopupCopy2"), QStringLiteral("Parent"));

@@ -97,8 +97,9 @@ protected:
 private:
     // What the catalogue refresh and the first-run set-up ask of the window.
     void showStatusText(const QString &text) override;
-    void showProgress(qint64 value, qint64 maximum) override;
+    void showProgress(qint64 value, qint64 maximum, const QString &countText) override;
     void restoreStatusPanels() override;
+    bool cancelRequested() const override;
     void setControlsEnabled(bool enabled) override;
     void setWaitCursor(bool waiting) override;
     void setCaption(const QString &caption) override { setWindowTitle(caption); }

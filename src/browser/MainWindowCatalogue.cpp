@@ -39,11 +39,12 @@ void MainWindow::SelectEmulator() {
     m_joystickTimer->stop();
     QString title;
     QString path;
-    FileDialog(m_prompts, FileDialogMode::Open, m_state.EmulatorDir,
+    FileDialog(m_prompts, FileDialogMode::Open, QFileInfo(m_state.EmulatorPath).absolutePath(),
                QStringLiteral("MAME Executables (mame*);;All files (*)"),
-               QStringLiteral("Select MAME executable, e.g. mame.exe"), QString(), title, path);
+               QStringLiteral("Select MAME executable, e.g. mame"), m_state.EmulatorPath, title, path);
     if (!path.isEmpty()) {
-        const EmulatorIdentity identity = IdentifyEmulator(ShortPath(path), m_programDir, m_prompts);
+        const EmulatorIdentity identity =
+            IdentifyEmulator(ShortPath(path), m_programDir, m_prompts, m_state.runLimits);
         if (identity.ok) {
             m_settings.write(QStringLiteral("Version"), identity.version);
             setWindowTitle(identity.version + QStringLiteral(" - ") + kAppTitle);
@@ -51,6 +52,11 @@ void MainWindow::SelectEmulator() {
             m_state.EmulatorPath = ShortPath(path);
             m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);
             RefreshCatalogue();
+            // The pictures, the snapshots and the option files are the new MAME's from now on.
+            resolveEmulatorFolders();
+            if (!m_catalogue.isEmpty()) {
+                m_browser->reselectAndShow();
+            }
         }
         // The dialog does not move the current directory here, but a refresh may have: keep MAME's.
         if (!m_state.EmulatorDir.isEmpty()) {
@@ -79,12 +85,16 @@ void MainWindow::showStatusText(const QString &text) {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void MainWindow::showProgress(qint64 value, qint64 maximum) {
-    m_status->showProgress(value, maximum);
+void MainWindow::showProgress(qint64 value, qint64 maximum, const QString &countText) {
+    m_status->showProgress(value, maximum, countText);
 }
 
 void MainWindow::restoreStatusPanels() {
     m_status->restorePanels();
+}
+
+bool MainWindow::cancelRequested() const {
+    return m_status->cancelRequested();
 }
 
 void MainWindow::setControlsEnabled(bool enabled) {

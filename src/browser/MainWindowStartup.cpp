@@ -104,7 +104,9 @@ bool MainWindow::startNormally() {
     m_state.EmulatorPath = ShortPath(m_state.EmulatorPath);
     m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);
     QDir::setCurrent(m_state.EmulatorDir);
-    EnsureEmulatorIni(m_state);
+    if (const QString error = EnsureEmulatorIni(m_state); !error.isEmpty()) {
+        m_prompts.inform(error, kAppTitle, PromptIcon::Warning);
+    }
     setWindowTitle(m_settings.text(QStringLiteral("Version")) + QStringLiteral(" - ") + kAppTitle);
     return true;
 }
@@ -128,19 +130,33 @@ bool MainWindow::runFirstRunSetup() {
     SizeControls(left);
     m_busy = true;
 
-    const QString suggestion = SuggestEmulatorPath();
-    const QString initialFolder = suggestion.isEmpty() ? m_programDir : QFileInfo(suggestion).absolutePath();
-    QString title;
-    QString path;
+    // A MAME chosen before has gone (moved, uninstalled): say so before asking again.
+    const QString saved = m_settings.text(QStringLiteral("exe"));
     QApplication::restoreOverrideCursor();
-    FileDialog(m_prompts, FileDialogMode::Open, initialFolder,
-               QStringLiteral("MAME Executables (mame*);;All files (*)"),
-               QStringLiteral("Select MAME executable"), suggestion, title, path);
-    if (path.isEmpty() || !FileExists(path)) {
-        return false;
+    if (!saved.isEmpty()) {
+        m_prompts.inform(QStringLiteral("MAME was not found at %1; choose it again.").arg(saved), kAppTitle,
+                         PromptIcon::Warning);
     }
-    QApplication::processEvents();
-    return FirstRunSetup(m_state, m_settings, *this, m_prompts).run(path) == FirstRunOutcome::Completed;
+    // Only Cancel ends the first run: a file that is not MAME was named in a message, and the picker opens
+    // again where the user left it.
+    QString suggestion = SuggestEmulatorPath();
+    for (;;) {
+        const QString initialFolder =
+            suggestion.isEmpty() ? m_programDir : QFileInfo(suggestion).absolutePath();
+        QString title;
+        QString path;
+        FileDialog(m_prompts, FileDialogMode::Open, initialFolder,
+                   QStringLiteral("MAME Executables (mame*);;All files (*)"),
+                   QStringLiteral("Select MAME executable"), suggestion, title, path);
+        if (path.isEmpty()) {
+            return false;
+        }
+        QApplication::processEvents();
+        if (FirstRunSetup(m_state, m_settings, *this, m_prompts).run(path) != FirstRunOutcome::NotMame) {
+            return true;
+        }
+        suggestion = path;
+    }
 }
 
 void MainWindow::resolveEmulatorFolders() {

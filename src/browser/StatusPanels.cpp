@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 
 namespace qx {
 
@@ -33,6 +34,20 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent) {
     m_progress->setMaximumWidth(260);
     m_progress->setTextVisible(true);
     m_progress->hide();
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("sbCount"));
+    m_count->hide();
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("sbCancel"));
+    m_cancel->hide();
+    connect(m_cancel, &QPushButton::clicked, this, &StatusPanels::requestCancel);
+}
+
+void StatusPanels::requestCancel() {
+    m_cancelRequested = true;
+    m_cancel->setEnabled(false);
+    m_cancel->setText(QStringLiteral("Cancelling..."));
+    Q_EMIT cancelClicked();
 }
 
 QLabel *StatusPanels::panel(int number) const {
@@ -62,17 +77,25 @@ void StatusPanels::showSingleText(const QString &text) {
             label->hide();
         }
         addWidget(m_single, 1);
+        addWidget(m_count);
         addWidget(m_progress);
+        addWidget(m_cancel);
         m_single->show();
+        m_cancel->setEnabled(true);
+        m_cancel->setText(QStringLiteral("Cancel"));
+        m_cancelRequested = false;
         m_singleMode = true;
     }
     m_stageText = text;
     m_single->setText(text);
-    m_progress->hide();
+    for (QWidget *widget : {static_cast<QWidget *>(m_progress), static_cast<QWidget *>(m_count),
+                            static_cast<QWidget *>(m_cancel)}) {
+        widget->hide();
+    }
     repaint();
 }
 
-void StatusPanels::showProgress(qint64 done, qint64 total) {
+void StatusPanels::showProgress(qint64 done, qint64 total, const QString &countText) {
     if (!m_singleMode) {
         return;
     }
@@ -81,24 +104,25 @@ void StatusPanels::showProgress(qint64 done, qint64 total) {
         const qint64 scale = total > 1'000'000 ? total / 1'000'000 + 1 : 1;
         m_progress->setRange(0, int(total / scale));
         m_progress->setValue(int(std::min(done, total) / scale));
-        m_progress->setFormat(QStringLiteral("%1 / %2").arg(done).arg(total));
-        m_single->setText(m_stageText);
+        m_progress->setFormat(QStringLiteral("%p%"));
     } else {
-        // No known end: a busy bar, and the count so far beside the stage text.
-        m_progress->setRange(0, 0);
-        m_single->setText(done > 0 ? QStringLiteral("%1 (%2)").arg(m_stageText).arg(done) : m_stageText);
+        m_progress->setRange(0, 0); // no known end: a busy bar
     }
+    m_count->setText(countText);
+    m_count->setVisible(!countText.isEmpty());
     m_progress->show();
+    m_cancel->show();
 }
 
 void StatusPanels::restorePanels() {
     if (!m_singleMode) {
         return;
     }
-    removeWidget(m_single);
-    removeWidget(m_progress);
-    m_single->hide();
-    m_progress->hide();
+    for (QWidget *widget : {static_cast<QWidget *>(m_single), static_cast<QWidget *>(m_count),
+                            static_cast<QWidget *>(m_progress), static_cast<QWidget *>(m_cancel)}) {
+        removeWidget(widget);
+        widget->hide();
+    }
     for (QLabel *label : m_panels) {
         label->show();
     }

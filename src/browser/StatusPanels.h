@@ -4,12 +4,13 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace qx {
 
 // The main window's status bar (sbStatusBar): seven panels (1 the count of sets shown, 2 Name, 3 Parent,
 // 4 Year, 5 Manufacturer, 6 Status, 7 Driver of the selected set), and a single-text mode with a progress
-// bar that long operations switch to while they run.
+// bar, a count of what was done and a Cancel button, that long operations switch to while they run.
 class StatusPanels : public QStatusBar {
     Q_OBJECT
 public:
@@ -23,19 +24,31 @@ public:
     void clearSetPanels(); // panels 2 to 7
     QLabel *panel(int number) const;
 
-    // Single-text mode: the panels give way to one text and, when total > 0 or busy, a progress bar.
+    // Single-text mode: the panels give way to one text; showProgress adds a progress bar, the count text
+    // beside it ("1,234 sets checked") and the Cancel button.
     void showSingleText(const QString &text);
-    void showProgress(qint64 done, qint64 total); // total 0 = busy indicator without a known end
+    void showProgress(qint64 done, qint64 total, const QString &countText = {}); // total 0 = no known end
     void restorePanels();
     bool inSingleTextMode() const { return m_singleMode; }
     QString singleText() const;
 
+    // Cancel was pressed since single-text mode began (the button then says so and stays disabled).
+    bool cancelRequested() const { return m_cancelRequested; }
+
+Q_SIGNALS:
+    void cancelClicked();
+
 private:
+    void requestCancel();
+
     QLabel *m_panels[kPanelCount] = {};
     QLabel *m_single = nullptr;
     QProgressBar *m_progress = nullptr;
+    QLabel *m_count = nullptr;
+    QPushButton *m_cancel = nullptr;
     QString m_stageText;
     bool m_singleMode = false;
+    bool m_cancelRequested = false;
 };
 
 } // namespace qx

@@ -22,10 +22,14 @@ public:
     // (emptying it first).
     virtual void showStatusText(const QString &text) = 0;
     // Progress of the current stage, shown next to the text: value out of maximum; maximum 0 means the total
-    // is not known (a busy indicator, the value may still be shown as a count).
-    virtual void showProgress(qint64 value, qint64 maximum) = 0;
+    // is not known (a busy indicator). countText says what is counted ("1,234 sets checked") and shows
+    // beside the bar; empty shows none. A Cancel button stands beside the bar while it shows.
+    virtual void showProgress(qint64 value, qint64 maximum, const QString &countText) = 0;
     // Returns the status bar to its seven panels and hides the progress.
     virtual void restoreStatusPanels() = 0;
+    // The user pressed Cancel beside the progress bar since the status bar left its panels. The running MAME
+    // is then stopped and the catalogue stays as it was.
+    virtual bool cancelRequested() const = 0;
 
     // Menus, search boxes, toolbar and the picture scroll bar (SetControlsEnabled).
     virtual void setControlsEnabled(bool enabled) = 0;

@@ -18,20 +18,18 @@ CatalogueRefresh::CatalogueRefresh(ProgramState &state, const FrontendSettings &
 RefreshOutcome CatalogueRefresh::run() {
     CatalogueSteps steps(m_state, m_settings, m_host, m_prompts);
     m_host.setWaitCursor(true);
-    const QString oldCrc = steps.recordExecutableCrc();
     m_host.clearViews();
+    // The window serves events while the executable's CRC is computed: nothing else may start meanwhile.
     m_host.setControlsEnabled(false);
+    const QString oldCrc = steps.recordExecutableCrc();
     if (m_state.EmulatorDir.isEmpty()) {
         m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);
     }
-    EnsureEmulatorIni(m_state);
-
-    RefreshOutcome outcome = RefreshOutcome::AvailabilityOnly;
-    if (steps.isUnchanged(oldCrc)) {
-        reverify();
-    } else {
-        outcome = rebuild(oldCrc);
+    if (const QString error = EnsureEmulatorIni(m_state); !error.isEmpty()) {
+        steps.warn(error);
     }
+
+    const RefreshOutcome outcome = steps.isUnchanged(oldCrc) ? reverify() : rebuild(oldCrc);
     steps.removeWorkFiles();
     m_host.restoreStatusPanels();
     reload();
@@ -47,26 +45,31 @@ RefreshOutcome CatalogueRefresh::run() {
 RefreshOutcome CatalogueRefresh::rebuild(const QString &oldCrc) {
     CatalogueSteps steps(m_state, m_settings, m_host, m_prompts);
     const ExtractionResult extraction = steps.extract();
-    if (!extraction.hasSets()) {
-        // An empty list helps nobody: the old cache stays, and so does the old fingerprint.
-        steps.restoreCrc(oldCrc);
-        steps.warn(extraction.noSetsMessage());
-        return RefreshOutcome::KeptOldCache;
+    if (!steps.acceptExtraction(extraction, oldCrc)) {
+        return extraction.cancelled() ? RefreshOutcome::Cancelled : RefreshOutcome::KeptOldCache;
     }
     const bool mayAsk = m_settings.text(QStringLiteral("neverfastscan")) == QLatin1String("0");
     if (mayAsk && steps.askFastScan()) {
         steps.fastScan();
-    } else {
-        steps.verifyAllSets();
-        steps.buildFromVerify();
+        return RefreshOutcome::Rebuilt;
     }
-    return RefreshOutcome::Rebuilt;
+    return steps.buildAfterVerify(steps.verifyAllSets(), oldCrc) ? RefreshOutcome::Rebuilt
+                                                                 : RefreshOutcome::Cancelled;
 }
 
-void CatalogueRefresh::reverify() {
+RefreshOutcome CatalogueRefresh::reverify() {
     CatalogueSteps steps(m_state, m_settings, m_host, m_prompts);
-    steps.verifyAllSets();
+    const VerifyRunOutcome verify = steps.verifyAllSets();
+    if (verify.cancelled()) {
+        steps.warn(kVerifyCancelledMessage);
+        return RefreshOutcome::Cancelled;
+    }
+    if (!verify.trusted()) {
+        steps.warn(verify.failureMessage());
+        return RefreshOutcome::KeptOldCache;
+    }
     steps.updateAvailability();
+    return RefreshOutcome::AvailabilityOnly;
 }
 
 void CatalogueRefresh::reload() {

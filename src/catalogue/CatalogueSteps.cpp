@@ -12,8 +12,57 @@
 #include "catalogue/VerifyRuns.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 
 namespace qx {
+
+namespace {
+
+// Counts the lines of the verify output that report a set ("romset NAME ..."); MAME also prints lines for
+// the single files of a set. Only whole lines are counted, so a line split between two reads counts once.
+class VerifiedSetCounter {
+public:
+    explicit VerifiedSetCounter(QString file) : m_file(std::move(file)) {}
+
+    qint64 update(qint64 size) {
+        if (size <= m_counted) {
+            return m_sets;
+        }
+        QFile file(m_file);
+        if (!file.open(QIODevice::ReadOnly) || !file.seek(m_counted)) {
+            return m_sets;
+        }
+        const QByteArray added = file.read(size - m_counted);
+        const qsizetype lastBreak = added.lastIndexOf('\n');
+        for (qsizetype start = 0; start <= lastBreak;) {
+            const qsizetype end = added.indexOf('\n', start);
+            m_sets += QByteArrayView(added).sliced(start, end - start).startsWith("romset ") ? 1 : 0;
+            start = end + 1;
+        }
+        m_counted += lastBreak + 1;
+        return m_sets;
+    }
+
+private:
+    QString m_file;
+    qint64 m_counted = 0;
+    qint64 m_sets = 0;
+};
+
+// "1,234": the count with its digits grouped, in the user's language.
+QString groupedNumber(qint64 value) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(value);
+}
+
+} // namespace
+
+QString VerifyRunOutcome::failureMessage() const {
+    return QStringLiteral("MAME's verify could not be used: %1.\n\nEvery set keeps the state it had.")
+        .arg(failure);
+}
 
 CatalogueSteps::CatalogueSteps(ProgramState &state, const FrontendSettings &settings, CatalogueHost &host,
                                UserPrompts &prompts)
@@ -36,7 +85,13 @@ void CatalogueSteps::restoreCrc(const QString &oldCrc) {
 
 void CatalogueSteps::showStatus(const QString &text) {
     m_host.showStatusText(text);
-    m_host.showProgress(0, 0);
+    m_host.showProgress(0, 0, QString());
+}
+
+void CatalogueSteps::showCount(qint64 value, qint64 maximum, const QString &what) {
+    // A newer MAME may list more sets than the last build: the bar stops full, the count goes on.
+    m_host.showProgress(maximum > 0 ? std::min(value, maximum) : value, maximum,
+                        groupedNumber(value) + QLatin1Char(' ') + what);
 }
 
 void CatalogueSteps::warn(const QString &text) {
@@ -49,21 +104,43 @@ ExtractionResult CatalogueSteps::extract() {
     const qint64 expected = std::max(0, m_settings.integer(QStringLiteral("setlimit")));
     ExtractionCallbacks callbacks;
     callbacks.progress = [&](qsizetype sets) {
-        m_host.showProgress(expected > 0 ? std::min<qint64>(sets, expected) : sets, expected);
+        showCount(sets, expected, QStringLiteral("sets read"));
     };
     callbacks.listingEnded = [&] {
         showStatus(kStatusParsing);
     };
-    const ExtractionResult result =
-        ExtractCatalogue({m_state.EmulatorPath, m_state.EmulatorDir, m_state.programDir}, callbacks);
-    if (result.hasSets()) {
-        m_settings.writeNumber(QStringLiteral("setlimit"), result.setCount);
-        if (!result.xmlError.isEmpty()) {
-            warn(result.xmlError);
-        }
-    }
+    callbacks.cancelled = [&] {
+        return m_host.cancelRequested();
+    };
+    const ExtractionResult result = ExtractCatalogue(
+        {m_state.EmulatorPath, m_state.EmulatorDir, m_state.programDir, m_state.runLimits}, callbacks);
     QFile::remove(m_state.workFile(kListXmlWorkFile));
     return result;
+}
+
+bool CatalogueSteps::acceptExtraction(const ExtractionResult &extraction, const QString &oldCrc) {
+    if (extraction.hasSets() && extraction.isComplete()) {
+        m_settings.writeNumber(QStringLiteral("setlimit"), extraction.setCount);
+        return true;
+    }
+    // Anything less than a complete listing leaves the old fingerprint, so the next refresh extracts again.
+    restoreCrc(oldCrc);
+    if (extraction.cancelled()) {
+        warn(kBuildCancelledMessage);
+        return false;
+    }
+    if (!extraction.hasSets()) {
+        warn(extraction.noSetsMessage());
+        return false;
+    }
+    // A partial list is better than none, but never better than the full one of an earlier build.
+    const bool oldListExists = FileExists(m_state.cachePath());
+    warn(extraction.incompleteMessage(oldListExists));
+    if (oldListExists) {
+        return false;
+    }
+    m_settings.writeNumber(QStringLiteral("setlimit"), extraction.setCount);
+    return true;
 }
 
 bool CatalogueSteps::askFastScan() {
@@ -72,7 +149,7 @@ bool CatalogueSteps::askFastScan() {
 }
 
 void CatalogueSteps::recordBuild(const SetListBuildResult &result) {
-    m_host.showProgress(result.written, result.written);
+    showCount(result.written, result.written, QStringLiteral("sets written"));
     if (!result.ok) {
         warn(QStringLiteral("The set list could not be written: %1").arg(result.error));
         return;
@@ -86,25 +163,33 @@ void CatalogueSteps::fastScan() {
     recordBuild(FastScan(m_state.programDir, romPaths, m_state.EmulatorDir));
 }
 
-void CatalogueSteps::verifyAllSets() {
+VerifyRunOutcome CatalogueSteps::verifyAllSets() {
     showStatus(kStatusVerifying);
-    // MAME reports only the sets it finds files for, so the count of its lines so far is the progress; the
-    // total is not known in advance.
+    // MAME reports only the sets it finds files for, so the count of sets so far is the progress; the total
+    // is not known in advance.
     const QString output = m_state.workFile(kVerifyRomsWorkFile);
-    qint64 counted = 0;
-    qint64 lines = 0;
-    VerifyAllRoms(m_state.EmulatorPath, m_state.EmulatorDir, output, [&](qint64 size) {
-        if (size <= counted) {
-            return;
-        }
-        QFile file(output);
-        if (file.open(QIODevice::ReadOnly) && file.seek(counted)) {
-            const QByteArray added = file.read(size - counted);
-            lines += added.count('\n');
-            counted += added.size();
-        }
-        m_host.showProgress(lines, 0);
-    });
+    QFile::remove(output); // an old answer must never stand in for a run that printed nothing
+    VerifiedSetCounter counter(output);
+    RunWatch watch;
+    watch.progress = [&](qint64 size) {
+        showCount(counter.update(size), 0, QStringLiteral("sets checked"));
+    };
+    watch.cancelled = [&] {
+        return m_host.cancelRequested();
+    };
+    watch.silenceMs = m_state.runLimits.silenceMs;
+    watch.outputLimitBytes = m_state.runLimits.outputBytes;
+    const VerifyAllRomsRun run = VerifyAllRoms(m_state.EmulatorPath, m_state.EmulatorDir, output, watch);
+
+    VerifyRunOutcome outcome{run.result.end, RunFailureText(run.result, run.spec, watch)};
+    if (run.result.end == RunEnd::Exited) {
+        // MAME's exit code tells of missing files, which is no failure; an empty answer is.
+        outcome.failure = QFileInfo(output).size() > 0
+                              ? QString()
+                              : QStringLiteral("MAME printed nothing (%1)")
+                                    .arg(CommandText(run.spec.program, run.spec.arguments));
+    }
+    return outcome;
 }
 
 void CatalogueSteps::buildFromVerify() {
@@ -112,11 +197,27 @@ void CatalogueSteps::buildFromVerify() {
     recordBuild(BuildSetList(m_state.programDir));
 }
 
+bool CatalogueSteps::buildAfterVerify(const VerifyRunOutcome &verify, const QString &oldCrc) {
+    if (verify.trusted()) {
+        buildFromVerify();
+        return true;
+    }
+    if (verify.cancelled() && FileExists(m_state.cachePath())) {
+        restoreCrc(oldCrc);
+        warn(kBuildCancelledMessage);
+        return false;
+    }
+    warn(verify.cancelled() ? kNewListVerifyCancelledMessage : verify.failureMessage());
+    showStatus(kStatusCreatingList);
+    recordBuild(BuildFromPreviousStates(m_state.programDir));
+    return true;
+}
+
 void CatalogueSteps::updateAvailability() {
     showStatus(kStatusCreatingList);
     const AvailableNames names = AvailableNames::ReadVerifyFile(m_state.workFile(kVerifyRomsWorkFile));
     const AvailabilityUpdateResult result = UpdateAvailability(m_state.cachePath(), names);
-    m_host.showProgress(result.lines, result.lines);
+    showCount(result.lines, result.lines, QStringLiteral("sets written"));
     if (!result.ok) {
         warn(QStringLiteral("The set list could not be updated: %1").arg(result.error));
     }
@@ -124,7 +225,7 @@ void CatalogueSteps::updateAvailability() {
 
 void CatalogueSteps::removeWorkFiles() {
     for (const QString &name :
-         {kClonesWorkFile, kListXmlWorkFile, kListXmlDatWorkFile, kVerifyRomsWorkFile}) {
+         {kClonesWorkFile, kListXmlWorkFile, kListXmlDatWorkFile, kNoFilesWorkFile, kVerifyRomsWorkFile}) {
         QFile::remove(m_state.workFile(name));
     }
 }

@@ -1,5 +1,7 @@
 #include "catalogue/CatalogueXmlParser.h"
 
+#include <QHash>
+#include <algorithm>
 #include <cstring>
 #include <expat.h>
 
@@ -22,6 +24,18 @@ const char *attribute(const char **attributes, const char *name) {
     return nullptr;
 }
 
+// Real descriptions are under 200 characters; a value that goes on and on is cut rather than kept whole.
+constexpr qsizetype kFieldLimit = 4096;
+
+// A rom or disk entry that MAME must find a file for: a dump exists (status not "nodump") and the entry is
+// not optional.
+bool isRequiredDump(const char **attributes) {
+    const char *status = attribute(attributes, "status");
+    const char *optional = attribute(attributes, "optional");
+    return !(status && std::strcmp(status, "nodump") == 0) &&
+           !(optional && std::strcmp(optional, "yes") == 0);
+}
+
 void assign(QByteArray &target, const char *value) {
     if (value) {
         target = value;
@@ -41,6 +55,62 @@ struct CatalogueXmlParser::Impl {
     Field field = Field::None;
     bool runnable = true;
     QByteArray name, description, manufacturer, year, status, sourceFile, bios;
+
+    // Whether a set needs files is only known at the end of the document: the devices it references may
+    // come later. A machine with a required dump of its own needs files whatever its devices are; the others
+    // keep their device references until then.
+    struct FileNeeds {
+        bool ownDump = false;
+        QList<QByteArray> deviceRefs;
+    };
+    FileNeeds needs;                      // of the open machine
+    QHash<QByteArray, FileNeeds> devices; // runnable="no" machines
+    QList<std::pair<QByteArray, FileNeeds>> setsWithoutOwnDump;
+
+    void noteFileNeeds(const char *element, const char **attributes) {
+        if (needs.ownDump) {
+            return;
+        }
+        if (std::strcmp(element, "rom") == 0 || std::strcmp(element, "disk") == 0) {
+            if (isRequiredDump(attributes)) {
+                needs.ownDump = true;
+                needs.deviceRefs.clear();
+            }
+        } else if (std::strcmp(element, "device_ref") == 0) {
+            if (const char *device = attribute(attributes, "name")) {
+                needs.deviceRefs.append(QByteArray(device));
+            }
+        }
+    }
+
+    void endFileNeeds() {
+        if (!runnable) {
+            devices.insert(name, std::move(needs));
+        } else if (!needs.ownDump) {
+            setsWithoutOwnDump.append({name, std::move(needs)});
+        }
+        needs = {};
+    }
+
+    // A device needs files when it or a device it references (at any depth) has a required dump. A device
+    // the listing does not hold counts as needing files: a set is only called playable without files when
+    // that is certain. A reference cycle adds nothing.
+    bool deviceNeedsFiles(const QByteArray &device, QHash<QByteArray, bool> &known) const {
+        if (const auto found = known.constFind(device); found != known.constEnd()) {
+            return found.value();
+        }
+        const auto entry = devices.constFind(device);
+        if (entry == devices.constEnd()) {
+            return true;
+        }
+        known.insert(device, false);
+        bool result = entry->ownDump;
+        for (qsizetype i = 0; !result && i < entry->deviceRefs.size(); ++i) {
+            result = deviceNeedsFiles(entry->deviceRefs.at(i), known);
+        }
+        known.insert(device, result);
+        return result;
+    }
 };
 
 struct CatalogueXmlParser::Handlers {
@@ -57,6 +127,7 @@ struct CatalogueXmlParser::Handlers {
         if (s.depth != s.setDepth + 1) {
             return;
         }
+        s.noteFileNeeds(element, attributes);
         if (std::strcmp(element, "description") == 0) {
             s.field = Field::Description;
             s.description.clear();
@@ -85,6 +156,7 @@ struct CatalogueXmlParser::Handlers {
                                   s.status + '=' + s.sourceFile + '=' + s.bios + "\r\n";
                 self->m_setCount.fetch_add(1, std::memory_order_relaxed);
             }
+            s.endFileNeeds();
             s.setDepth = -1;
         }
         if (s.field != Field::None) {
@@ -111,7 +183,7 @@ struct CatalogueXmlParser::Handlers {
             break;
         }
         const qsizetype from = target->size();
-        target->append(data, length);
+        target->append(data, std::min<qsizetype>(length, std::max<qsizetype>(0, kFieldLimit - from)));
         for (qsizetype i = from; i < target->size(); ++i) {
             char &c = (*target)[i];
             if (c == '\n' || c == '\r') {
@@ -134,6 +206,7 @@ struct CatalogueXmlParser::Handlers {
         s.manufacturer.clear();
         s.year.clear();
         s.status.clear();
+        s.needs = {};
     }
 };
 
@@ -173,6 +246,20 @@ bool CatalogueXmlParser::finish() {
         return false;
     }
     return true;
+}
+
+QList<QByteArray> CatalogueXmlParser::setsNeedingNoFiles() const {
+    QList<QByteArray> names;
+    QHash<QByteArray, bool> known;
+    for (const auto &[name, needs] : m_impl->setsWithoutOwnDump) {
+        const bool viaDevice =
+            std::any_of(needs.deviceRefs.cbegin(), needs.deviceRefs.cend(),
+                        [&](const QByteArray &device) { return m_impl->deviceNeedsFiles(device, known); });
+        if (!viaDevice) {
+            names.append(name);
+        }
+    }
+    return names;
 }
 
 QByteArray CatalogueXmlParser::takeOutput() {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <atomic>
 #include <memory>
@@ -16,8 +17,8 @@ namespace qx {
 //   name=description=manufacturer=year=status=sourcefile=isbios CR LF
 // UTF-8 with entities decoded. A missing element or attribute gives an empty field, a missing isbios gives
 // "no", and a set with runnable="no" (a device) is not written. A line break inside a value becomes a space
-// so that the line stays one line. After malformed or truncated XML the lines of the sets read so far remain
-// and errorText() says where the document broke.
+// so that the line stays one line, and a value is cut after 4,096 bytes. After malformed or truncated XML the
+// lines of the sets read so far remain and errorText() says where the document broke.
 class CatalogueXmlParser {
 public:
     CatalogueXmlParser();
@@ -35,6 +36,10 @@ public:
     // The lines written so far; takeOutput() hands them over and starts a new buffer.
     const QByteArray &output() const { return m_output; }
     QByteArray takeOutput();
+    // The sets MAME can run without any file: none of their rom and disk entries, nor those of the devices
+    // they reference through device_ref (at any depth), is a required dump (status other than "nodump", not
+    // optional="yes"). Meant for after finish(), when every device has been read.
+    QList<QByteArray> setsNeedingNoFiles() const;
     // Sets written so far. Readable from another thread while the parser runs (progress).
     qsizetype setCount() const { return m_setCount.load(std::memory_order_relaxed); }
 

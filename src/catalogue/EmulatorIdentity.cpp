@@ -14,6 +14,7 @@ namespace qx {
 namespace {
 
 const QString kHelpWorkFile = QStringLiteral("qx_mamever.dat");
+constexpr qint64 kAnswerOutputBytes = 1 << 20; // MAME's help is a few kilobytes
 
 QString firstLine(const QByteArray &content) {
     const TextLines text = SplitTextLines(content);
@@ -43,10 +44,14 @@ QString VersionFromBanner(const QString &firstHelpLine) {
 }
 
 EmulatorIdentity IdentifyEmulator(const QString &executablePath, const QString &programDir,
-                                  UserPrompts &prompts) {
+                                  UserPrompts &prompts, const MameRunLimits &limits) {
+    // The path goes with every refusal: the user may have picked another file than the one they meant.
+    const auto refuse = [&](const QString &message) {
+        prompts.inform(message + QStringLiteral("\n\n") + executablePath, kAppTitle, PromptIcon::Information);
+        return EmulatorIdentity{};
+    };
     if (IsCompanionTool(executablePath)) {
-        prompts.inform(kNotMameMessage, kAppTitle, PromptIcon::Information);
-        return {};
+        return refuse(kNotMameMessage);
     }
     const QString helpFile = programDir + kHelpWorkFile;
     CommandSpec spec;
@@ -54,13 +59,19 @@ EmulatorIdentity IdentifyEmulator(const QString &executablePath, const QString &
     spec.arguments = {QStringLiteral("-help")};
     spec.outputFile = helpFile;
     spec.windowStyle = kWindowHidden;
-    RunAndWait(spec);
+    // A program that is no MAME may never end, or never stop printing (a game, "yes").
+    RunWatch watch;
+    watch.timeLimitMs = limits.answerMs;
+    watch.outputLimitBytes = kAnswerOutputBytes;
+    const RunResult run = RunWatched(spec, watch);
 
     const QString banner = firstLine(ReadWholeFile(helpFile));
     QFile::remove(helpFile);
+    if (run.stopped()) {
+        return refuse(RunFailureText(run, spec, watch) + QStringLiteral(".\n\n") + kNotMameLikeMessage);
+    }
     if (!IsMameBanner(banner)) {
-        prompts.inform(kNotMameLikeMessage, kAppTitle, PromptIcon::Information);
-        return {};
+        return refuse(kNotMameLikeMessage);
     }
     return {true, VersionFromBanner(banner)};
 }

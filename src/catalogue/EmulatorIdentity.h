@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MameRunLimits.h"
+
 #include <QString>
 
 namespace qx {
@@ -18,10 +20,12 @@ struct EmulatorIdentity {
 //    "This file is not a MAME executable." and nothing is run;
 //  - otherwise "<exe> -help" runs hidden into the work file qx_mamever.dat in the program directory (deleted
 //    afterwards); its first line must contain "Multiple Arcade Machine Emulator" (older MAME) or start with
-//    "MAME v" (today's MAME), else "This file doesn't seem to be a MAME executable." is shown.
-// Messages go through prompts with the title "Quorvex".
+//    "MAME v" (today's MAME), else "This file doesn't seem to be a MAME executable." is shown;
+//  - a program that does not finish within limits.answerMs, or prints more than a help text could hold,
+//    is stopped and refused with a message that says so.
+// Messages go through prompts with the title "Quorvex" and end with the executable's path.
 EmulatorIdentity IdentifyEmulator(const QString &executablePath, const QString &programDir,
-                                  UserPrompts &prompts);
+                                  UserPrompts &prompts, const MameRunLimits &limits = {});
 
 // The rules of IdentifyEmulator without running anything, for callers that already hold the help text.
 bool IsCompanionTool(const QString &executablePath);

@@ -25,8 +25,10 @@ FirstRunOutcome FirstRunSetup::run(const QString &chosenExecutable) {
     m_host.setControlsEnabled(false);
     QCoreApplication::processEvents();
 
-    const EmulatorIdentity identity = IdentifyEmulator(chosenExecutable, m_state.programDir, m_prompts);
+    const EmulatorIdentity identity =
+        IdentifyEmulator(chosenExecutable, m_state.programDir, m_prompts, m_state.runLimits);
     if (!identity.ok) {
+        m_host.setControlsEnabled(true); // the user chooses again
         return FirstRunOutcome::NotMame;
     }
     m_settings.write(QStringLiteral("Version"), identity.version);
@@ -37,28 +39,29 @@ FirstRunOutcome FirstRunSetup::run(const QString &chosenExecutable) {
     m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);
 
     CatalogueSteps steps(m_state, m_settings, m_host, m_prompts);
-    steps.recordExecutableCrc();
-    QFile::remove(m_state.cachePath());
-    const ExtractionResult extraction = steps.extract();
+    const QString oldCrc = steps.recordExecutableCrc();
+    // The MAME whose saved path had gone came back (moved, or reinstalled unchanged): its catalogue holds.
+    const bool sameEmulator = steps.isUnchanged(oldCrc);
+    // qx.dat stays until a new one is complete: a MAME that fails here must not cost the old catalogue.
+    const ExtractionResult extraction = sameEmulator ? ExtractionResult() : steps.extract();
     m_host.restoreIfMinimised();
-    setUpEmulatorDirectory();
+    setUpEmulatorDirectory(steps);
 
-    if (extraction.hasSets()) {
+    if (!sameEmulator && steps.acceptExtraction(extraction, oldCrc)) {
         setUpRomPaths();
-        buildCache();
-    } else {
-        steps.restoreCrc(QString());
-        steps.warn(extraction.noSetsMessage());
+        buildCache(oldCrc);
     }
     steps.removeWorkFiles();
     m_host.setControlsEnabled(true);
     m_host.restoreStatusPanels();
-    return FirstRunOutcome::Completed;
+    return sameEmulator ? FirstRunOutcome::KeptCatalogue : FirstRunOutcome::Completed;
 }
 
-void FirstRunSetup::setUpEmulatorDirectory() {
+void FirstRunSetup::setUpEmulatorDirectory(CatalogueSteps &steps) {
     QDir::setCurrent(m_state.EmulatorDir);
-    EnsureEmulatorIni(m_state);
+    if (const QString error = EnsureEmulatorIni(m_state); !error.isEmpty()) {
+        steps.warn(error);
+    }
 }
 
 void FirstRunSetup::setUpRomPaths() {
@@ -71,7 +74,7 @@ void FirstRunSetup::setUpRomPaths() {
     m_state.RomChangeConfirmed = false;
 }
 
-void FirstRunSetup::buildCache() {
+void FirstRunSetup::buildCache(const QString &oldCrc) {
     CatalogueSteps steps(m_state, m_settings, m_host, m_prompts);
     m_host.clearInfoCaption();
     m_host.showStatusText(kStatusFastScan);
@@ -80,11 +83,11 @@ void FirstRunSetup::buildCache() {
         return;
     }
     if (hasRomsToVerify()) {
-        steps.verifyAllSets();
+        steps.buildAfterVerify(steps.verifyAllSets(), oldCrc);
     } else {
         steps.showStatus(kStatusVerifying);
+        steps.buildFromVerify();
     }
-    steps.buildFromVerify();
     QFile::remove(m_state.workFile(kVerifyRomsWorkFile));
 }
 

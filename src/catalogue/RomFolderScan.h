@@ -9,7 +9,8 @@
 namespace qx {
 
 // The fast-scan rule: a set counts as available when one of the ROM folders holds an entry (file or folder,
-// hidden ones included) named after the set plus "." and something ("pacman.zip", "pacman.7z"). Only the
+// hidden ones included) named after the set plus "." and something ("pacman.zip", "pacman.7z"), or a folder
+// named after the set ("pacman/"): MAME reads all three. Only the
 // set's own name is looked for, so the collection must be split: a clone that lives only inside its parent's
 // archive is unavailable. Each folder is listed once and its names go into a hash, so 45,000 sets cost 45,000
 // look-ups, not 45,000 directory searches.

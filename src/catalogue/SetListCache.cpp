@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QSet>
 #include <QVarLengthArray>
 #include <array>
 
@@ -80,6 +81,29 @@ QHash<QByteArrayView, QByteArrayView> readParents(QByteArrayView clones) {
     return parents;
 }
 
+// qx_nofiles.dat: the names of the sets that need no files, one per line (missing file: none).
+QSet<QByteArray> readNoFilesSets(const QString &programDir) {
+    QSet<QByteArray> names;
+    forEachLine(ReadWholeFile(programDir + kNoFilesWorkFile), [&](QByteArrayView line) {
+        if (!line.isEmpty()) {
+            names.insert(line.toByteArray());
+        }
+    });
+    return names;
+}
+
+// The names qx.dat shows as available.
+QSet<QByteArray> availableInCache(const QString &cachePath) {
+    QSet<QByteArray> names;
+    QVarLengthArray<QByteArrayView, 9> fields;
+    forEachLine(ReadWholeFile(cachePath), [&](QByteArrayView line) {
+        if (splitFields(line, kCacheFields, fields) && fields[kStateField] == QByteArrayView("1")) {
+            names.insert(fields[0].toByteArray());
+        }
+    });
+    return names;
+}
+
 } // namespace
 
 bool ParseCacheLine(QByteArrayView line, SetRecord &record) {
@@ -137,12 +161,26 @@ SetListBuildResult BuildCache(const QString &programDir,
 
 SetListBuildResult BuildSetList(const QString &programDir) {
     const AvailableNames names = AvailableNames::ReadVerifyFile(programDir + kVerifyRomsWorkFile);
-    return BuildCache(programDir, [&names](QByteArrayView name) { return names.contains(name); });
+    const QSet<QByteArray> noFiles = readNoFilesSets(programDir);
+    return BuildCache(programDir, [&](QByteArrayView name) {
+        return names.contains(name) || noFiles.contains(QByteArray::fromRawData(name.data(), name.size()));
+    });
 }
 
 SetListBuildResult FastScan(const QString &programDir, const QString &romPaths, const QString &emulatorDir) {
     const RomFolderScan scan = RomFolderScan::Scan(romPaths, emulatorDir);
-    return BuildCache(programDir, [&scan](QByteArrayView name) { return scan.isAvailable(name); });
+    const QSet<QByteArray> noFiles = readNoFilesSets(programDir);
+    return BuildCache(programDir, [&](QByteArrayView name) {
+        return scan.isAvailable(name) || noFiles.contains(QByteArray::fromRawData(name.data(), name.size()));
+    });
+}
+
+SetListBuildResult BuildFromPreviousStates(const QString &programDir) {
+    QSet<QByteArray> available = availableInCache(programDir + kCacheFile);
+    available.unite(readNoFilesSets(programDir));
+    return BuildCache(programDir, [&](QByteArrayView name) {
+        return available.contains(QByteArray::fromRawData(name.data(), name.size()));
+    });
 }
 
 SetCatalogue LoadSetList(const QString &cachePath, bool includeClones) {

@@ -30,11 +30,17 @@ struct SetListBuildResult {
 SetListBuildResult BuildCache(const QString &programDir,
                               const std::function<bool(QByteArrayView name)> &isAvailable);
 
-// BuildCache with the verify rule over qx_verifyroms.dat (missing file: every set unavailable).
+// BuildCache with the verify rule over qx_verifyroms.dat; the sets listed in qx_nofiles.dat are available
+// too (MAME's verify reports them so; a verify that was skipped does not).
 SetListBuildResult BuildSetList(const QString &programDir);
 
-// BuildCache with the fast-scan rule over the given rompath value (see RomFolderScan).
+// BuildCache with the fast-scan rule over the given rompath value (see RomFolderScan); the sets listed in
+// qx_nofiles.dat are available without any file.
 SetListBuildResult FastScan(const QString &programDir, const QString &romPaths, const QString &emulatorDir);
+
+// BuildCache keeping the State each set has in the qx.dat being replaced; a set it does not hold is available
+// only when qx_nofiles.dat lists it. For a verify whose output cannot be trusted.
+SetListBuildResult BuildFromPreviousStates(const QString &programDir);
 
 // Loads qx.dat: every set when includeClones, else only sets without a Parent; BIOS sets (Bios not "no")
 // never. A missing or empty file gives an empty catalogue.

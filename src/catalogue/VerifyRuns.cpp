@@ -19,10 +19,12 @@ CommandSpec hiddenRun(const QString &emulatorPath, const QString &emulatorDir, c
 
 } // namespace
 
-int VerifyAllRoms(const QString &emulatorPath, const QString &emulatorDir, const QString &outputFile,
-                  const std::function<void(qint64)> &progress) {
-    return RunUntilExit(hiddenRun(emulatorPath, emulatorDir, {QStringLiteral("-verifyroms")}, outputFile),
-                        progress);
+VerifyAllRomsRun VerifyAllRoms(const QString &emulatorPath, const QString &emulatorDir,
+                               const QString &outputFile, const RunWatch &watch) {
+    VerifyAllRomsRun run;
+    run.spec = hiddenRun(emulatorPath, emulatorDir, {QStringLiteral("-verifyroms")}, outputFile);
+    run.result = RunWatched(run.spec, watch);
+    return run;
 }
 
 int VerifySetSamples(const QString &emulatorPath, const QString &emulatorDir, const QString &setName,

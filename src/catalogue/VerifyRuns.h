@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CommandRunner.h"
+
 #include <QString>
 #include <functional>
 
@@ -9,10 +11,14 @@ namespace qx {
 // emulator directory, and return MAME's exit code (or a start-failure code; the output file is then missing
 // and every set counts as unavailable).
 
-// "<exe> -verifyroms" into outputFile (normally qx_verifyroms.dat in the program directory). A full verify of
-// today's MAME takes most of a minute; progress receives the bytes written so far.
-int VerifyAllRoms(const QString &emulatorPath, const QString &emulatorDir, const QString &outputFile,
-                  const std::function<void(qint64)> &progress = {});
+// "<exe> -verifyroms" into outputFile (normally qx_verifyroms.dat in the program directory), watched as the
+// caller says (progress, Cancel, silence, output size). A full verify of today's MAME takes a minute or two.
+struct VerifyAllRomsRun {
+    CommandSpec spec;
+    RunResult result;
+};
+VerifyAllRomsRun VerifyAllRoms(const QString &emulatorPath, const QString &emulatorDir,
+                               const QString &outputFile, const RunWatch &watch = {});
 
 // "<exe> -verifysamples NAME" into outputFile (normally qx_samples.dat), standard error included.
 int VerifySetSamples(const QString &emulatorPath, const QString &emulatorDir, const QString &setName,

@@ -1,7 +1,6 @@
 # Files of this subsystem; see src/CMakeLists.txt.
 list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AvailableNames.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/BinaryFileStream.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CatalogueExtraction.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CatalogueRefresh.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CatalogueSteps.cpp
@@ -11,6 +10,7 @@ list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FirstRunSetup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RomFolderScan.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetListCache.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SetName.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VerifyRuns.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetCatalogue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetCatalogueBuilder.cpp

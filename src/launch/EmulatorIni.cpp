@@ -6,7 +6,8 @@
 
 namespace qx {
 
-QString EnsureEmulatorIni(const QString &emulatorPath, const QString &emulatorDir) {
+QString EnsureEmulatorIni(const QString &emulatorPath, const QString &emulatorDir,
+                          const MameRunLimits &limits, QString *error) {
     const QString iniPath = WithTrailingSeparator(emulatorDir) + QStringLiteral("mame.ini");
     if (!FileExists(iniPath)) {
         CommandSpec spec;
@@ -14,13 +15,21 @@ QString EnsureEmulatorIni(const QString &emulatorPath, const QString &emulatorDi
         spec.arguments = {QStringLiteral("-createconfig")};
         spec.workingDirectory = emulatorDir;
         spec.windowStyle = kWindowHidden;
-        RunAndWait(spec);
+        RunWatch watch;
+        watch.timeLimitMs = limits.answerMs;
+        const RunResult run = RunWatched(spec, watch);
+        if (run.stopped() && error) {
+            *error = RunFailureText(run, spec, watch) +
+                     QStringLiteral(", so MAME's option file %1 was not written.").arg(iniPath);
+        }
     }
     return iniPath;
 }
 
-void EnsureEmulatorIni(ProgramState &state) {
-    state.EmulatorIniPath = EnsureEmulatorIni(state.EmulatorPath, state.EmulatorDir);
+QString EnsureEmulatorIni(ProgramState &state) {
+    QString error;
+    state.EmulatorIniPath = EnsureEmulatorIni(state.EmulatorPath, state.EmulatorDir, state.runLimits, &error);
+    return error;
 }
 
 } // namespace qx

@@ -4,6 +4,7 @@
 #include "app/UserPrompts.h"
 #include "browser/MainActions.h"
 #include "browser/MainWindow.h"
+#include "catalogue/SetName.h"
 #include "launch/CaptureFolder.h"
 #include "launch/LaunchCommand.h"
 #include "launch/ModalToolDialog.h"
@@ -74,7 +75,7 @@ void LaunchController::reportFailure(int runResult, const QString &setName) {
 }
 
 bool LaunchController::LaunchSet(const QString &setName) {
-    if (setName.isEmpty() || m_window.isBusy()) {
+    if (setName.isEmpty() || m_window.isBusy() || !AcceptSetName(setName, m_window.prompts())) {
         return false;
     }
     const ProgramState &state = m_window.state();
@@ -95,7 +96,7 @@ bool LaunchController::LaunchSet(const QString &setName) {
 
 bool LaunchController::LaunchWithCapture(CaptureKind kind) {
     const QString setName = m_window.state().CurrentSetName;
-    if (setName.isEmpty() || m_window.isBusy()) {
+    if (setName.isEmpty() || m_window.isBusy() || !AcceptSetName(setName, m_window.prompts())) {
         return false;
     }
     const ProgramState &state = m_window.state();

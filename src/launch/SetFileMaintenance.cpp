@@ -2,6 +2,7 @@
 
 #include "app/EmulatorOptionFile.h"
 #include "app/PathHelpers.h"
+#include "catalogue/SetName.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -175,7 +176,7 @@ bool IsProtectedIniFile(const QString &fileName) {
 
 QStringList DeleteSetFiles(SetFileType type, const QStringList &folders, const QString &setName) {
     QStringList deleted;
-    if (!IsPlainSetName(setName)) {
+    if (!IsMameSetName(setName)) {
         return deleted;
     }
     const QString fileName = setName + SetFileInfo(type).extension;

@@ -43,7 +43,7 @@ bool IsPlainSetName(const QString &setName);
 bool IsProtectedIniFile(const QString &fileName);
 
 // Deletes setName + extension in each folder where it exists, and for NVRAM the set's own folder with its
-// files; returns the file paths deleted. An unsafe set name deletes nothing.
+// files; returns the file paths deleted. A name MAME could not have made (IsMameSetName) deletes nothing.
 QStringList DeleteSetFiles(SetFileType type, const QStringList &folders, const QString &setName);
 // Deletes every set's files of the type in the folders (never MAME's own option files); returns the file
 // paths deleted. Configuration and difference files go by their extension; NVRAM goes by its extension

@@ -6,6 +6,7 @@
 #include "browser/MainActions.h"
 #include "browser/MainWindow.h"
 #include "catalogue/SetListCache.h"
+#include "catalogue/SetName.h"
 #include "launch/ModalToolDialog.h"
 #include "launch/SnapshotFiles.h"
 
@@ -59,7 +60,8 @@ void SetFilesController::connectActions() {
 
 void SetFilesController::DeleteSetFile(SetFileType type) {
     const ProgramState &state = m_window.state();
-    if (m_window.isBusy() || state.CurrentSetName.isEmpty()) {
+    if (m_window.isBusy() || state.CurrentSetName.isEmpty() ||
+        !AcceptSetName(state.CurrentSetName, m_window.prompts())) {
         return;
     }
     const QStringList folders = SetFileFolders(type, iniPathOf(state), state.EmulatorDir);
@@ -87,6 +89,10 @@ QSet<QString> SetFilesController::knownSetNames() const {
 }
 
 void SetFilesController::DeleteSetFilesOfAllTypes() {
+    const QString &name = m_window.state().CurrentSetName;
+    if (name.isEmpty() || !AcceptSetName(name, m_window.prompts())) {
+        return; // one message, not one per type
+    }
     for (const SetFileType type : AllSetFileTypes()) {
         DeleteSetFile(type);
     }

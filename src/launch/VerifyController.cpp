@@ -4,6 +4,7 @@
 #include "browser/MainActions.h"
 #include "browser/MainWindow.h"
 #include "catalogue/EmulatorIdentity.h"
+#include "catalogue/SetName.h"
 #include "dialogs/VerifyOutputWindow.h"
 #include "launch/LaunchCommand.h"
 #include "launch/ModalToolDialog.h"
@@ -36,7 +37,7 @@ void VerifyController::VerifySet() {
 }
 
 void VerifyController::VerifySet(const QString &setName) {
-    if (setName.isEmpty() || m_window.isBusy()) {
+    if (setName.isEmpty() || m_window.isBusy() || !AcceptSetName(setName, m_window.prompts())) {
         return;
     }
     ProgramState &state = m_window.state();

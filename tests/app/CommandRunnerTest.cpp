@@ -87,7 +87,7 @@ private Q_SLOTS:
             hiddenRun({kAwkwardArgument, QStringLiteral("-record"), QStringLiteral("a b.inp")});
         spec.workingDirectory = path(QStringLiteral("emulator dir"));
         QDir().mkpath(spec.workingDirectory);
-        QCOMPARE(RunAndWait(spec), 0);
+        QCOMPARE(RunUntilExit(spec), 0);
         const auto recorded = calls();
         QCOMPARE(recorded.size(), 1);
         QCOMPARE(recorded.at(0).args, spec.arguments);
@@ -98,7 +98,7 @@ private Q_SLOTS:
         CommandSpec spec = hiddenRun({QStringLiteral("-help")});
         spec.outputFile = path(QStringLiteral("qx_mamever.dat"));
         writeFile(spec.outputFile, QByteArray(5000, 'o'));
-        QCOMPARE(RunAndWait(spec), 0);
+        QCOMPARE(RunUntilExit(spec), 0);
         QCOMPARE(readFile(spec.outputFile), QByteArray("MAME v0.251 (unknown)\nline two\n"));
     }
 
@@ -126,8 +126,6 @@ private Q_SLOTS:
 
         qputenv("QX_STANDIN_EXIT_CODE", "7");
         QCOMPARE(RunUntilExit(spec), 7);
-        // RunAndWait only tells that the run ended.
-        QCOMPARE(RunAndWait(spec), 0);
     }
 
     void aCrashIsANonZeroExitCode() {
@@ -139,7 +137,6 @@ private Q_SLOTS:
         CommandSpec spec = hiddenRun({QStringLiteral("-help")});
         spec.program = path(QStringLiteral("no-such-mame"));
         spec.outputFile = path(QStringLiteral("out.txt"));
-        QCOMPARE(RunAndWait(spec), kObjectErrorBase + ENOENT);
         int progressCalls = 0;
         QCOMPARE(RunUntilExit(spec, [&](qint64) { ++progressCalls; }), kObjectErrorBase + ENOENT);
         QCOMPARE(progressCalls, 0);
@@ -149,7 +146,7 @@ private Q_SLOTS:
     void aMissingWorkingDirectoryFailsToStart() {
         CommandSpec spec = hiddenRun({QStringLiteral("-help")});
         spec.workingDirectory = path(QStringLiteral("gone"));
-        QVERIFY(RunAndWait(spec) < 0);
+        QVERIFY(RunUntilExit(spec) < 0);
         QVERIFY(calls().isEmpty());
     }
 
@@ -165,14 +162,40 @@ private Q_SLOTS:
         QCOMPARE(lastReported, qint64(kVerifyRoms.size()));
     }
 
-    void runAndWaitHonoursItsTimeOut() {
-        qputenv("QX_STANDIN_SLEEP_MS", "5000");
-        CommandSpec spec = hiddenRun({QStringLiteral("pacman")});
-        // The run outlives the test; with its output in a file it does not hold the test's own output open.
-        spec.outputFile = path(QStringLiteral("late.txt"));
-        spec.mergeErrorOutput = true;
-        QCOMPARE(RunAndWait(spec, 100), kWaitTimedOut);
-        QCOMPARE(calls().size(), 1); // it did start, and is left running
+    // Each limit ends a run that would otherwise go on for seconds (or for ever), and says why.
+    void aRunBreakingALimitIsEnded_data() {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<RunEnd>("end");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("cancelled") << 0 << RunEnd::Cancelled << "cancelled";
+        QTest::newRow("silent") << 1 << RunEnd::Silent << "printed nothing for 1 second";
+        QTest::newRow("too slow") << 2 << RunEnd::TimedOut << "did not finish within 1 second";
+        QTest::newRow("endless output") << 3 << RunEnd::OutputTooLarge << "printed more than 1 MB";
+    }
+    void aRunBreakingALimitIsEnded() {
+        QFETCH(int, limit);
+        QFETCH(RunEnd, end);
+        QFETCH(QString, reason);
+        qputenv("QX_STANDIN_SLEEP_MS", "20000");
+        CommandSpec spec = hiddenRun({QStringLiteral("-verifyroms")});
+        spec.outputFile = path(QStringLiteral("out.txt"));
+        RunWatch watch;
+        int polls = 0;
+        watch.cancelled = [&] {
+            return limit == 0 && ++polls > 2;
+        };
+        watch.silenceMs = limit == 1 ? 300 : 0;
+        watch.timeLimitMs = limit == 2 ? 300 : 0;
+        if (limit == 3) {
+            spec.program = QStringLiteral("/usr/bin/yes");
+            spec.arguments = QStringList{QStringLiteral("romset pong is good")};
+            watch.outputLimitBytes = 1 << 20;
+        }
+        const RunResult result = RunWatched(spec, watch);
+        QCOMPARE(result.end, end);
+        QVERIFY(result.stopped());
+        const QString text = RunFailureText(result, spec, watch);
+        QVERIFY2(text.contains(reason) && text.contains(spec.program), qPrintable(text));
     }
 
     void hiddenRunStartsTheProgramItself() {

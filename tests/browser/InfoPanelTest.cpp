@@ -39,7 +39,7 @@ QByteArray pngChunk(const char *type, const QByteArray &data) {
     const QByteArray typed = QByteArray(type) + data;
     chunk += typed;
     QByteArray crc(4, '\0');
-    qToBigEndian<quint32>(cCRC32().GetByteArrayCrc32(typed), crc.data());
+    qToBigEndian<quint32>(ByteArrayCrc32(typed), crc.data());
     return chunk + crc;
 }
 

@@ -119,7 +119,7 @@ private Q_SLOTS:
                                              kSep,
                                              e("Verify Set"),
                                              kSep,
-                                             e("Open History in notepad"),
+                                             e("Open History in Text Editor"),
                                              kSep,
                                              e("Copy To Clipboard"),
                                              kSep,

@@ -9,6 +9,8 @@
 #include "browser/MainActions.h"
 #include "browser/MainLayout.h"
 #include "browser/StatusPanels.h"
+#include "catalogue/CatalogueSteps.h"
+#include "catalogue/Crc32.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
@@ -153,12 +156,20 @@ private Q_SLOTS:
         QVERIFY(window.load());
         QCOMPARE(window.catalogue().size(), 0);
 
-        program.prompts.queueFile(program.settings().text(QStringLiteral("exe")));
+        // Another MAME, in a folder of its own whose mame.ini names its folders.
+        QTemporaryDir other;
+        const QString otherDir = other.path() + QLatin1Char('/');
+        writeFile(otherDir + "mame.ini",
+                  "#\ninipath                   ini\nsnapshot_directory        shots\n");
+        program.prompts.queueFile(installStandin(other.path()));
         program.prompts.queueAnswer(PromptAnswer::No); // no fast scan: MAME verifies the sets
         window.actions()[QStringLiteral("mnuToolsSelectMame")]->trigger();
 
-        QCOMPARE(program.prompts.shown().at(0).fileRequest.title,
-                 QStringLiteral("Select MAME executable, e.g. mame.exe"));
+        const FileDialogRequest &request = program.prompts.shown().at(0).fileRequest;
+        QCOMPARE(request.title, QStringLiteral("Select MAME executable, e.g. mame"));
+        // The dialog opens on the MAME in use.
+        QCOMPARE(request.initialFile, program.dir.filePath(QStringLiteral("mame")));
+        QCOMPARE(request.initialFolder, program.dir.path());
         QCOMPARE(program.prompts.shown().at(1).title, QStringLiteral("Fast Scan"));
         // The stand-in lists nine runnable machines, one of them a BIOS set the browser never shows.
         QCOMPARE(window.catalogue().size(), 8);
@@ -170,9 +181,41 @@ private Q_SLOTS:
         QCOMPARE(window.windowTitle(), QStringLiteral("MAME v0.251 (unknown) - Quorvex"));
         QVERIFY(!window.statusPanels().inSingleTextMode());
         QVERIFY(!window.isBusy());
+        // Pictures, snapshots and the option files are the new MAME's at once.
+        QCOMPARE(window.state().PictureDirectory, otherDir + QStringLiteral("flyers/"));
+        QCOMPARE(window.state().SnapshotDirectory, otherDir + QStringLiteral("shots/"));
+        QVERIFY(
+            readFile(otherDir + QStringLiteral("mame.ini")).contains("inipath                   .;ini\n"));
         QVERIFY(QFileInfo::exists(program.path() + QStringLiteral("qx.dat")));
         QVERIFY(!QFileInfo::exists(program.path() + QStringLiteral("qx_listxml.dat")));
         QVERIFY(window.close());
+    }
+
+    // Cancel beside the progress bar ends Verify All Sets, and every set keeps its state.
+    void verifyAllSetsCanBeCancelled() {
+        CataloguedProgram program;
+        program.settings().write(QStringLiteral("crc32"),
+                                 FileCrcText(program.settings().text("exe")).value());
+        const QByteArray cache = readFile(program.path() + QStringLiteral("qx.dat"));
+        MainWindow window(program.path(), program.prompts, program.services);
+        QVERIFY(window.load());
+        program.prompts.queueAnswer(PromptAnswer::Yes); // "Verify all sets?"
+        qputenv("QX_STANDIN_SLEEP_MS", "30000");
+        qputenv("QX_STANDIN_SLEEP_ON", "-verifyroms");
+        QTimer clicker;
+        connect(&clicker, &QTimer::timeout, this, [&] {
+            auto *cancel = window.findChild<QPushButton *>(QStringLiteral("sbCancel"));
+            if (cancel->isVisible() && cancel->isEnabled()) {
+                cancel->click();
+            }
+        });
+        clicker.start(50);
+        window.actions()[QStringLiteral("mnuToolsVerify")]->trigger();
+        qunsetenv("QX_STANDIN_SLEEP_MS");
+        qunsetenv("QX_STANDIN_SLEEP_ON");
+        QVERIFY(program.prompts.shownTexts().contains(kVerifyCancelledMessage));
+        QCOMPARE(readFile(program.path() + QStringLiteral("qx.dat")), cache);
+        QVERIFY(!window.isBusy());
     }
 
     void enterPlaysTheSelectedSetInTheEmulatorDirectory() {
@@ -318,6 +361,39 @@ private Q_SLOTS:
         QCOMPARE(top, PixelsToTwips(window.y()));
         const QRect screen = window.screen()->availableGeometry();
         QVERIFY(qAbs(window.x() - (screen.x() + (screen.width() - window.width()) / 2)) <= 1);
+    }
+
+    // Only Cancel ends the first run: a wrong file is named and the picker comes back.
+    void firstStartAsksAgainAfterAFileThatIsNotMame() {
+        ProgramDir program;
+        program.prompts.queueFile(QStringLiteral("/bin/true"));
+        MainWindow window(program.path(), program.prompts, program.services);
+        QVERIFY(!window.load());
+        const QList<ShownPrompt> &shown = program.prompts.shown();
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown.at(1).text,
+                 QStringLiteral("This file doesn't seem to be a MAME executable.\n\n/bin/true"));
+        QCOMPARE(shown.at(2).kind, ShownPrompt::Kind::File);
+        QCOMPARE(shown.at(2).fileRequest.initialFile, QStringLiteral("/bin/true"));
+    }
+
+    // A MAME that has gone is announced; chosen again, it finds its catalogue and favourites as they were.
+    void aVanishedMameIsAnnouncedAndItsCatalogueKeptWhenItComesBack() {
+        CataloguedProgram program;
+        const QString exe = program.settings().text(QStringLiteral("exe"));
+        program.settings().write(QStringLiteral("crc32"), FileCrcText(exe).value());
+        program.settings().write(QStringLiteral("exe"), QStringLiteral("/gone/mame"));
+        writeFile(program.path() + QStringLiteral("qx_fav.dat"), "galaga\r\n");
+        const QByteArray cache = readFile(program.path() + QStringLiteral("qx.dat"));
+        program.prompts.queueFile(exe);
+        MainWindow window(program.path(), program.prompts, program.services);
+        QVERIFY(window.load());
+        QCOMPARE(program.prompts.shownTexts().constFirst(),
+                 QStringLiteral("MAME was not found at /gone/mame; choose it again."));
+        QCOMPARE(window.catalogue().size(), 3);
+        QCOMPARE(readFile(program.path() + QStringLiteral("qx.dat")), cache);
+        QCOMPARE(readFile(program.path() + QStringLiteral("qx_fav.dat")), QByteArray("galaga\r\n"));
+        QCOMPARE(program.settings().text(QStringLiteral("exe")), exe);
     }
 
     void firstStartDialogOpensOnTheMameOnThePath() {

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 
 using namespace qx;
@@ -15,18 +16,25 @@ private Q_SLOTS:
         status.setPanelText(2, QStringLiteral("pacman"));
         auto *single = status.findChild<QLabel *>(QStringLiteral("sbSingleText"));
         auto *bar = status.findChild<QProgressBar *>(QStringLiteral("sbProgress"));
+        auto *count = status.findChild<QLabel *>(QStringLiteral("sbCount"));
+        auto *cancel = status.findChild<QPushButton *>(QStringLiteral("sbCancel"));
 
         status.showSingleText(QStringLiteral("Verifying sets, please wait..."));
         QVERIFY(status.inSingleTextMode());
         QVERIFY(status.panel(2)->isHidden());
         QVERIFY(bar->isHidden()); // no progress known yet
+        QVERIFY(cancel->isHidden());
 
-        // An unknown total: a busy bar, and the count beside the stage text.
-        status.showProgress(1234, 0);
+        // An unknown total: a busy bar, the count of what was done beside it, and Cancel.
+        status.showProgress(1234, 0, QStringLiteral("1,234 sets checked"));
         QVERIFY(bar->isVisible());
         QCOMPARE(bar->maximum(), 0);
-        QCOMPARE(single->text(), QStringLiteral("Verifying sets, please wait... (1234)"));
-        QCOMPARE(status.singleText(), QStringLiteral("Verifying sets, please wait..."));
+        QCOMPARE(count->text(), QStringLiteral("1,234 sets checked"));
+        QCOMPARE(single->text(), QStringLiteral("Verifying sets, please wait..."));
+        QVERIFY(cancel->isVisible() && !status.cancelRequested());
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QVERIFY(status.cancelRequested());
+        QVERIFY(!cancel->isEnabled());
 
         // A known total: a determinate bar, also for totals beyond what an int holds.
         status.showSingleText(QStringLiteral("Parsing output, please wait..."));
@@ -41,7 +49,12 @@ private Q_SLOTS:
         QVERIFY(!status.inSingleTextMode());
         QVERIFY(single->isHidden());
         QVERIFY(bar->isHidden());
+        QVERIFY(cancel->isHidden());
         QVERIFY(status.panel(2)->isVisible());
+        // The next operation starts with Cancel not pressed.
+        status.showSingleText(QStringLiteral("Extracting output, please wait..."));
+        QVERIFY(!status.cancelRequested());
+        QVERIFY(cancel->isEnabled());
         QCOMPARE(status.panelText(2), QStringLiteral("pacman"));
     }
 };

@@ -1,7 +1,8 @@
+#include "catalogue/CatalogueExtraction.h"
+
 #include "StandinCalls.h"
 #include "TestDirs.h"
 #include "app/PathHelpers.h"
-#include "catalogue/CatalogueExtraction.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,7 @@ class CatalogueExtractionTest : public QObject {
             const QString programDir = root.filePath(QStringLiteral("prog"));
             QDir().mkpath(emulatorDir);
             QDir().mkpath(programDir);
-            request = {exe, WithTrailingSeparator(emulatorDir), WithTrailingSeparator(programDir)};
+            request = {exe, WithTrailingSeparator(emulatorDir), WithTrailingSeparator(programDir), {}};
         }
         // Fixtures of this test only (replacing the shared stand-in catalogue).
         void useFixture(const QString &name, const QByteArray &content) const {
@@ -63,6 +64,8 @@ private Q_SLOTS:
         QCOMPARE(test::readFile(setup.programFile(kClonesWorkFile)),
                  test::readFile(QDir(standinFixtures).filePath(QStringLiteral("listclones.txt"))));
         QVERIFY(!QFile::exists(setup.programFile(kListXmlWorkFile))); // the XML is never stored
+        QCOMPARE(test::readFile(setup.programFile(kNoFilesWorkFile)), QByteArray("pong"));
+        QVERIFY(result.isComplete());
 
         QStringList switches;
         for (const test::StandinCall &call : setup.calls()) {
@@ -71,23 +74,6 @@ private Q_SLOTS:
         }
         switches.sort();
         QCOMPARE(switches, (QStringList{QStringLiteral("-listclones"), QStringLiteral("-listxml")}));
-    }
-
-    void noSetsReportsWhatMamePrinted() {
-        Setup setup;
-        setup.useFixture(QStringLiteral("listxml.xml"), QByteArray());
-        setup.useFixture(QStringLiteral("listclones.txt"), QByteArray());
-        qputenv("QX_STANDIN_STDERR", "Unable to initialize machine list: out of memory\n");
-        qputenv("QX_STANDIN_EXIT_CODE", "3");
-        const ExtractionResult result = ExtractCatalogue(setup.request);
-        qunsetenv("QX_STANDIN_STDERR");
-        qunsetenv("QX_STANDIN_EXIT_CODE");
-
-        QVERIFY(!result.hasSets());
-        QCOMPARE(result.exitCode, 3);
-        QCOMPARE(result.errorOutput, QStringLiteral("Unable to initialize machine list: out of memory"));
-        QVERIFY(result.noSetsMessage().contains(QLatin1String("out of memory")));
-        QCOMPARE(test::readFile(setup.programFile(kListXmlDatWorkFile)), QByteArray());
     }
 
     void truncatedListingKeepsTheSetsReadSoFar() {
@@ -101,8 +87,22 @@ private Q_SLOTS:
         qunsetenv("QX_STANDIN_CRASH");
         QCOMPARE(result.setCount, 6);
         QVERIFY(!result.xmlError.isEmpty());
-        QCOMPARE(result.exitCode, -1);
+        QCOMPARE(result.end, RunEnd::Crashed);
+        QVERIFY(!result.isComplete());
+        QVERIFY(result.incompleteMessage(true).startsWith(
+            "MAME's set listing did not end normally: MAME crashed (" + setup.exe + " -listxml)."));
         QCOMPARE(test::readFile(setup.programFile(kListXmlDatWorkFile)).count("\r\n"), 6);
+    }
+
+    // A listing longer than any real MAME's is stopped, as a silent or cancelled one is (see the refresh).
+    void aListingBeyondTheOutputLimitIsStopped() {
+        Setup setup;
+        setup.request.limits.outputBytes = 100; // two sets' lines
+        const ExtractionResult result = ExtractCatalogue(setup.request);
+        QCOMPARE(result.end, RunEnd::OutputTooLarge);
+        QVERIFY(!result.isComplete());
+        QVERIFY(
+            result.runFailure.startsWith("MAME printed more than 100 bytes and was stopped (" + setup.exe));
     }
 
     void missingEmulatorCannotStart() {

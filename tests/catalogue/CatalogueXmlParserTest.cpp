@@ -1,5 +1,6 @@
-#include "TestDirs.h"
 #include "catalogue/CatalogueXmlParser.h"
+
+#include "TestDirs.h"
 
 #include <QDir>
 #include <QTest>
@@ -134,6 +135,49 @@ private Q_SLOTS:
         QVERIFY2(error.contains(QLatin1String("line 4")), qPrintable(error));
     }
 
+    // A set is playable without files unless it, or a device it references at any depth, has a required
+    // dump. Devices may come after the sets that reference them, as in MAME's own listing.
+    void setsNeedingNoFiles_data() {
+        QTest::addColumn<QByteArray>("set");
+        QTest::addColumn<QByteArray>("devices");
+        QTest::addColumn<bool>("needsNone");
+        const QByteArray rom = "<rom name=\"r\" size=\"1\"/>";
+        const auto device = [](const char *name, const QByteArray &body) {
+            return "<machine name=\"" + QByteArray(name) + "\" isdevice=\"yes\" runnable=\"no\">" + body +
+                   "</machine>";
+        };
+        const auto ref = [](const char *name) {
+            return "<device_ref name=\"" + QByteArray(name) + "\"/>";
+        };
+        QTest::newRow("nothing at all") << QByteArray() << QByteArray() << true;
+        QTest::newRow("own rom") << rom << QByteArray() << false;
+        QTest::newRow("own disk") << QByteArray("<disk name=\"d\"/>") << QByteArray() << false;
+        QTest::newRow("undumped rom")
+            << QByteArray("<rom name=\"r\" status=\"nodump\"/>") << QByteArray() << true;
+        QTest::newRow("optional disk")
+            << QByteArray("<disk name=\"d\" optional=\"yes\"/>") << QByteArray() << true;
+        QTest::newRow("bad dump still needed")
+            << QByteArray("<rom name=\"r\" status=\"baddump\"/>") << QByteArray() << false;
+        QTest::newRow("device with a rom") << ref("cpu") << device("cpu", rom) << false;
+        QTest::newRow("device of a device with a rom")
+            << ref("cpu") << device("cpu", ref("bios")) + device("bios", rom) << false;
+        QTest::newRow("devices without dumps")
+            << ref("cpu") + ref("snd") << device("cpu", ref("snd")) + device("snd", QByteArray()) << true;
+        QTest::newRow("a device the listing lacks") << ref("gone") << QByteArray() << false;
+        QTest::newRow("a reference cycle")
+            << ref("a") << device("a", ref("b")) + device("b", ref("a")) << true;
+    }
+    void setsNeedingNoFiles() {
+        QFETCH(QByteArray, set);
+        QFETCH(QByteArray, devices);
+        QFETCH(bool, needsNone);
+        CatalogueXmlParser parser;
+        QVERIFY(parser.feed(document("mame", "<machine name=\"s\"><description>S</description>" + set +
+                                                 "</machine>\n" + devices)));
+        QVERIFY(parser.finish());
+        QCOMPARE(parser.setsNeedingNoFiles(), needsNone ? QList<QByteArray>{"s"} : QList<QByteArray>());
+    }
+
     void chunkBoundariesDoNotMatter() {
         const QByteArray xml =
             test::readFile(QDir(test::fixturesDir()).filePath(QStringLiteral("standin/listxml.xml")));
@@ -143,6 +187,13 @@ private Q_SLOTS:
         }
         QVERIFY(parser.finish());
         QCOMPARE(parser.output(), parseWhole(xml));
+        QCOMPARE(parser.setsNeedingNoFiles(), QList<QByteArray>{"pong"});
+    }
+
+    void anEndlessValueIsCut() {
+        const QByteArray xml = document("mame", "<machine name=\"n\"><description>" +
+                                                    QByteArray(100000, 'x') + "</description></machine>\n");
+        QCOMPARE(parseWhole(xml), "n=" + QByteArray(4096, 'x') + "=====no\r\n");
     }
 };
 

@@ -1,8 +1,9 @@
+#include "catalogue/EmulatorIdentity.h"
+
 #include "ScriptedUserPrompts.h"
 #include "StandinCalls.h"
 #include "TestDirs.h"
 #include "app/PathHelpers.h"
-#include "catalogue/EmulatorIdentity.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +42,7 @@ private Q_SLOTS:
         test::ScriptedUserPrompts prompts;
         const EmulatorIdentity identity = IdentifyEmulator(emulator.path, emulator.programDir(), prompts);
         QVERIFY(!identity.ok);
-        QCOMPARE(prompts.shownTexts(), QStringList{kNotMameMessage});
+        QCOMPARE(prompts.shownTexts(), QStringList{kNotMameMessage + "\n\n" + emulator.path});
         QCOMPARE(prompts.shown().first().title, QStringLiteral("Quorvex"));
         QVERIFY(test::readStandinCalls(emulator.log()).isEmpty());
     }
@@ -86,17 +87,34 @@ private Q_SLOTS:
         const EmulatorIdentity identity = IdentifyEmulator(emulator.path, emulator.programDir(), prompts);
         QCOMPARE(identity.ok, ok);
         QCOMPARE(identity.version, version);
-        QCOMPARE(prompts.shownTexts(), ok ? QStringList() : QStringList{kNotMameLikeMessage});
+        QCOMPARE(prompts.shownTexts(),
+                 ok ? QStringList() : QStringList{kNotMameLikeMessage + "\n\n" + emulator.path});
         QVERIFY(!QFile::exists(emulator.programDir() + QStringLiteral("qx_mamever.dat")));
     }
 
     void missingExecutableIsNotMame() {
         QTemporaryDir dir;
         test::ScriptedUserPrompts prompts;
-        const EmulatorIdentity identity = IdentifyEmulator(dir.filePath(QStringLiteral("nothing")),
-                                                           WithTrailingSeparator(dir.path()), prompts);
+        const QString missing = dir.filePath(QStringLiteral("nothing"));
+        const EmulatorIdentity identity =
+            IdentifyEmulator(missing, WithTrailingSeparator(dir.path()), prompts);
         QVERIFY(!identity.ok);
-        QCOMPARE(prompts.shownTexts(), QStringList{kNotMameLikeMessage});
+        QCOMPARE(prompts.shownTexts(), QStringList{kNotMameLikeMessage + "\n\n" + missing});
+    }
+
+    void aProgramThatNeverAnswersIsStoppedAndRefused() {
+        Emulator emulator;
+        install(emulator, QStringLiteral("mame"), "MAME v0.251 (unknown)\n");
+        test::ScriptedUserPrompts prompts;
+        MameRunLimits limits;
+        limits.answerMs = 300;
+        qputenv("QX_STANDIN_SLEEP_MS", "20000");
+        const EmulatorIdentity identity =
+            IdentifyEmulator(emulator.path, emulator.programDir(), prompts, limits);
+        qunsetenv("QX_STANDIN_SLEEP_MS");
+        QVERIFY(!identity.ok);
+        QVERIFY(prompts.shownTexts().value(0).startsWith(
+            "MAME did not finish within 1 second and was stopped (" + emulator.path + " -help)."));
     }
 
     void suggestionPrefersMameOnPath() {

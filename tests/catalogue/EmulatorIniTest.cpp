@@ -1,7 +1,8 @@
+#include "launch/EmulatorIni.h"
+
 #include "StandinCalls.h"
 #include "TestDirs.h"
 #include "app/PathHelpers.h"
-#include "launch/EmulatorIni.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -36,6 +37,20 @@ private Q_SLOTS:
         QCOMPARE(EnsureEmulatorIni(exe, emulatorDir), emulatorDir + QStringLiteral("mame.ini"));
         QCOMPARE(test::readFile(emulatorDir + QStringLiteral("mame.ini")), QByteArray("rompath mine\n"));
         QVERIFY(test::readStandinCalls(root.filePath(QStringLiteral("standin-calls.log"))).isEmpty());
+    }
+
+    void aMameThatNeverFinishesIsStoppedWithAMessage() {
+        QTemporaryDir root;
+        const QString exe = test::installStandin(root.path());
+        MameRunLimits limits;
+        limits.answerMs = 300;
+        QString error;
+        qputenv("QX_STANDIN_SLEEP_MS", "20000");
+        EnsureEmulatorIni(exe, WithTrailingSeparator(root.path()), limits, &error);
+        qunsetenv("QX_STANDIN_SLEEP_MS");
+        QCOMPARE(error, "MAME did not finish within 1 second and was stopped (" + exe +
+                            " -createconfig), so MAME's option file " + root.filePath("mame.ini") +
+                            " was not written.");
     }
 };
 

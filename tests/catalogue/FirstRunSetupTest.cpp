@@ -1,9 +1,10 @@
+#include "catalogue/FirstRunSetup.h"
+
 #include "CatalogueTestSetup.h"
 #include "RecordingCatalogueHost.h"
 #include "ScriptedUserPrompts.h"
 #include "catalogue/CatalogueSteps.h"
 #include "catalogue/Crc32.h"
-#include "catalogue/FirstRunSetup.h"
 
 #include <QTest>
 
@@ -49,7 +50,7 @@ private Q_SLOTS:
 
         QCOMPARE(stateColumn(setup.state.cachePath()),
                  (QStringList{"neogeo:2", "puckman:1", "pacman:2", "pacmanf:2", "pacnpal:2", "kyukaidk:2",
-                              "mslug:2", "unkpoker:2", "pong:2"}));
+                              "mslug:2", "unkpoker:2", "pong:1"}));
         QCOMPARE(settings.read(QStringLiteral("exe")), setup.exe);
         QCOMPARE(settings.read(QStringLiteral("Version")), QStringLiteral("MAME v0.251 (unknown)"));
         QCOMPARE(settings.read(QStringLiteral("crc32")), FileCrcText(setup.exe).value());
@@ -116,7 +117,8 @@ private Q_SLOTS:
         QVERIFY(host.statusTexts.contains(kStatusVerifying));
         QVERIFY(!setup.switches().contains(QStringLiteral("-verifyroms")));
         QVERIFY(!setup.switches().contains(QStringLiteral("-createconfig")));
-        QCOMPARE(stateColumn(setup.state.cachePath()).filter(QStringLiteral(":1")), QStringList());
+        // Only the set that needs no files is available.
+        QCOMPARE(stateColumn(setup.state.cachePath()).filter(QStringLiteral(":1")), QStringList{"pong:1"});
     }
 
     void notMameEndsTheSetUp() {
@@ -128,13 +130,17 @@ private Q_SLOTS:
         QCOMPARE(FirstRunSetup(setup.state, settings, host, prompts).run(setup.exe),
                  FirstRunOutcome::NotMame);
         QCOMPARE(prompts.shownTexts(),
-                 QStringList{QStringLiteral("This file doesn't seem to be a MAME executable.")});
+                 QStringList{"This file doesn't seem to be a MAME executable.\n\n" + setup.exe});
         QCOMPARE(settings.read(QStringLiteral("exe")), QString());
+        QVERIFY(host.controlsEnabled); // for the next choice
         QCOMPARE(setup.switches(), QStringList{QStringLiteral("-help")});
     }
 
-    void noSetsToldWithoutQuestions() {
+    // A MAME that lists nothing must not cost the catalogue of an earlier MAME: qx.dat stays.
+    void noSetsToldWithoutQuestionsAndTheOldCatalogueKept() {
         test::CatalogueTestSetup setup;
+        const QByteArray oldCache = "old=Old set==M=1990=good=1=old.cpp=no\r\n";
+        test::writeFile(setup.state.cachePath(), oldCache);
         setup.useSharedFixtures();
         setup.useFixture(QStringLiteral("listxml.xml"), QByteArray());
         qputenv("QX_STANDIN_STDERR", "listxml: cannot allocate\n");
@@ -146,6 +152,7 @@ private Q_SLOTS:
         QCOMPARE(outcome, FirstRunOutcome::Completed);
         QCOMPARE(prompts.shown().size(), 1);
         QVERIFY(prompts.shown().first().text.contains(QLatin1String("listxml: cannot allocate")));
+        QCOMPARE(test::readFile(setup.state.cachePath()), oldCache);
         QCOMPARE(settings.read(QStringLiteral("crc32")), QString()); // the next refresh extracts again
         QVERIFY(!host.events.contains(QStringLiteral("pathsDialog")));
         QCOMPARE(setup.workFilesLeft(), QStringList());

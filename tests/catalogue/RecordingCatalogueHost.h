@@ -15,13 +15,16 @@ public:
         statusTexts.append(text);
         events.append(QStringLiteral("status:") + text);
     }
-    void showProgress(qint64 value, qint64 maximum) override {
+    void showProgress(qint64 value, qint64 maximum, const QString &countText) override {
         ++progressCalls;
         if (maximum > 0 && value > maximum) {
             progressOverflow = true;
         }
+        countTexts.append(countText);
     }
     void restoreStatusPanels() override { events.append(QStringLiteral("panels")); }
+    // Cancel is pressed once the given stage shows.
+    bool cancelRequested() const override { return !cancelAt.isEmpty() && statusTexts.contains(cancelAt); }
     void setControlsEnabled(bool enabled) override {
         controlsEnabled = enabled;
         events.append(enabled ? QStringLiteral("enable") : QStringLiteral("disable"));
@@ -48,6 +51,7 @@ public:
 
     bool clones = true;
     bool availablePressed = true;
+    QString cancelAt;
     std::function<void()> onPathsDialog;
 
     QStringList statusTexts;
@@ -58,6 +62,7 @@ public:
     bool romsNoteShown = false;
     bool progressOverflow = false;
     int progressCalls = 0;
+    QStringList countTexts; // the count shown beside the bar, at each step
 };
 
 } // namespace qx::test

@@ -1,6 +1,7 @@
+#include "catalogue/RomFolderScan.h"
+
 #include "TestDirs.h"
 #include "app/PathHelpers.h"
-#include "catalogue/RomFolderScan.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -23,7 +24,7 @@ private Q_SLOTS:
         touch(QStringLiteral("roms/trailing."));
         touch(QStringLiteral("more roms/mslug.7z"));
         QDir().mkpath(folder(QStringLiteral("more roms/pong.dir")));
-        QDir().mkpath(folder(QStringLiteral("more roms/pacman"))); // a bare folder: no extension, not found
+        QDir().mkpath(folder(QStringLiteral("more roms/pacman"))); // a set folder, as MAME reads it
         touch(QStringLiteral("more roms/pacman/pacmanf.zip"));     // inside another folder: not looked at
     }
 
@@ -36,7 +37,7 @@ private Q_SLOTS:
         QVERIFY(scan.isAvailable(QStringLiteral("mslug")));
         QVERIFY(scan.isAvailable(QStringLiteral("pong")));    // a folder with an extension counts
         QVERIFY(scan.isAvailable(QStringLiteral(".hidden"))); // hidden entries are listed too
-        QVERIFY(!scan.isAvailable(QStringLiteral("pacman")));
+        QVERIFY(scan.isAvailable(QStringLiteral("pacman")));
         QVERIFY(!scan.isAvailable(QStringLiteral("pacmanf"))); // merged into another archive or folder
         QVERIFY(!scan.isAvailable(QStringLiteral("noext")));
         QVERIFY(!scan.isAvailable(QStringLiteral("trailing")));

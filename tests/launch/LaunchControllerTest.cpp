@@ -3,6 +3,9 @@
 #include "LaunchTestSetup.h"
 #include "ReadOnlyFolder.h"
 #include "launch/ModalToolDialog.h"
+#include "launch/SetFileMaintenance.h"
+#include "launch/SetFilesController.h"
+#include "launch/VerifyController.h"
 
 #include <QAction>
 #include <QDialog>
@@ -55,6 +58,42 @@ const ShownPrompt *lastInform(const ScriptedUserPrompts &prompts) {
 class LaunchControllerTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // A name from a damaged or hostile qx.dat never reaches MAME as an option nor names a file to delete.
+    void namesMameCouldNotHaveMadeAreRefused_data() {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"-listxml", "../cfg/x", "Pacman", "pac man"}) {
+            QTest::newRow(name) << QString::fromUtf8(name);
+        }
+    }
+    void namesMameCouldNotHaveMadeAreRefused() {
+        QFETCH(QString, name);
+        LaunchSetup setup;
+        setup.window->state().CurrentSetName = name;
+        QDir().mkpath(setup.emulatorDir + QStringLiteral("nvram"));
+        const QString victim = setup.emulatorDir + QStringLiteral("nvram/") + name + QStringLiteral(".nv");
+        writeFile(victim, "x");
+        setup.prompts.queueAnswer(PromptAnswer::Yes); // were a deletion asked, it would be confirmed
+        LaunchController launch(*setup.window, {});
+        VerifyController verify(*setup.window, {});
+        SetFilesController files(*setup.window, {});
+
+        QVERIFY(!launch.LaunchSet(name));
+        QVERIFY(!launch.LaunchWithCapture(CaptureKind::Wav));
+        verify.VerifySet(name);
+        files.DeleteSetFile(SetFileType::Nvram);
+        QVERIFY(DeleteSetFiles(SetFileType::Nvram, {setup.emulatorDir + QStringLiteral("nvram/")}, name)
+                    .isEmpty());
+
+        QVERIFY(setup.calls().isEmpty());
+        QVERIFY(QFile::exists(victim));
+        QCOMPARE(setup.prompts.shown().size(), 4);
+        for (const ShownPrompt &shown : setup.prompts.shown()) {
+            QVERIFY2(shown.kind == ShownPrompt::Kind::Inform &&
+                         shown.text.startsWith("\u201C" + name + "\u201D cannot be the name of a MAME set"),
+                     qPrintable(shown.text));
+        }
+    }
+
     void launchRunsMameDirectlyOnTheSetInTheEmulatorFolder() {
         LaunchSetup setup;
         LaunchController launch(*setup.window, {});

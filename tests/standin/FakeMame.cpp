@@ -6,9 +6,10 @@
 // JSON object {"args":[...],"cwd":"..."} per call. The folder of argv[0] is taken as given (a symlink is not
 // followed), so a test that links the stand-in into its own folder gets its own fixtures and log.
 //
-// Behaviour can be bent for failure tests: QX_STANDIN_SLEEP_MS (sleep before answering),
-// QX_STANDIN_EXIT_CODE (exit code), QX_STANDIN_CRASH=1 (abort() after answering), QX_STANDIN_STDERR (text
-// printed on standard error).
+// Behaviour can be bent for failure tests: QX_STANDIN_SLEEP_MS (sleep before answering; only for the switch
+// QX_STANDIN_SLEEP_ON names, when set), QX_STANDIN_EXIT_CODE (exit code), QX_STANDIN_CRASH=1 (abort() after
+// answering), QX_STANDIN_STDERR (text printed on standard error). A fixture cut short with QX_STANDIN_CRASH
+// is a MAME that crashes half-way; a long sleep is a MAME that hangs.
 
 #include <QDir>
 #include <QFile>
@@ -148,9 +149,11 @@ int main(int argc, char **argv) {
     const QString ownDir = ownFolder(argv[0]);
     logCall(ownDir, arguments);
 
+    const Request request = findRequest(arguments);
     bool ok = false;
     const int sleepMs = qEnvironmentVariableIntValue("QX_STANDIN_SLEEP_MS", &ok);
-    if (ok && sleepMs > 0) {
+    const QString sleepOn = qEnvironmentVariable("QX_STANDIN_SLEEP_ON");
+    if (ok && sleepMs > 0 && (sleepOn.isEmpty() || sleepOn == request.command)) {
         QThread::msleep(static_cast<unsigned long>(sleepMs));
     }
     const QByteArray errorText = qgetenv("QX_STANDIN_STDERR");
@@ -158,7 +161,7 @@ int main(int argc, char **argv) {
         print(stderr, errorText);
     }
 
-    int exitCode = answer(findRequest(arguments), fixtureFolder(ownDir));
+    int exitCode = answer(request, fixtureFolder(ownDir));
 
     if (qEnvironmentVariableIntValue("QX_STANDIN_CRASH") == 1) {
         std::abort();
