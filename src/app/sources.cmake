@@ -7,6 +7,7 @@ list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FrontendSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PathHelpers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProfileIni.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProfileIniFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramDirectory.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
 )

@@ -213,6 +213,42 @@ private Q_SLOTS:
         QCOMPARE(readFile(iniPath()), expected);
     }
 
+    void numbersThatPlaceNoWindowFallBackToTheDefault_data() {
+        QTest::addColumn<QByteArray>("stored");
+        for (const char *value : {"nan", "inf", "-inf", "1e999"}) {
+            QTest::newRow(value) << QByteArray(value);
+        }
+    }
+    void numbersThatPlaceNoWindowFallBackToTheDefault() {
+        QFETCH(QByteArray, stored);
+        const FrontendSettings settings =
+            settingsWith("MainLeft=" + stored + "\r\nMainWidth=" + stored + "\r\n");
+        QCOMPARE(settings.twips(QStringLiteral("MainLeft")), std::nullopt);
+        QCOMPARE(settings.twips(QStringLiteral("MainWidth")), std::optional<double>(10500));
+    }
+
+    void aBatchWritesTheFileOnceAndHandEditsAreStillSeen() {
+        QVERIFY(FrontendSettings::WriteDefaultSettings(iniPath()));
+        const FrontendSettings settings(iniPath());
+        QCOMPARE(settings.integer(QStringLiteral("ViewMode")), 3);
+        {
+            const FrontendSettings::Batch batch(settings);
+            QVERIFY(settings.writeNumber(QStringLiteral("ViewMode"), 1));
+            QVERIFY(settings.write(QStringLiteral("exe"), QStringLiteral("/usr/games/mame")));
+            QCOMPARE(settings.integer(QStringLiteral("ViewMode")), 1);
+            QCOMPARE(readFile(iniPath()), expectedDefaultFile()); // nothing written yet
+        }
+        QByteArray expected = expectedDefaultFile();
+        expected.replace("\r\nViewMode=3\r\n", "\r\nViewMode=1\r\n");
+        expected.replace("\r\nexe=\r\n", "\r\nexe=/usr/games/mame\r\n");
+        QCOMPARE(readFile(iniPath()), expected);
+
+        // A hand edit made while the program runs (another length, so even a coarse clock sees it).
+        expected.replace("\r\nViewMode=1\r\n", "\r\nViewMode=12\r\n");
+        writeFile(iniPath(), expected);
+        QCOMPARE(settings.integer(QStringLiteral("ViewMode")), 12);
+    }
+
     void aVeryLongValueIsCutOnReadAndHarmsNoOtherKey() {
         QVERIFY(FrontendSettings::WriteDefaultSettings(iniPath()));
         const FrontendSettings settings(iniPath());

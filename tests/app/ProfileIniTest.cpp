@@ -4,6 +4,7 @@
 #include "TestDirs.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +81,27 @@ private Q_SLOTS:
                  QStringLiteral("2"));
         WriteSetting(QStringLiteral("FRONTEND"), QStringLiteral("ViewMode"), QStringLiteral("1"), iniPath());
         QCOMPARE(readFile(iniPath()), QByteArray("\xEF\xBB\xBF[FRONTEND]\r\nViewMode=1\r\n"));
+    }
+
+    void wideEncodingsAreReadAndWrittenBackAsUtf8_data() {
+        QTest::addColumn<QByteArray>("content");
+        const QString text = QStringLiteral("[FRONTEND]\r\nLastSelected=pacman\r\nFontName=Caf\u00e9\r\n");
+        QStringEncoder little(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        QStringEncoder big(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom);
+        QStringEncoder utf32(QStringEncoder::Utf32LE, QStringEncoder::Flag::WriteBom);
+        QTest::newRow("UTF-16 LE") << QByteArray(little.encode(text));
+        QTest::newRow("UTF-16 BE") << QByteArray(big.encode(text));
+        QTest::newRow("UTF-32 LE") << QByteArray(utf32.encode(text));
+    }
+    void wideEncodingsAreReadAndWrittenBackAsUtf8() {
+        QFETCH(QByteArray, content);
+        writeFile(iniPath(), content);
+        QCOMPARE(ReadSetting(QStringLiteral("FRONTEND"), QStringLiteral("FontName"), iniPath()),
+                 QStringLiteral("Caf\u00e9"));
+        WriteSetting(QStringLiteral("FRONTEND"), QStringLiteral("LastSelected"), QStringLiteral("dkong"),
+                     iniPath());
+        QCOMPARE(readFile(iniPath()),
+                 QByteArray("[FRONTEND]\r\nLastSelected=dkong\r\nFontName=Caf\xC3\xA9\r\n"));
     }
 
     void longValueIsCutTo254Characters() {

@@ -3,6 +3,7 @@
 #include "ScriptedUserPrompts.h"
 #include "StandinCalls.h"
 #include "TestDirs.h"
+#include "UnreadableFile.h"
 #include "app/FrontendSettings.h"
 #include "app/ProfileIni.h"
 #include "browser/InfoPanel.h"
@@ -368,22 +369,94 @@ private Q_SLOTS:
         QVERIFY(program.prompts.shown().isEmpty());
     }
 
+    void readOnlyProgramDirectoryGivesOneMessageAndKeepsTheFile_data() {
+        QTest::addColumn<bool>("toldAtStart");
+        QTest::newRow("found read-only at the start") << true;
+        QTest::newRow("made read-only while running") << false;
+    }
     void readOnlyProgramDirectoryGivesOneMessageAndKeepsTheFile() {
+        QFETCH(bool, toldAtStart);
         ProgramDir program;
         program.knowEmulator();
         const QByteArray before = readFile(program.ini());
         MainWindow window(program.path(), program.prompts, program.services);
+        if (toldAtStart) {
+            window.setReadOnly();
+        }
         QVERIFY(window.load());
         window.show();
+        auto *notice = window.findChild<QLabel *>(QStringLiteral("sbReadOnly"));
+        QCOMPARE(notice && notice->isVisible(), toldAtStart);
         if (!makeReadOnly(program.dir.path())) {
             QSKIP("cannot make a folder read-only here");
         }
+        window.actions()[QStringLiteral("mnuViewStatusBar")]->trigger(); // saved at once: fails
         const bool closed = window.close();
         makeWritable(program.dir.path());
         QVERIFY(closed);
-        QCOMPARE(program.prompts.shown().size(), 1);
-        QVERIFY(program.prompts.shown().constFirst().text.contains(QStringLiteral("could not save")));
+        // A start in a read-only folder has said so already (main shows it); otherwise the first failure.
+        QCOMPARE(program.prompts.shown().size(), toldAtStart ? 0 : 1);
+        if (!toldAtStart) {
+            QVERIFY(program.prompts.shown().constFirst().text.contains(QStringLiteral("could not save")));
+        }
         QCOMPARE(readFile(program.ini()), before);
+    }
+
+    void anUnreadableSettingsFileIsReportedOnceAndKept() {
+        ProgramDir program;
+        program.knowEmulator();
+        program.settings().write(QStringLiteral("CustomKey"), QStringLiteral("keep me"));
+        const QByteArray before = readFile(program.ini());
+        {
+            const UnreadableFile unreadable(program.ini());
+            MainWindow window(program.path(), program.prompts, program.services);
+            window.load(); // no emulator known from the unreadable file: the first-run set-up is cancelled
+            window.close();
+        }
+        const QStringList told = program.prompts.shownTexts().filter(QStringLiteral("settings"));
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.constFirst().contains(QStringLiteral("could not read")) &&
+                     told.constFirst().contains(QStringLiteral("Permission denied")),
+                 qPrintable(told.constFirst()));
+        QCOMPARE(readFile(program.ini()), before);
+    }
+
+    void aSavedPlaceOffTheScreenIsBroughtBack_data() {
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("not a number") << "nan"
+                                      << "nan";
+        QTest::newRow("infinite") << "inf"
+                                  << "-inf";
+        QTest::newRow("far out") << "1e308"
+                                 << "1e308";
+        QTest::newRow("far out the other way") << "-1e308"
+                                               << "-5";
+        QTest::newRow("beyond the int range") << "9999999999"
+                                              << "9999999999";
+    }
+    void aSavedPlaceOffTheScreenIsBroughtBack() {
+        QFETCH(QString, left);
+        QFETCH(QString, size);
+        ProgramDir program;
+        program.knowEmulator();
+        for (const char *key : {"MainLeft", "MainTop"}) {
+            program.settings().write(QLatin1String(key), left);
+        }
+        for (const char *key : {"MainWidth", "MainHeight"}) {
+            program.settings().write(QLatin1String(key), size);
+        }
+        MainWindow window(program.path(), program.prompts, program.services);
+        QVERIFY(window.load());
+        const QRect area = window.screen()->availableVirtualGeometry();
+        QVERIFY2(area.intersects(window.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                    .arg(window.x())
+                                                                    .arg(window.y())
+                                                                    .arg(window.width())
+                                                                    .arg(window.height())));
+        QVERIFY(window.width() <= area.width() && window.height() <= area.height());
+        QVERIFY(window.close());
+        QVERIFY(program.settings().twips(QStringLiteral("MainLeft")).has_value());
     }
 };
 
