@@ -1,5 +1,6 @@
 // Quorvex: a desktop front-end for the MAME arcade emulator.
 #include "app/FrontendSettings.h"
+#include "app/InstanceLock.h"
 #include "app/ProgramDirectory.h"
 #include "app/QtPlatformServices.h"
 #include "app/QtUserPrompts.h"
@@ -8,7 +9,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QMessageBox>
 
 namespace {
@@ -29,18 +29,28 @@ int main(int argc, char *argv[]) {
     const QString programDir = qx::ResolveProgramDirectory(executableDir(argv[0]));
 
     // One Quorvex per program directory: a second start ends at once, silently.
-    QLockFile instanceLock(programDir + QStringLiteral("qx.lock"));
-    instanceLock.setStaleLockTime(0);
-    if (!instanceLock.tryLock(0)) {
+    qx::InstanceLock instanceLock(programDir);
+    const qx::InstanceLock::Outcome lock = instanceLock.acquire();
+    if (lock == qx::InstanceLock::Outcome::HeldByAnotherInstance) {
         return 0;
     }
+    const bool readOnly = lock == qx::InstanceLock::Outcome::FolderNotWritable;
+    const bool runs = !readOnly || qx::CanRunReadOnly(programDir);
 
     // The set list is read on a second thread while the window system starts.
-    qx::StartCataloguePreload(programDir);
+    if (runs) {
+        qx::StartCataloguePreload(programDir);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
     QApplication::setApplicationVersion(QStringLiteral(QX_VERSION));
+    if (readOnly) {
+        QMessageBox::warning(nullptr, QStringLiteral("Quorvex"), qx::ReadOnlyFolderMessage(programDir, runs));
+        if (!runs) {
+            return 1;
+        }
+    }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString iniPath = programDir + QStringLiteral("qx.ini");
@@ -57,6 +67,9 @@ int main(int argc, char *argv[]) {
     qx::QtPlatformServices services;
     qx::MainWindow window(programDir, prompts, services);
     prompts.setOwner(&window);
+    if (readOnly) {
+        window.setReadOnly();
+    }
     if (!window.load()) {
         return 0;
     }

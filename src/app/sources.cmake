@@ -5,6 +5,7 @@ list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EmulatorPaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrontendSettings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InstanceLock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PathHelpers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProfileIni.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProfileIniFile.cpp

@@ -1,8 +1,12 @@
 #include "app/ProgramDirectory.h"
 
 #include "ReadOnlyFolder.h"
+#include "TestDirs.h"
+#include "app/InstanceLock.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +41,18 @@ private:
     QByteArray m_old;
 };
 
+using Outcome = InstanceLock::Outcome;
+
+// The id of a process that has ended.
+QByteArray endedProcessId() {
+    QProcess process;
+    process.start(QStringLiteral("true"), {});
+    process.waitForStarted();
+    const qint64 id = process.processId();
+    process.waitForFinished();
+    return QByteArray::number(id);
+}
+
 } // namespace
 
 class ProgramDirectoryTest : public QObject {
@@ -70,6 +86,67 @@ private Q_SLOTS:
         const QString expected = config.path() + QStringLiteral("/quorvex/");
         QCOMPARE(ResolveProgramDirectory(exeDir.path()), expected);
         QVERIFY(QFileInfo(expected).isDir());
+    }
+
+    void aLockIsTakenOverOnlyWhenItsOwnerHasGone_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<Outcome>("expected");
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        QTest::newRow("none") << QByteArray() << -1 << Outcome::Acquired;
+        QTest::newRow("ended process") << endedProcessId() + "\nquorvex\n" + host + "\n"
+                                       << 0 << Outcome::Acquired;
+        QTest::newRow("empty, from a power cut") << QByteArray() << 60 << Outcome::Acquired;
+        QTest::newRow("garbled") << QByteArray("\x01\x02 not a lock") << 60 << Outcome::Acquired;
+        QTest::newRow("another host")
+            << QByteArray("4242\nquorvex\nelsewhere.example\n") << 60 << Outcome::Acquired;
+        QTest::newRow("empty, being written") << QByteArray() << 0 << Outcome::HeldByAnotherInstance;
+    }
+    void aLockIsTakenOverOnlyWhenItsOwnerHasGone() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, ageSeconds);
+        QFETCH(Outcome, expected);
+        QTemporaryDir dir;
+        const QString programDir = dir.path() + QLatin1Char('/');
+        if (ageSeconds >= 0) {
+            qx::test::writeFile(programDir + QStringLiteral("qx.lock"), content);
+            QFile lock(programDir + QStringLiteral("qx.lock"));
+            QVERIFY(lock.open(QIODevice::ReadWrite));
+            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                     QFileDevice::FileModificationTime));
+        }
+        InstanceLock instance(programDir);
+        QCOMPARE(instance.acquire(), expected);
+    }
+
+    void aLiveInstanceKeepsItsLock() {
+        QTemporaryDir dir;
+        InstanceLock first(dir.path() + QLatin1Char('/'));
+        QCOMPARE(first.acquire(), Outcome::Acquired);
+        InstanceLock second(dir.path() + QLatin1Char('/'));
+        QCOMPARE(second.acquire(), Outcome::HeldByAnotherInstance);
+    }
+
+    void aFolderThatCannotBeWrittenIsToldApartAndRunsReadOnlyWithItsFiles() {
+        QTemporaryDir dir;
+        const QString programDir = dir.path() + QLatin1Char('/');
+        qx::test::writeFile(programDir + QStringLiteral("qx.ini"), "[FRONTEND]\r\n");
+        {
+            qx::test::ReadOnlyFolder readOnly(dir.path());
+            if (!readOnly.isReadOnly()) {
+                QSKIP("this system cannot make a folder read-only");
+            }
+            QCOMPARE(InstanceLock(programDir).acquire(), Outcome::FolderNotWritable);
+            QVERIFY(!CanRunReadOnly(programDir)); // no set list
+        }
+        qx::test::writeFile(programDir + QStringLiteral("qx.dat"),
+                            "pacman=Pac-Man==Namco=1980=good=1=pacman=no\r\n");
+        QVERIFY(CanRunReadOnly(programDir));
+        for (bool runs : {true, false}) {
+            QVERIFY(ReadOnlyFolderMessage(programDir, runs).contains(programDir));
+            QCOMPARE(ReadOnlyFolderMessage(programDir, runs).contains(QStringLiteral("runs read-only")),
+                     runs);
+        }
     }
 
     void emulatorDirectoryIsTheExecutablesFolderWhenWritable() {
