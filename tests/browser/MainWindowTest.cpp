@@ -114,6 +114,7 @@ private Q_SLOTS:
         QCOMPARE(window.catalogue().size(), 3);
         QCOMPARE(window.statusPanels().panelText(1), QStringLiteral("3 sets"));
         QCOMPARE(window.statusPanels().panelText(2), QStringLiteral("pacman"));
+        window.infoPanel().finishHistoryLoad();
         QCOMPARE(window.findChild<QPlainTextEdit *>(QStringLiteral("txtHistory"))->toPlainText(),
                  QStringLiteral("Pac-Man (c) 1980 Namco.\nEat the dots.\n"));
         window.infoPanel().finishPendingPicture();
