@@ -11,24 +11,55 @@ namespace qx {
 namespace {
 
 // A text editor may have put a UTF-8 byte order mark before the first section line.
-QByteArray trimmedLine(const QByteArray &line) {
-    const QByteArray t = line.trimmed();
-    return t.startsWith("\xEF\xBB\xBF") ? t.mid(3).trimmed() : t;
+QByteArrayView trimmedLine(QByteArrayView line) {
+    const QByteArrayView t = line.trimmed();
+    return t.startsWith("\xEF\xBB\xBF") ? t.sliced(3).trimmed() : t;
 }
 
 // The lower-case name of a "[name]" line; a null array for any other line.
-QByteArray sectionName(const QByteArray &line) {
-    const QByteArray t = trimmedLine(line);
-    const qsizetype close = t.indexOf(']');
-    if (!t.startsWith('[') || close < 0) {
+QByteArray sectionName(QByteArrayView line) {
+    const QByteArrayView t = trimmedLine(line);
+    const qsizetype close = t.startsWith('[') ? t.indexOf(']') : -1;
+    if (close < 0) {
         return {};
     }
-    QByteArray name = t.mid(1, close - 1).trimmed().toLower();
+    QByteArray name = t.sliced(1, close - 1).trimmed().toByteArray().toLower();
     return name.isNull() ? QByteArray("") : name;
 }
 
-QByteArray keyId(const QByteArray &lowerSection, const QByteArray &key) {
-    return lowerSection + '\n' + key.trimmed().toLower();
+// The index's key of a key in a section: one allocation, as a large file has a million of them.
+QByteArray keyId(const QByteArray &lowerSection, QByteArrayView key) {
+    key = key.trimmed();
+    QByteArray id;
+    id.reserve(lowerSection.size() + 1 + key.size());
+    id.append(lowerSection).append('\n');
+    for (const char c : key) {
+        id.append(c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c);
+    }
+    return id;
+}
+
+bool isBlank(QByteArrayView line) {
+    return line.trimmed().isEmpty();
+}
+
+// The file's lines as views of its bytes (which the caller keeps): a large file is not copied line by line.
+TextLines splitWithoutCopies(const QByteArray &content) {
+    TextLines text;
+    qsizetype start = 0;
+    const qsizetype size = content.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && content.at(end) != '\n' && content.at(end) != '\r') {
+            ++end;
+        }
+        text.lines.append(QByteArray::fromRawData(content.constData() + start, end - start));
+        if (end < size && content.at(end) == '\r' && end + 1 < size && content.at(end + 1) == '\n') {
+            ++end;
+        }
+        start = end + 1;
+    }
+    return text;
 }
 
 // Text in UTF-16 or UTF-32 becomes UTF-8; anything else is kept byte for byte.
@@ -66,7 +97,9 @@ void ProfileIniFile::load() {
     m_stamp = currentStamp();
     FileContent content = ReadFileContent(m_path);
     m_readError = content.error;
-    m_text = SplitTextLines(asUtf8(content.bytes));
+    const QByteArray bytes = asUtf8(content.bytes);
+    m_text = splitWithoutCopies(bytes);
+    m_bytes = bytes; // the lines' storage
     m_loaded = true;
     m_unsaved = false;
     buildIndex();
@@ -76,6 +109,7 @@ void ProfileIniFile::buildIndex() {
     m_keys.clear();
     m_sections.clear();
     const qsizetype count = m_text.lines.size();
+    m_keys.reserve(count);
     QByteArray section;
     bool inSection = false;
     // The section being read, when this is its first occurrence; used only until the next insertion, which
@@ -98,12 +132,14 @@ void ProfileIniFile::buildIndex() {
         }
         const qsizetype equals = line.indexOf('=');
         if (equals >= 0) {
-            const QByteArray id = keyId(section, line.left(equals));
-            if (!m_keys.contains(id)) {
-                m_keys.insert(id, i);
+            // One look-up per line: a new entry holds 0, which no key line can be (a section line comes
+            // first).
+            qsizetype &firstLine = m_keys[keyId(section, QByteArrayView(line).first(equals))];
+            if (firstLine == 0) {
+                firstLine = i;
             }
         }
-        if (first && !line.trimmed().isEmpty()) {
+        if (first && !isBlank(line)) {
             first->end = i + 1;
         }
     }
@@ -116,7 +152,8 @@ QString ProfileIniFile::read(const QString &section, const QString &key) {
         return kMissingSetting;
     }
     const QByteArray &line = m_text.lines.at(*found);
-    return QString::fromUtf8(line.mid(line.indexOf('=') + 1).trimmed()).left(kMaxSettingLength);
+    return QString::fromUtf8(QByteArrayView(line).sliced(line.indexOf('=') + 1).trimmed())
+        .left(kMaxSettingLength);
 }
 
 void ProfileIniFile::insertLine(qsizetype at, const QByteArray &line) {

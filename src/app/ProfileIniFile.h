@@ -60,6 +60,7 @@ private:
     bool save(QString *error);
 
     QString m_path;
+    QByteArray m_bytes; // the file as read: the unchanged lines of m_text are views of it
     TextLines m_text;
     QString m_readError;
     Stamp m_stamp;
