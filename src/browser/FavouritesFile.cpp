@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QMultiHash>
+#include <QSet>
 
 namespace qx {
 
@@ -112,9 +113,11 @@ bool FavouritesFile::rewrite(const QList<QByteArray> &lines, QString *error) con
 
 QList<TrayFavourite> TrayFavouriteEntries(const SetCatalogue &catalogue, const FavouritesFile &favourites) {
     QList<TrayFavourite> entries;
+    QSet<QString> listed;
     for (const QString &name : favourites.names()) {
         const qsizetype index = catalogue.indexOfName(name);
-        if (index >= 0) {
+        if (index >= 0 && !listed.contains(name)) {
+            listed.insert(name);
             entries.append({catalogue.at(index).description().toString(), name});
         }
     }

@@ -44,7 +44,8 @@ struct TrayFavourite {
     QString name;
 };
 
-// BuildTrayMenu's entries: the favourites the catalogue holds, in file order, captioned by Description.
+// BuildTrayMenu's entries: the favourites the catalogue holds, in file order (a name listed twice once),
+// captioned by Description.
 // None means the submenu shows its disabled "no favourites" entry.
 QList<TrayFavourite> TrayFavouriteEntries(const SetCatalogue &catalogue, const FavouritesFile &favourites);
 

@@ -295,6 +295,37 @@ private Q_SLOTS:
         QCOMPARE(launched, QStringList{QStringLiteral("pacman")});
     }
 
+    void manyFavouritesShowAPageAtATimeAndNoneTwice() {
+        InfoTestWindow test;
+        QList<SetRecord> records;
+        QByteArray file;
+        for (int i = 0; i < 700; ++i) {
+            SetRecord record;
+            record.Name = QStringLiteral("set%1").arg(i);
+            record.Description = QStringLiteral("Set %1").arg(i);
+            records.append(record);
+            file += record.Name.toUtf8() + (i < 10 ? "\r\n" + record.Name.toUtf8() : QByteArray()) + "\r\n";
+        }
+        test.window->catalogue() = SetCatalogue(records);
+        writeFile(test.programDir() + QStringLiteral("qx_fav.dat"), file);
+        TrayIcon tray(*test.window);
+        tray.BuildTrayMenu();
+        QCOMPARE(tray.favouriteEntries().size(), TrayIcon::kTrayFavouritesPage);
+        for (int page = 1; page <= 2; ++page) {
+            const QList<QMenu *> more = test.window->findChildren<QMenu *>(QStringLiteral("mnuTrayFavMore"));
+            QCOMPARE(more.size(), page);
+            Q_EMIT more.constLast()->aboutToShow();
+        }
+        QCOMPARE(test.window->findChildren<QMenu *>(QStringLiteral("mnuTrayFavMore")).size(), 2); // no fourth
+        QStringList names;
+        for (const QAction *entry : tray.favouriteEntries()) {
+            names.append(entry->data().toString());
+        }
+        QCOMPARE(names.size(), 700);
+        QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), 700);
+        QCOMPARE(names.constLast(), QStringLiteral("set699"));
+    }
+
     void noFavouritesShowsTheDisabledEntry() {
         InfoTestWindow test;
         test.window->catalogue() = TestCatalogue();
