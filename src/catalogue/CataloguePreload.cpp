@@ -15,15 +15,21 @@ void CataloguePreload::start(const QString &programDir) {
     m_result = std::async(std::launch::async, [programDir] { return load(programDir); });
 }
 
+CataloguePreload::Result CataloguePreload::failedLoad(const QString &programDir, const QString &reason) {
+    Result failed;
+    failed.loaded = true;
+    failed.cachePath = programDir + kCacheFile;
+    failed.error = kDamagedCacheMessage.arg(failed.cachePath, reason);
+    return failed;
+}
+
 CataloguePreload::Result CataloguePreload::load(const QString &programDir) {
     try {
         return loadCatalogue(programDir);
     } catch (const std::exception &e) {
-        Result failed;
-        failed.loaded = true;
-        failed.cachePath = programDir + kCacheFile;
-        failed.error = kDamagedCacheMessage.arg(failed.cachePath, QString::fromLocal8Bit(e.what()));
-        return failed;
+        return failedLoad(programDir, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        return failedLoad(programDir, QStringLiteral("an unexpected error"));
     }
 }
 

@@ -34,6 +34,7 @@ private:
     };
     static Result load(const QString &programDir);
     static Result loadCatalogue(const QString &programDir);
+    static Result failedLoad(const QString &programDir, const QString &reason);
 
     std::future<Result> m_result;
 };
