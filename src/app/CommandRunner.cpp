@@ -1,5 +1,6 @@
 #include "app/CommandRunner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -181,8 +182,10 @@ int RunAndWait(const CommandSpec &spec, int timeoutMs) {
     if (process->state() == QProcess::NotRunning) {
         return 0; // ended between the wait and the check
     }
-    // Destroying a running QProcess kills it; the run outlives the wait instead and cleans up after itself.
+    // Destroying a running QProcess kills it; the run outlives the wait instead and cleans up after itself,
+    // or, still running when the program ends, is ended with it rather than leaked.
     QProcess *running = process.release();
+    running->setParent(QCoreApplication::instance());
     QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
     return kWaitTimedOut;
 }
