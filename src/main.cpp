@@ -53,14 +53,10 @@ int main(int argc, char *argv[]) {
     }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Written when missing; should that fail, the window reports the first setting it cannot save, once.
     const QString iniPath = programDir + QStringLiteral("qx.ini");
-    if (!QFileInfo::exists(iniPath) && !qx::FrontendSettings::WriteDefaultSettings(iniPath)) {
-        QApplication::restoreOverrideCursor();
-        QMessageBox::warning(nullptr, QStringLiteral("Quorvex"),
-                             QStringLiteral("Quorvex could not write its settings file %1.\n"
-                                            "Settings will not be kept after this run.")
-                                 .arg(iniPath));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!QFileInfo::exists(iniPath)) {
+        qx::FrontendSettings::WriteDefaultSettings(iniPath);
     }
 
     qx::QtUserPrompts prompts;

@@ -30,15 +30,17 @@ bool CanRunReadOnly(const QString &programDir) {
 }
 
 QString ReadOnlyFolderMessage(const QString &programDir, bool runsReadOnly) {
-    const QString folder = QDir::toNativeSeparators(programDir);
+    const QString folder = QDir::toNativeSeparators(QDir::cleanPath(programDir));
     if (runsReadOnly) {
-        return QStringLiteral("Quorvex cannot write to its folder %1.\n\nIt runs read-only: the settings and "
-                              "the set list there are used, but nothing you change is saved.")
+        return QStringLiteral(
+                   "Quorvex cannot write to its folder %1: it is read-only, or its disk is full.\n\n"
+                   "It runs read-only: the settings and "
+                   "the set list there are used, but nothing you change is saved.")
             .arg(folder);
     }
-    return QStringLiteral("Quorvex cannot write to its folder %1, and finds no settings and set list there "
-                          "to run from.\n\nMake the folder writable, or name another one in the "
-                          "QUORVEX_HOME environment variable.")
+    return QStringLiteral("Quorvex cannot write to its folder %1: it is read-only, or its disk is full. It "
+                          "finds no settings and set list there to run from.\n\nMake the folder writable, or "
+                          "name another one in the QUORVEX_HOME environment variable.")
         .arg(folder);
 }
 

@@ -74,8 +74,8 @@ void MainWindow::setReadOnly() {
     m_readOnly = true;
     auto *notice = new QLabel(QStringLiteral("Read-only: changes are not saved"), m_status);
     notice->setObjectName(QStringLiteral("sbReadOnly"));
-    notice->setToolTip(
-        QStringLiteral("Quorvex cannot write to %1").arg(QDir::toNativeSeparators(m_programDir)));
+    notice->setToolTip(QStringLiteral("Quorvex cannot write to %1")
+                           .arg(QDir::toNativeSeparators(QDir::cleanPath(m_programDir))));
     m_status->addPermanentWidget(notice);
 }
 
