@@ -114,9 +114,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("comment") << QByteArray("# CORE CONFIGURATION OPTIONS") << kUnadornedHeader;
         QTest::newRow("byte order mark and comment") << kBom + "#" << kUnadornedHeader;
-        QTest::newRow("byte order mark alone") << kBom << kUnadornedHeader;
-        QTest::newRow("empty") << QByteArray("  ") << kUnadornedHeader;
-        QTest::newRow("header") << kUnadornedHeader << kUnadornedHeader;
         QTest::newRow("an option") << QByteArray("rompath /srv/my/roms")
                                    << QByteArray("rompath /srv/my/roms");
         QTest::newRow("the option written") << QByteArray("inipath .") << QByteArray("inipath   .;ini");

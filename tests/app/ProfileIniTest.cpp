@@ -83,19 +83,10 @@ private Q_SLOTS:
         QCOMPARE(readFile(iniPath()), QByteArray("\xEF\xBB\xBF[FRONTEND]\r\nViewMode=1\r\n"));
     }
 
-    void wideEncodingsAreReadAndWrittenBackAsUtf8_data() {
-        QTest::addColumn<QByteArray>("content");
-        const QString text = QStringLiteral("[FRONTEND]\r\nLastSelected=pacman\r\nFontName=Caf\u00e9\r\n");
-        QStringEncoder little(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
-        QStringEncoder big(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom);
-        QStringEncoder utf32(QStringEncoder::Utf32LE, QStringEncoder::Flag::WriteBom);
-        QTest::newRow("UTF-16 LE") << QByteArray(little.encode(text));
-        QTest::newRow("UTF-16 BE") << QByteArray(big.encode(text));
-        QTest::newRow("UTF-32 LE") << QByteArray(utf32.encode(text));
-    }
-    void wideEncodingsAreReadAndWrittenBackAsUtf8() {
-        QFETCH(QByteArray, content);
-        writeFile(iniPath(), content);
+    void utf16IsReadAndWrittenBackAsUtf8() {
+        QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        writeFile(iniPath(), utf16.encode(QStringLiteral(
+                                 "[FRONTEND]\r\nLastSelected=pacman\r\nFontName=Caf\u00e9\r\n")));
         QCOMPARE(ReadSetting(QStringLiteral("FRONTEND"), QStringLiteral("FontName"), iniPath()),
                  QStringLiteral("Caf\u00e9"));
         WriteSetting(QStringLiteral("FRONTEND"), QStringLiteral("LastSelected"), QStringLiteral("dkong"),

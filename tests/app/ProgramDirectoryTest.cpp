@@ -4,8 +4,8 @@
 #include "TestDirs.h"
 #include "app/InstanceLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,16 +42,6 @@ private:
 };
 
 using Outcome = InstanceLock::Outcome;
-
-// The id of a process that has ended.
-QByteArray endedProcessId() {
-    QProcess process;
-    process.start(QStringLiteral("true"), {});
-    process.waitForStarted();
-    const qint64 id = process.processId();
-    process.waitForFinished();
-    return QByteArray::number(id);
-}
 
 } // namespace
 
@@ -92,39 +82,25 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("ageSeconds");
         QTest::addColumn<Outcome>("expected");
-        const QByteArray host = QSysInfo::machineHostName().toUtf8();
-        QTest::newRow("none") << QByteArray() << -1 << Outcome::Acquired;
-        QTest::newRow("ended process") << endedProcessId() + "\nquorvex\n" + host + "\n"
-                                       << 0 << Outcome::Acquired;
+        const QByteArray app = "\n" + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8();
+        const QByteArray here = app + "\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+        QTest::newRow("live") << QByteArray::number(QCoreApplication::applicationPid()) + here << 60
+                              << Outcome::HeldByAnotherInstance;
         QTest::newRow("empty, from a power cut") << QByteArray() << 60 << Outcome::Acquired;
         QTest::newRow("garbled") << QByteArray("\x01\x02 not a lock") << 60 << Outcome::Acquired;
-        QTest::newRow("another host")
-            << QByteArray("4242\nquorvex\nelsewhere.example\n") << 60 << Outcome::Acquired;
+        QTest::newRow("another host") << "4242" + app + "\nelsewhere.example\n" << 60 << Outcome::Acquired;
         QTest::newRow("empty, being written") << QByteArray() << 0 << Outcome::HeldByAnotherInstance;
     }
     void aLockIsTakenOverOnlyWhenItsOwnerHasGone() {
         QFETCH(QByteArray, content);
         QFETCH(int, ageSeconds);
-        QFETCH(Outcome, expected);
         QTemporaryDir dir;
-        const QString programDir = dir.path() + QLatin1Char('/');
-        if (ageSeconds >= 0) {
-            qx::test::writeFile(programDir + QStringLiteral("qx.lock"), content);
-            QFile lock(programDir + QStringLiteral("qx.lock"));
-            QVERIFY(lock.open(QIODevice::ReadWrite));
-            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
-                                     QFileDevice::FileModificationTime));
-        }
-        InstanceLock instance(programDir);
-        QCOMPARE(instance.acquire(), expected);
-    }
-
-    void aLiveInstanceKeepsItsLock() {
-        QTemporaryDir dir;
-        InstanceLock first(dir.path() + QLatin1Char('/'));
-        QCOMPARE(first.acquire(), Outcome::Acquired);
-        InstanceLock second(dir.path() + QLatin1Char('/'));
-        QCOMPARE(second.acquire(), Outcome::HeldByAnotherInstance);
+        QFile lock(dir.filePath(QStringLiteral("qx.lock")));
+        QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(content) == content.size() && lock.flush());
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                 QFileDevice::FileModificationTime));
+        lock.close();
+        QTEST(InstanceLock(dir.path() + QLatin1Char('/')).acquire(), "expected");
     }
 
     void aFolderThatCannotBeWrittenIsToldApartAndRunsReadOnlyWithItsFiles() {
@@ -142,11 +118,8 @@ private Q_SLOTS:
         qx::test::writeFile(programDir + QStringLiteral("qx.dat"),
                             "pacman=Pac-Man==Namco=1980=good=1=pacman=no\r\n");
         QVERIFY(CanRunReadOnly(programDir));
-        for (bool runs : {true, false}) {
-            QVERIFY(ReadOnlyFolderMessage(programDir, runs).contains(dir.path() + QStringLiteral(":")));
-            QCOMPARE(ReadOnlyFolderMessage(programDir, runs).contains(QStringLiteral("runs read-only")),
-                     runs);
-        }
+        QVERIFY(ReadOnlyFolderMessage(programDir, false)
+                    .contains(dir.path() + QStringLiteral(": it is read-only")));
     }
 
     void emulatorDirectoryIsTheExecutablesFolderWhenWritable() {

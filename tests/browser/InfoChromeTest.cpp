@@ -297,33 +297,25 @@ private Q_SLOTS:
 
     void manyFavouritesShowAPageAtATimeAndNoneTwice() {
         InfoTestWindow test;
-        QList<SetRecord> records;
-        QByteArray file;
+        QList<SetRecord> records(700);
+        QByteArray file = "set0\r\n"; // listed twice
         for (int i = 0; i < 700; ++i) {
-            SetRecord record;
-            record.Name = QStringLiteral("set%1").arg(i);
-            record.Description = QStringLiteral("Set %1").arg(i);
-            records.append(record);
-            file += record.Name.toUtf8() + (i < 10 ? "\r\n" + record.Name.toUtf8() : QByteArray()) + "\r\n";
+            records[i].Name = QStringLiteral("set%1").arg(i);
+            file += records[i].Name.toUtf8() + "\r\n";
         }
         test.window->catalogue() = SetCatalogue(records);
         writeFile(test.programDir() + QStringLiteral("qx_fav.dat"), file);
         TrayIcon tray(*test.window);
         tray.BuildTrayMenu();
         QCOMPARE(tray.favouriteEntries().size(), TrayIcon::kTrayFavouritesPage);
-        for (int page = 1; page <= 2; ++page) {
-            const QList<QMenu *> more = test.window->findChildren<QMenu *>(QStringLiteral("mnuTrayFavMore"));
-            QCOMPARE(more.size(), page);
-            Q_EMIT more.constLast()->aboutToShow();
+        for (int page = 1; page <= 2; ++page) { // the last page has no "More…"
+            Q_EMIT test.window->findChildren<QMenu *>(QStringLiteral("mnuTrayFavMore"))
+                .at(page - 1)
+                ->aboutToShow();
         }
-        QCOMPARE(test.window->findChildren<QMenu *>(QStringLiteral("mnuTrayFavMore")).size(), 2); // no fourth
-        QStringList names;
-        for (const QAction *entry : tray.favouriteEntries()) {
-            names.append(entry->data().toString());
-        }
-        QCOMPARE(names.size(), 700);
-        QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), 700);
-        QCOMPARE(names.constLast(), QStringLiteral("set699"));
+        QCOMPARE(test.window->findChildren<QMenu *>(QStringLiteral("mnuTrayFavMore")).size(), 2);
+        QCOMPARE(tray.favouriteEntries().size(), 700);
+        QCOMPARE(tray.favouriteEntries().constLast()->data().toString(), QStringLiteral("set699"));
     }
 
     void noFavouritesShowsTheDisabledEntry() {

@@ -63,15 +63,12 @@ private Q_SLOTS:
 
     void aSparseGiantIsReportedDamagedInsteadOfEndingTheStart() {
         writeProgramDir(true);
-        QFile sparse(cache());
-        QVERIFY(sparse.open(QIODevice::ReadWrite) && sparse.resize(100LL * 1024 * 1024 * 1024));
-        sparse.close();
+        QVERIFY(QFile::resize(cache(), 100LL * 1024 * 1024 * 1024));
         CataloguePreload::instance().start(programDir());
         QString error;
         const std::optional<SetCatalogue> taken = CataloguePreload::instance().take(cache(), true, &error);
         QVERIFY(taken.has_value() && taken->isEmpty());
-        QVERIFY2(error.contains(cache()) && error.contains(QStringLiteral("larger than any set list")),
-                 qPrintable(error));
+        QVERIFY2(error.contains(QStringLiteral("larger than any set list")), qPrintable(error));
     }
 
     void nothingIsReadWithoutAKnownEmulator() {
