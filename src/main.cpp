@@ -1,6 +1,7 @@
 // Quorvex: a desktop front-end for the MAME arcade emulator.
 #include "app/CommandLine.h"
 #include "app/FrontendSettings.h"
+#include "app/InstanceLock.h"
 #include "app/ProgramDirectory.h"
 #include "app/QtPlatformServices.h"
 #include "app/QtUserPrompts.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QMessageBox>
 
 namespace {
@@ -33,35 +33,44 @@ int main(int argc, char *argv[]) {
     const QString programDir = qx::ResolveProgramDirectory(executableDir(argv[0]));
 
     // One Quorvex per program directory: a second start ends at once, silently.
-    QLockFile instanceLock(programDir + QStringLiteral("qx.lock"));
-    instanceLock.setStaleLockTime(0);
-    if (!instanceLock.tryLock(0)) {
+    qx::InstanceLock instanceLock(programDir);
+    const qx::InstanceLock::Outcome lock = instanceLock.acquire();
+    if (lock == qx::InstanceLock::Outcome::HeldByAnotherInstance) {
         return 0;
     }
+    const bool readOnly = lock == qx::InstanceLock::Outcome::FolderNotWritable;
+    const bool runs = !readOnly || qx::CanRunReadOnly(programDir);
 
     // The set list is read on a second thread while the window system starts.
-    qx::StartCataloguePreload(programDir);
+    if (runs) {
+        qx::StartCataloguePreload(programDir);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
     QApplication::setApplicationVersion(QStringLiteral(QX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorvex.Quorvex"));
+    if (readOnly) {
+        QMessageBox::warning(nullptr, QStringLiteral("Quorvex"), qx::ReadOnlyFolderMessage(programDir, runs));
+        if (!runs) {
+            return 1;
+        }
+    }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Written when missing; should that fail, the window reports the first setting it cannot save, once.
     const QString iniPath = programDir + QStringLiteral("qx.ini");
-    if (!QFileInfo::exists(iniPath) && !qx::FrontendSettings::WriteDefaultSettings(iniPath)) {
-        QApplication::restoreOverrideCursor();
-        QMessageBox::warning(nullptr, QStringLiteral("Quorvex"),
-                             QStringLiteral("Quorvex could not write its settings file %1.\n"
-                                            "Settings will not be kept after this run.")
-                                 .arg(iniPath));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!QFileInfo::exists(iniPath)) {
+        qx::FrontendSettings::WriteDefaultSettings(iniPath);
     }
 
     qx::QtUserPrompts prompts;
     qx::QtPlatformServices services;
     qx::MainWindow window(programDir, prompts, services);
     prompts.setOwner(&window);
+    if (readOnly) {
+        window.setReadOnly();
+    }
     if (!window.load()) {
         return 0;
     }

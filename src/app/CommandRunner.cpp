@@ -1,5 +1,6 @@
 #include "app/CommandRunner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>

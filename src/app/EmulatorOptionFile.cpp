@@ -23,8 +23,24 @@ QString ReadEmulatorOption(const QString &name, const QString &file) {
     return QString();
 }
 
-bool WriteEmulatorOption(const QString &name, int pad, const QString &value, const QString &file) {
-    TextLines text = SplitTextLines(ReadWholeFile(file));
+bool HoldsNoOption(const QByteArray &line) {
+    QByteArray text = line.trimmed();
+    if (text.startsWith("\xEF\xBB\xBF")) {
+        text = text.mid(3).trimmed();
+    }
+    return text.isEmpty() || text.startsWith('#') || text == kUnadornedHeader;
+}
+
+bool WriteEmulatorOption(const QString &name, int pad, const QString &value, const QString &file,
+                         QString *error) {
+    const FileContent content = ReadFileContent(file);
+    if (content.failed()) {
+        if (error) {
+            *error = content.error;
+        }
+        return false;
+    }
+    TextLines text = SplitTextLines(content.bytes);
     const QByteArray key = name.toUtf8();
     const QByteArray replacement = key + QByteArray(std::max(pad, 0), ' ') + value.toUtf8();
     for (QByteArray &line : text.lines) {
@@ -40,10 +56,10 @@ bool WriteEmulatorOption(const QString &name, int pad, const QString &value, con
     if (text.lines.isEmpty()) {
         text.lines.append(kUnadornedHeader);
         text.endsWithLineBreak = true;
-    } else {
+    } else if (HoldsNoOption(text.lines.constFirst())) {
         text.lines[0] = kUnadornedHeader;
     }
-    return WriteFileAtomically(file, JoinTextLines(text));
+    return WriteFileAtomically(file, JoinTextLines(text), error);
 }
 
 int EmulatorOptionPad(const QString &name) {

@@ -12,9 +12,14 @@ namespace qx {
 QString ReadEmulatorOption(const QString &name, const QString &file);
 
 // Replaces every line whose first word is the name by name + pad spaces + value; a name not in the file is
-// not added. The first line becomes "<UNADORNED0>". Returns false when the file could not be written (the
+// not added. The first line becomes "<UNADORNED0>" when it holds no option (see HoldsNoOption); an option
+// there is kept. Returns false, with the reason in error, when the file could not be read or written (the
 // old file is then untouched).
-bool WriteEmulatorOption(const QString &name, int pad, const QString &value, const QString &file);
+bool WriteEmulatorOption(const QString &name, int pad, const QString &value, const QString &file,
+                         QString *error = nullptr);
+
+// A line MAME reads no option from: blank, a comment, a byte order mark alone, or "<UNADORNED0>".
+bool HoldsNoOption(const QByteArray &line);
 
 // The pad that starts the value in column 27, as MAME lays out its own files.
 int EmulatorOptionPad(const QString &name);

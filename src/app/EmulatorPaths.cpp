@@ -21,7 +21,7 @@ QString PictureDirectoryFrom(const QString &picturePath, const QString &emulator
         ResolveMameFolder(value.isEmpty() ? QStringLiteral("flyers") : value, emulatorDir));
 }
 
-bool NormaliseIniPath(const QString &emulatorIniPath) {
+bool NormaliseIniPath(const QString &emulatorIniPath, QString *error) {
     const QString name = QStringLiteral("inipath");
     const QString value = ReadEmulatorOption(name, emulatorIniPath);
     if (value.isEmpty()) {
@@ -31,7 +31,8 @@ bool NormaliseIniPath(const QString &emulatorIniPath) {
     if (unquoted.split(QLatin1Char(';')).contains(QStringLiteral("."))) {
         return true;
     }
-    return WriteEmulatorOption(name, 19, QuoteIfSpaced(QStringLiteral(".;") + unquoted), emulatorIniPath);
+    return WriteEmulatorOption(name, 19, QuoteIfSpaced(QStringLiteral(".;") + unquoted), emulatorIniPath,
+                               error);
 }
 
 } // namespace qx

@@ -14,7 +14,7 @@ QString PictureDirectoryFrom(const QString &picturePath, const QString &emulator
 
 // Makes sure MAME's inipath names the current directory ".", so a set's INI file next to mame.ini is found:
 // an inipath without a "." entry gets "." put in front. An empty inipath is left alone. Returns false only
-// when mame.ini needed the change and could not be written.
-bool NormaliseIniPath(const QString &emulatorIniPath);
+// when mame.ini needed the change and could not be read or written (error says why).
+bool NormaliseIniPath(const QString &emulatorIniPath, QString *error = nullptr);
 
 } // namespace qx

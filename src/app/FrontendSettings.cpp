@@ -1,10 +1,12 @@
 #include "app/FrontendSettings.h"
 
 #include "app/ProfileIni.h"
+#include "app/ProfileIniFile.h"
 #include "app/TextFile.h"
 
 #include <QStringList>
 #include <array>
+#include <cmath>
 
 namespace qx {
 
@@ -131,10 +133,45 @@ const SettingKey *FindSettingKey(const QString &name) {
     return nullptr;
 }
 
-FrontendSettings::FrontendSettings(QString iniPath) : m_path(std::move(iniPath)) {}
+struct FrontendSettings::Shared {
+    explicit Shared(const QString &path) : file(path) {}
+    ProfileIniFile file;
+    std::function<void(const QString &)> onWriteFailure;
+};
+
+FrontendSettings::FrontendSettings(QString iniPath)
+    : m_path(std::move(iniPath)), m_shared(std::make_shared<Shared>(m_path)) {}
 
 QString FrontendSettings::read(const QString &key) const {
-    return ReadSetting(kFrontendSection, key, m_path);
+    return m_shared->file.read(kFrontendSection, key);
+}
+
+void FrontendSettings::setWriteFailureHandler(std::function<void(const QString &)> handler) const {
+    m_shared->onWriteFailure = std::move(handler);
+}
+
+QString FrontendSettings::readError() const {
+    return m_shared->file.readError();
+}
+
+bool FrontendSettings::reportFailure(const QString &error) const {
+    if (m_shared->onWriteFailure) {
+        m_shared->onWriteFailure(QStringLiteral("Quorvex could not save its settings to %1:\n%2\n"
+                                                "The settings file was left as it was.")
+                                     .arg(m_path, error));
+    }
+    return false;
+}
+
+FrontendSettings::Batch::Batch(const FrontendSettings &settings) : m_settings(settings) {
+    m_settings.m_shared->file.beginBatch();
+}
+
+FrontendSettings::Batch::~Batch() {
+    QString error;
+    if (!m_settings.m_shared->file.endBatch(&error)) {
+        m_settings.reportFailure(error);
+    }
 }
 
 QString FrontendSettings::defaultOf(const QString &key) const {
@@ -197,7 +234,7 @@ std::optional<double> FrontendSettings::twips(const QString &key) const {
     for (const QString &candidate : {read(key), defaultOf(key)}) {
         bool ok = false;
         const double value = candidate.trimmed().toDouble(&ok);
-        if (ok) {
+        if (ok && std::isfinite(value)) { // "nan" and "inf" read as numbers, but place no window
             return value;
         }
     }
@@ -221,7 +258,8 @@ std::optional<quint32> FrontendSettings::colour(const QString &key) const {
 }
 
 bool FrontendSettings::write(const QString &key, const QString &value) const {
-    return WriteSetting(kFrontendSection, key, value, m_path) == QLatin1String("1");
+    QString error;
+    return m_shared->file.write(kFrontendSection, key, value, &error) || reportFailure(error);
 }
 
 bool FrontendSettings::writeFlag(const QString &key, bool value) const {
@@ -240,8 +278,8 @@ QByteArray FrontendSettings::DefaultSettingsContent() {
     return content;
 }
 
-bool FrontendSettings::WriteDefaultSettings(const QString &iniPath) {
-    return WriteFileAtomically(iniPath, DefaultSettingsContent());
+bool FrontendSettings::WriteDefaultSettings(const QString &iniPath, QString *error) {
+    return WriteFileAtomically(iniPath, DefaultSettingsContent(), error);
 }
 
 } // namespace qx

@@ -8,7 +8,8 @@ namespace qx {
 // Section and key names compare case-insensitively. A missing key reads back as "=", so callers can tell
 // "absent" from "empty"; a value longer than 254 characters is cut, as the settings format always did.
 // A write replaces the key's line, or adds the key (and its section) and keeps every other line byte for
-// byte; the file is replaced atomically, so a failed write leaves the old file.
+// byte; the file is replaced atomically, so a failed write leaves the old file. Each call reads the file
+// anew; a program that reads or writes many keys keeps a ProfileIniFile instead.
 
 inline constexpr int kMaxSettingLength = 254;
 inline const QString kMissingSetting = QStringLiteral("=");

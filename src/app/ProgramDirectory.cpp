@@ -3,6 +3,7 @@
 #include "app/PathHelpers.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -16,6 +17,31 @@ bool IsWritableFolder(const QString &folder) {
     // The permission bits do not tell the whole story (read-only mounts, ACLs): try it.
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("qx_probe_XXXXXX")));
     return probe.open();
+}
+
+bool CanRunReadOnly(const QString &programDir) {
+    for (const char *name : {"qx.ini", "qx.dat"}) {
+        QFile file(programDir + QLatin1String(name));
+        if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString ReadOnlyFolderMessage(const QString &programDir, bool runsReadOnly) {
+    const QString folder = QDir::toNativeSeparators(QDir::cleanPath(programDir));
+    if (runsReadOnly) {
+        return QStringLiteral(
+                   "Quorvex cannot write to its folder %1: it is read-only, or its disk is full.\n\n"
+                   "It runs read-only: the settings and "
+                   "the set list there are used, but nothing you change is saved.")
+            .arg(folder);
+    }
+    return QStringLiteral("Quorvex cannot write to its folder %1: it is read-only, or its disk is full. It "
+                          "finds no settings and set list there to run from.\n\nMake the folder writable, or "
+                          "name another one in the QUORVEX_HOME environment variable.")
+        .arg(folder);
 }
 
 QString ResolveProgramDirectory(const QString &executableDir) {

@@ -16,4 +16,10 @@ QString ResolveEmulatorDirectory(const QString &emulatorPath);
 
 bool IsWritableFolder(const QString &folder);
 
+// A program directory that cannot be written still serves when its settings and set list can be read:
+// Quorvex then runs read-only, saving nothing.
+bool CanRunReadOnly(const QString &programDir);
+// What the user is told about a program directory that cannot be written, whether or not Quorvex runs.
+QString ReadOnlyFolderMessage(const QString &programDir, bool runsReadOnly);
+
 } // namespace qx

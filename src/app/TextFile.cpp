@@ -1,7 +1,9 @@
 #include "app/TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <new>
 
 namespace qx {
 
@@ -54,34 +56,64 @@ QByteArray JoinTextLines(const TextLines &text) {
     return out;
 }
 
-QByteArray ReadWholeFile(const QString &path, bool *ok) {
+FileContent ReadFileContent(const QString &path, qint64 maxBytes) {
+    FileContent result;
+    const QFileInfo info(path);
+    result.exists = info.exists();
+    if (!result.exists) {
+        return result;
+    }
+    if (!info.isFile()) {
+        result.error = QStringLiteral("%1 is not a regular file.").arg(path);
+        return result;
+    }
+    if (info.size() > maxBytes) {
+        result.error = QStringLiteral("%1 is damaged: %2 bytes is larger than any file Quorvex reads.")
+                           .arg(path)
+                           .arg(info.size());
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (ok) {
-            *ok = false;
-        }
-        return {};
+        result.error = QStringLiteral("%1 could not be read: %2").arg(path, file.errorString());
+        return result;
     }
+    try {
+        result.bytes = file.readAll();
+    } catch (const std::bad_alloc &) {
+        result.bytes.clear();
+        result.error = QStringLiteral("%1 could not be read: not enough memory.").arg(path);
+        return result;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        result.bytes.clear();
+        result.error = QStringLiteral("%1 could not be read: %2").arg(path, file.errorString());
+    }
+    return result;
+}
+
+QByteArray ReadWholeFile(const QString &path, bool *ok) {
+    FileContent content = ReadFileContent(path);
     if (ok) {
-        *ok = true;
+        *ok = content.exists && !content.failed();
     }
-    return file.readAll();
+    return std::move(content.bytes);
 }
 
 bool WriteFileAtomically(const QString &path, const QByteArray &content, QString *error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) {
-            *error = file.errorString();
-        }
-        return false;
-    }
-    if (file.write(content) != content.size()) {
+    auto fail = [&] {
         if (error) {
             *error = file.errorString();
         }
         file.cancelWriting();
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return fail();
+    }
+    if (file.write(content) != content.size() || file.error() != QFileDevice::NoError) {
+        return fail();
     }
     if (!file.commit()) {
         if (error) {

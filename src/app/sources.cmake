@@ -6,8 +6,10 @@ list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EmulatorPaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrontendSettings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InstanceLock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PathHelpers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProfileIni.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProfileIniFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramDirectory.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
 )

@@ -175,11 +175,14 @@ void HistoryDatabase::indexDatEntries() {
     };
 
     m_primary.reserve(qsizetype(infos.size()));
-    for (const qsizetype info : infos) {
-        // Every name on the line is followed by a comma; what follows the last comma is no name.
+    for (std::size_t k = 0; k < infos.size(); ++k) {
+        const qsizetype info = infos[k];
+        // Every name on the line is followed by a comma; what follows the last comma is no name. The next
+        // "$info=" ends the names too, so a line crowded with tags is read once, not once per tag.
+        const qsizetype limit = k + 1 < infos.size() ? infos[k + 1] : size;
         qsizetype tokenStart = info + kInfoTag.size();
         bool first = true;
-        for (qsizetype i = tokenStart; i < size && bytes[i] != '\n' && bytes[i] != '\r'; ++i) {
+        for (qsizetype i = tokenStart; i < limit && bytes[i] != '\n' && bytes[i] != '\r'; ++i) {
             if (bytes[i] != ',') {
                 continue;
             }

@@ -53,6 +53,7 @@ InfoPanel::InfoPanel(MainWindow &window, InfoPanelHooks hooks, QObject *parent)
     m_picture->setScaledContents(false);
     // One decode at a time: a newer request replaces any that has not started.
     m_decoder.setMaxThreadCount(1);
+    m_historyReader.setMaxThreadCount(1);
     // The caption and the picture pass their double-clicks on to the panel: watching it sees them all once.
     m_panel->installEventFilter(this);
     connect(m_scroll, &QScrollBar::valueChanged, this, &InfoPanel::ShowSnapshot);
@@ -77,6 +78,9 @@ void InfoPanel::restoreFromSettings() {
     const FrontendSettings &settings = m_window.settings();
     if (m_historyAvailable) {
         m_historyShown = settings.flag(QStringLiteral("ShowHistory"));
+        if (m_historyShown) {
+            ensureHistoryLoaded();
+        }
     }
     m_pictureShown = settings.flag(QStringLiteral("picture"));
     m_bothShown = false;
@@ -107,12 +111,27 @@ bool InfoPanel::writeSettings() const {
 }
 
 void InfoPanel::LoadHistory() {
-    m_historyAvailable = m_history.load(m_window.state().EmulatorDir);
+    const QString folder = m_window.state().EmulatorDir;
+    m_historyAvailable = !folder.isEmpty() && (FileExists(HistoryDatabase::datPath(folder)) ||
+                                               FileExists(HistoryDatabase::xmlPath(folder)));
+    m_history.clear();
+    m_historyLoad = HistoryLoad::NotStarted;
+    ++m_historyTicket; // a read still running is of the old file
     m_historyAction->setEnabled(m_historyAvailable);
-    if (m_historyAvailable || !m_historyShown) {
+    if (!m_historyShown) {
         return;
     }
+    if (m_historyAvailable) {
+        ensureHistoryLoaded();
+    } else {
+        hideMissingHistory();
+    }
+}
+
+void InfoPanel::hideMissingHistory() {
     // The file went away: the history part of the panel goes with it.
+    m_historyAvailable = false;
+    m_historyAction->setEnabled(false);
     m_historyShown = false;
     m_bothShown = false;
     m_historyAction->setChecked(false);
@@ -122,6 +141,50 @@ void InfoPanel::LoadHistory() {
         m_panel->hide();
     }
     relayout();
+}
+
+void InfoPanel::ensureHistoryLoaded() {
+    if (!m_historyAvailable || m_historyLoad != HistoryLoad::NotStarted) {
+        return;
+    }
+    m_historyLoad = HistoryLoad::Running;
+    const quint64 ticket = ++m_historyTicket;
+    const QString folder = m_window.state().EmulatorDir;
+    QPointer<InfoPanel> self(this);
+    m_historyReader.start([self, folder, ticket] {
+        HistoryDatabase database;
+        const bool ok = database.load(folder);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, database, ok, ticket] {
+                if (self) {
+                    self->historyRead(ticket, database, ok);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void InfoPanel::historyRead(quint64 ticket, const HistoryDatabase &database, bool ok) {
+    if (ticket != m_historyTicket) {
+        return;
+    }
+    m_history = database;
+    m_historyLoad = HistoryLoad::Done;
+    if (!ok) {
+        if (m_historyShown) {
+            hideMissingHistory();
+        }
+        return;
+    }
+    if (m_historyShown && !m_historyName.isEmpty()) {
+        ShowSetHistory(m_historyName);
+    }
+}
+
+void InfoPanel::finishHistoryLoad() {
+    m_historyReader.waitForDone();
+    QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
 }
 
 QString InfoPanel::HistoryRevision() const {
@@ -161,6 +224,13 @@ void InfoPanel::clearSetInfo() {
 }
 
 void InfoPanel::ShowSetHistory(const QString &name) {
+    m_historyName = name;
+    if (m_historyLoad != HistoryLoad::Done) {
+        m_historyBox->clear(); // shown when the file has been read
+        m_historyBox->setPlaceholderText(QString());
+        ensureHistoryLoaded();
+        return;
+    }
     const QString entry = m_history.entryText(name);
     m_historyBox->setPlainText(entry);
     // An empty box says why.

@@ -50,6 +50,8 @@ public:
     void clearSetInfo();
 
     // --- The documented operations ---
+    // Notes whether the emulator directory has a history file; the file itself is read (off the window
+    // thread) only while the history is shown, as a large or crafted file takes a while to index.
     void LoadHistory();
     QString HistoryRevision() const;
     void ShowSetHistory(const QString &name);
@@ -77,6 +79,9 @@ public:
     void removePicture();
     bool snapshotScrolled() const { return m_snapshotScrolled; }
     const HistoryDatabase &historyDatabase() const { return m_history; }
+    bool historyLoaded() const { return m_historyLoad == HistoryLoad::Done; }
+    // Waits for the history file being read and shows it (for callers that need the result at once).
+    void finishHistoryLoad();
     // The picture being shown, at its own size; null when none is.
     const QImage &currentPicture() const { return m_image; }
     // Pictures are decoded off the window thread and shown when ready. True while one is on its way.
@@ -90,7 +95,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    enum class HistoryLoad { NotStarted, Running, Done };
+
     void connectActions();
+    void ensureHistoryLoaded();
+    void historyRead(quint64 ticket, const HistoryDatabase &database, bool ok);
+    void hideMissingHistory();
     void showPictureFile(const QString &path);
     void pictureDecoded(quint64 ticket, const QString &path, const DecodedPicture &picture,
                         const QImage &drawn);
@@ -102,6 +112,9 @@ private:
     MainWindow &m_window;
     InfoPanelHooks m_hooks;
     HistoryDatabase m_history;
+    HistoryLoad m_historyLoad = HistoryLoad::NotStarted;
+    quint64 m_historyTicket = 0; // the history read whose result is awaited
+    QString m_historyName;       // the set whose history is asked for
     PictureLoader m_loader;
 
     QWidget *m_panel = nullptr;
@@ -126,8 +139,9 @@ private:
     bool m_snapshotMode = false;
     bool m_snapshotScrolled = false;
     bool m_layingOut = false;
-    // Declared last: destroyed first, it waits for a running decode before the rest goes.
+    // Declared last: destroyed first, they wait for a running decode or history read before the rest goes.
     QThreadPool m_decoder;
+    QThreadPool m_historyReader;
 };
 
 } // namespace qx

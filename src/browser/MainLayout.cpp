@@ -69,4 +69,17 @@ int ClampDraggedSplitter(int requestedLeft, int innerWidth) {
     return std::clamp(requestedLeft, lowest, highest);
 }
 
+QRect ReachableWindowRect(const QRect &window, const QRect &area) {
+    if (area.isEmpty()) {
+        return window;
+    }
+    const int width = std::clamp(window.width(), 1, area.width());
+    const int height = std::clamp(window.height(), 1, area.height());
+    const int across = std::min(kReachablePixels, width);
+    const int left = std::clamp(window.x(), area.x() - width + across, area.x() + area.width() - across);
+    const int top =
+        std::clamp(window.y(), area.y(), area.y() + area.height() - std::min(kReachablePixels, height));
+    return {left, top, width, height};
+}
+
 } // namespace qx

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 namespace qx {
@@ -63,11 +67,24 @@ int SplitterLeftFromSetting(const QString &value, int innerWidth);
 // A dragged splitter stays 500 twips from the window's left and right edges.
 int ClampDraggedSplitter(int requestedLeft, int innerWidth);
 
+// Pixels are kept within the range whose twips still fit an int, so a round trip never overflows; a value
+// that is not a number gives 0.
+inline constexpr int kMaxPixels = std::numeric_limits<int>::max() / kTwipsPerPixel;
+
 inline int TwipsToPixels(double twips) {
-    return static_cast<int>(twips / kTwipsPerPixel + 0.5);
+    if (std::isnan(twips)) {
+        return 0;
+    }
+    return static_cast<int>(
+        std::clamp(twips / kTwipsPerPixel + 0.5, double(-kMaxPixels), double(kMaxPixels)));
 }
 inline int PixelsToTwips(int pixels) {
-    return pixels * kTwipsPerPixel;
+    return std::clamp(pixels, -kMaxPixels, kMaxPixels) * kTwipsPerPixel;
 }
+
+// A saved window rectangle (pixels) brought back within reach of the screen area: no bigger than the area,
+// its top edge (where the title bar is) inside it, and at least this much of its width on it.
+inline constexpr int kReachablePixels = 100;
+QRect ReachableWindowRect(const QRect &window, const QRect &area);
 
 } // namespace qx

@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -64,11 +65,22 @@ MainWindow::MainWindow(const QString &programDir, UserPrompts &prompts, Platform
     m_state.programDir = programDir;
     createControls();
     connectActions();
+    m_settings.setWriteFailureHandler([this](const QString &message) { reportSettingsProblem(message); });
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
+    m_settings.setWriteFailureHandler({});
     qApp->removeEventFilter(this);
+}
+
+void MainWindow::setReadOnly() {
+    m_readOnly = true;
+    auto *notice = new QLabel(QStringLiteral("Read-only: changes are not saved"), m_status);
+    notice->setObjectName(QStringLiteral("sbReadOnly"));
+    notice->setToolTip(QStringLiteral("Quorvex cannot write to %1")
+                           .arg(QDir::toNativeSeparators(QDir::cleanPath(m_programDir))));
+    m_status->addPermanentWidget(notice);
 }
 
 void MainWindow::createControls() {
@@ -391,9 +403,7 @@ void MainWindow::ToggleStatusBar() {
     m_actions->find(QStringLiteral("mnuViewStatusBar"))->setChecked(show);
     int left = m_splitterLeft;
     SizeControls(left);
-    if (!m_settings.writeFlag(QStringLiteral("ShowStatusBar"), show)) {
-        reportSettingsWriteFailure();
-    }
+    m_settings.writeFlag(QStringLiteral("ShowStatusBar"), show);
 }
 
 void MainWindow::SetControlsEnabled(bool enabled) {

@@ -51,6 +51,11 @@ public:
     // or the chosen file is not MAME).
     bool load();
 
+    // The program directory cannot be written (see main): nothing is saved, the status bar says so, and the
+    // failed writes are not reported one by one, as the user was told at the start.
+    void setReadOnly();
+    bool isReadOnly() const { return m_readOnly; }
+
     bool isBusy() const { return m_busy; }
     void setBusy(bool busy) { m_busy = busy; }
 
@@ -131,7 +136,8 @@ private:
     void unload();
     void writeWindowGeometry();
     void deleteWorkFiles();
-    void reportSettingsWriteFailure();
+    // The first problem with qx.ini is shown; the rest of the run stays quiet about it.
+    void reportSettingsProblem(const QString &message);
 
     void onSplitterReleased(int parentX);
     void updateSplitterLimits();
@@ -171,6 +177,7 @@ private:
 
     bool m_busy = true;
     bool m_settingsWriteFailed = false;
+    bool m_readOnly = false;
     bool m_unloaded = false;
     int m_splitterLeft = 0; // twips
 };

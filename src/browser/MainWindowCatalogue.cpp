@@ -27,11 +27,17 @@ namespace qx {
 
 void MainWindow::LoadSetList() {
     m_browser->clearViews();
-    if (auto preloaded = CataloguePreload::instance().take(m_state.cachePath(), clonesChecked())) {
+    QString error;
+    if (auto preloaded = CataloguePreload::instance().take(m_state.cachePath(), clonesChecked(), &error)) {
         m_catalogue = std::move(*preloaded);
-        return;
+    } else {
+        m_catalogue = qx::LoadSetList(m_state.cachePath(), clonesChecked(), &error);
     }
-    m_catalogue = qx::LoadSetList(m_state.cachePath(), clonesChecked());
+    if (!error.isEmpty()) {
+        // The next Select MAME must build the list anew rather than update the damaged one.
+        m_settings.write(QStringLiteral("crc32"), QString());
+        m_prompts.inform(error, kAppTitle, PromptIcon::Warning);
+    }
 }
 
 void MainWindow::SelectEmulator() {

@@ -31,22 +31,23 @@ void MainWindow::unload() {
         }
     }
 
-    const FrontendSettings &s = m_settings;
-    // The filters, the column order and widths, and the current set.
-    bool ok = m_browser->saveSettings();
-    writeWindowGeometry();
-    ok &= m_appearance.writeListAndInfo(s);
-    ok &= s.writeFlag(QStringLiteral("ShowMenu"), !menuBar()->isHidden());
-    if (m_info) {
-        ok &= m_info->writeSettings();
-    }
-    ok &= s.writeFlag(QStringLiteral("toolbar"), !m_toolbar->isHidden());
-    ok &= s.writeFlag(QStringLiteral("HideClones"),
-                      m_actions->find(QStringLiteral("mnuOptionsClones"))->isChecked());
-    ok &= s.writeNumber(QStringLiteral("SplitterLeft"), m_splitterLeft);
-    ok &= s.writeFlag(QStringLiteral("checksamples"), m_state.checksamples);
-    if (!ok) {
-        reportSettingsWriteFailure();
+    // Every key below reaches qx.ini in one write, when the batch ends; a failure is reported then, once.
+    {
+        const FrontendSettings &s = m_settings;
+        const FrontendSettings::Batch batch(s);
+        // The filters, the column order and widths, and the current set.
+        m_browser->saveSettings();
+        writeWindowGeometry();
+        m_appearance.writeListAndInfo(s);
+        s.writeFlag(QStringLiteral("ShowMenu"), !menuBar()->isHidden());
+        if (m_info) {
+            m_info->writeSettings();
+        }
+        s.writeFlag(QStringLiteral("toolbar"), !m_toolbar->isHidden());
+        s.writeFlag(QStringLiteral("HideClones"),
+                    m_actions->find(QStringLiteral("mnuOptionsClones"))->isChecked());
+        s.writeNumber(QStringLiteral("SplitterLeft"), m_splitterLeft);
+        s.writeFlag(QStringLiteral("checksamples"), m_state.checksamples);
     }
     if (m_trayIcon) {
         m_trayIcon->remove();
@@ -56,21 +57,17 @@ void MainWindow::unload() {
 
 void MainWindow::writeWindowGeometry() {
     const FrontendSettings &s = m_settings;
-    bool ok = true;
     const Qt::WindowStates states = windowState();
     const bool minimised = states.testFlag(Qt::WindowMinimized) || (isHidden() && m_state.trayMin);
     const bool maximised = states.testFlag(Qt::WindowMaximized);
     if (!minimised && !maximised) {
-        ok &= s.writeNumber(QStringLiteral("MainLeft"), PixelsToTwips(x()));
-        ok &= s.writeNumber(QStringLiteral("MainTop"), PixelsToTwips(y()));
-        ok &= s.writeNumber(QStringLiteral("MainWidth"), PixelsToTwips(width()));
-        ok &= s.writeNumber(QStringLiteral("MainHeight"), PixelsToTwips(height()));
+        s.writeNumber(QStringLiteral("MainLeft"), PixelsToTwips(x()));
+        s.writeNumber(QStringLiteral("MainTop"), PixelsToTwips(y()));
+        s.writeNumber(QStringLiteral("MainWidth"), PixelsToTwips(width()));
+        s.writeNumber(QStringLiteral("MainHeight"), PixelsToTwips(height()));
     }
     if (!minimised) {
-        ok &= s.writeNumber(QStringLiteral("WindowState"), maximised ? 2 : 0);
-    }
-    if (!ok) {
-        reportSettingsWriteFailure();
+        s.writeNumber(QStringLiteral("WindowState"), maximised ? 2 : 0);
     }
 }
 
@@ -81,16 +78,12 @@ void MainWindow::deleteWorkFiles() {
     }
 }
 
-void MainWindow::reportSettingsWriteFailure() {
-    if (m_settingsWriteFailed) {
-        return; // one message is enough
+void MainWindow::reportSettingsProblem(const QString &message) {
+    if (m_settingsWriteFailed || m_readOnly) {
+        return; // one message is enough, and a read-only start has said it already
     }
     m_settingsWriteFailed = true;
-    m_prompts.inform(
-        QStringLiteral("Quorvex could not save its settings to %1.\nThe folder may be read-only or "
-                       "the disk full; the previous settings file was left as it was.")
-            .arg(m_settings.path()),
-        kAppTitle, PromptIcon::Warning);
+    m_prompts.inform(message, kAppTitle, PromptIcon::Warning);
 }
 
 } // namespace qx

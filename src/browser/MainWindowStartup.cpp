@@ -33,6 +33,11 @@ namespace qx {
 bool MainWindow::load() {
     m_busy = true;
     attachParts();
+    if (const QString error = m_settings.readError(); !error.isEmpty()) {
+        reportSettingsProblem(QStringLiteral("Quorvex could not read its settings:\n%1\nIt starts with the "
+                                             "default settings and leaves the file as it is.")
+                                  .arg(error));
+    }
     readStartupState();
     setMenuBarShown(m_settings.flag(QStringLiteral("ShowMenu")));
     if (m_settings.flag(QStringLiteral("joyselect"))) {
@@ -163,10 +168,12 @@ void MainWindow::resolveEmulatorFolders() {
     m_state.SnapshotDirectory = SnapshotDirectoryFrom(m_state.EmulatorIniPath, m_state.EmulatorDir);
     m_state.PictureDirectory =
         PictureDirectoryFrom(m_settings.text(QStringLiteral("picturepath")), m_state.EmulatorDir);
-    if (FileExists(m_state.EmulatorIniPath) && !NormaliseIniPath(m_state.EmulatorIniPath)) {
-        m_prompts.inform(
-            QStringLiteral("Quorvex could not update the inipath option in %1.").arg(m_state.EmulatorIniPath),
-            kAppTitle, PromptIcon::Warning);
+    QString error;
+    if (FileExists(m_state.EmulatorIniPath) && !NormaliseIniPath(m_state.EmulatorIniPath, &error)) {
+        m_prompts.inform(QStringLiteral("Quorvex could not update the inipath option in %1:\n%2\n"
+                                        "The file was left as it was.")
+                             .arg(m_state.EmulatorIniPath, error),
+                         kAppTitle, PromptIcon::Warning);
     }
 }
 
@@ -174,7 +181,14 @@ void MainWindow::restoreWindowGeometry() {
     if (!isMinimized()) {
         const auto width = m_settings.twips(QStringLiteral("MainWidth"));
         const auto height = m_settings.twips(QStringLiteral("MainHeight"));
-        resize(TwipsToPixels(width.value_or(10500)), TwipsToPixels(height.value_or(7665)));
+        const QRect saved(pos(),
+                          QSize(TwipsToPixels(width.value_or(10500)), TwipsToPixels(height.value_or(7665))));
+        // A hand-edited or foreign qx.ini must not put the window where no one can reach it.
+        const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        const QRect reachable =
+            ReachableWindowRect(saved, screen ? screen->availableVirtualGeometry() : QRect());
+        move(reachable.topLeft());
+        resize(reachable.size());
     }
     if (m_settings.integer(QStringLiteral("WindowState")) == 2) {
         setWindowState(windowState() | Qt::WindowMaximized);

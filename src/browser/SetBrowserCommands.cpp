@@ -380,9 +380,10 @@ QList<TrayFavourite> SetBrowser::trayFavourites() const {
 }
 
 void SetBrowser::reportWriteFailure(const QString &error) {
-    m_prompts.inform(
-        QStringLiteral("The favourites file %1 could not be written: %2").arg(favourites().path(), error),
-        kAppTitle, PromptIcon::Error);
+    m_prompts.inform(QStringLiteral("Quorvex could not change the favourites:\n%1\n"
+                                    "The favourites file was left as it was.")
+                         .arg(error),
+                     kAppTitle, PromptIcon::Error);
 }
 
 void SetBrowser::AddFavourite() {

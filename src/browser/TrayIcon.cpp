@@ -109,10 +109,19 @@ void TrayIcon::restoreWindow() {
 void TrayIcon::BuildTrayMenu() {
     qDeleteAll(m_favourites);
     m_favourites.clear();
+    delete m_moreFavourites;
+    m_moreFavourites = nullptr;
     const FavouritesFile favourites(m_window.state().favouritesPath());
-    const QList<TrayFavourite> entries = TrayFavouriteEntries(m_window.catalogue(), favourites);
-    for (const TrayFavourite &entry : entries) {
-        auto *action = new QAction(MenuCaption(entry.description), m_favouritesMenu);
+    m_favouriteList = TrayFavouriteEntries(m_window.catalogue(), favourites);
+    addFavouritesPage(m_favouritesMenu, 0);
+    m_window.actions()[QStringLiteral("mnuTrayFavNone")]->setVisible(m_favourites.isEmpty());
+}
+
+void TrayIcon::addFavouritesPage(QMenu *menu, qsizetype first) {
+    const qsizetype end = std::min(first + kTrayFavouritesPage, m_favouriteList.size());
+    for (qsizetype i = first; i < end; ++i) {
+        const TrayFavourite &entry = m_favouriteList.at(i);
+        auto *action = new QAction(MenuCaption(entry.description), menu);
         action->setObjectName(QStringLiteral("mnuTrayFavEntry"));
         action->setData(entry.name);
         const QString name = entry.name;
@@ -121,10 +130,23 @@ void TrayIcon::BuildTrayMenu() {
                 m_hooks.launchSet(name);
             }
         });
-        m_favouritesMenu->addAction(action);
+        menu->addAction(action);
         m_favourites.append(action);
     }
-    m_window.actions()[QStringLiteral("mnuTrayFavNone")]->setVisible(m_favourites.isEmpty());
+    if (end == m_favouriteList.size()) {
+        return;
+    }
+    auto *more = new QMenu(QStringLiteral("More\u2026"), menu);
+    more->setObjectName(QStringLiteral("mnuTrayFavMore"));
+    menu->addMenu(more);
+    if (!m_moreFavourites) {
+        m_moreFavourites = more;
+    }
+    connect(more, &QMenu::aboutToShow, this, [this, more, end] {
+        if (more->isEmpty()) {
+            addFavouritesPage(more, end);
+        }
+    });
 }
 
 bool TrayIcon::prepareMenu() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/FavouritesFile.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -41,8 +43,11 @@ public:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void restoreWindow();
 
-    // BuildTrayMenu: the Favourites submenu from qx_fav.dat, in file order, captioned by Description.
+    // BuildTrayMenu: the Favourites submenu from qx_fav.dat, in file order, captioned by Description. A long
+    // list shows its first kTrayFavouritesPage entries and a "More…" submenu with the next page, built when
+    // it opens, so a hundred thousand favourites cost no more than a few hundred.
     void BuildTrayMenu();
+    static constexpr qsizetype kTrayFavouritesPage = 300;
     // BuildTrayMenu, then Play and Play Random Set shown only while a set is selected. Returns whether the
     // menu may open now (no operation running, no other window of the program open).
     bool prepareMenu();
@@ -53,6 +58,7 @@ public:
 
 private:
     bool anotherWindowOpen() const;
+    void addFavouritesPage(QMenu *menu, qsizetype first);
     void setPlayEntriesVisible(bool visible);
 
     MainWindow &m_window;
@@ -61,6 +67,8 @@ private:
     QMenu *m_menu = nullptr;
     QMenu *m_favouritesMenu = nullptr;
     QList<QAction *> m_favourites;
+    QList<TrayFavourite> m_favouriteList; // every entry BuildTrayMenu found, shown a page at a time
+    QMenu *m_moreFavourites = nullptr;    // the first "More…" submenu; later pages are its children
     bool m_added = false;
 };
 

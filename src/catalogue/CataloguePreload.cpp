@@ -15,7 +15,25 @@ void CataloguePreload::start(const QString &programDir) {
     m_result = std::async(std::launch::async, [programDir] { return load(programDir); });
 }
 
+CataloguePreload::Result CataloguePreload::failedLoad(const QString &programDir, const QString &reason) {
+    Result failed;
+    failed.loaded = true;
+    failed.cachePath = programDir + kCacheFile;
+    failed.error = kDamagedCacheMessage.arg(failed.cachePath, reason);
+    return failed;
+}
+
 CataloguePreload::Result CataloguePreload::load(const QString &programDir) {
+    try {
+        return loadCatalogue(programDir);
+    } catch (const std::exception &e) {
+        return failedLoad(programDir, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        return failedLoad(programDir, QStringLiteral("an unexpected error"));
+    }
+}
+
+CataloguePreload::Result CataloguePreload::loadCatalogue(const QString &programDir) {
     Result result;
     const QString iniPath = programDir + QStringLiteral("qx.ini");
     result.cachePath = programDir + kCacheFile;
@@ -28,18 +46,24 @@ CataloguePreload::Result CataloguePreload::load(const QString &programDir) {
         return result; // the first-run set-up will build the catalogue anew
     }
     result.includeClones = settings.flag(QStringLiteral("HideClones"));
-    result.catalogue = LoadSetList(result.cachePath, result.includeClones);
+    result.catalogue = LoadSetList(result.cachePath, result.includeClones, &result.error);
     result.loaded = true;
     return result;
 }
 
-std::optional<SetCatalogue> CataloguePreload::take(const QString &cachePath, bool includeClones) {
+std::optional<SetCatalogue> CataloguePreload::take(const QString &cachePath, bool includeClones,
+                                                   QString *error) {
     if (!m_result.valid()) {
         return std::nullopt;
     }
     Result result = m_result.get(); // always collected, so the thread never outlives its use
-    if (!result.loaded || cachePath != result.cachePath || includeClones != result.includeClones) {
+    // A failure is the file's, whatever the Clones setting.
+    if (!result.loaded || cachePath != result.cachePath ||
+        (includeClones != result.includeClones && result.error.isEmpty())) {
         return std::nullopt;
+    }
+    if (error) {
+        *error = result.error;
     }
     return std::move(result.catalogue);
 }

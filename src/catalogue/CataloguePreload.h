@@ -20,7 +20,9 @@ public:
     // names an existing executable and qx.dat exists), with clones as the Clones setting says.
     void start(const QString &programDir);
     // The preloaded catalogue for exactly this file and Clones setting (waiting for it if need be), once.
-    std::optional<SetCatalogue> take(const QString &cachePath, bool includeClones);
+    // A file that could not be loaded gives an empty catalogue and the reason in error. Nothing the
+    // preload meets, not even running out of memory, leaves it as an exception.
+    std::optional<SetCatalogue> take(const QString &cachePath, bool includeClones, QString *error = nullptr);
 
 private:
     struct Result {
@@ -28,8 +30,11 @@ private:
         QString cachePath;
         bool includeClones = false;
         SetCatalogue catalogue;
+        QString error;
     };
     static Result load(const QString &programDir);
+    static Result loadCatalogue(const QString &programDir);
+    static Result failedLoad(const QString &programDir, const QString &reason);
 
     std::future<Result> m_result;
 };

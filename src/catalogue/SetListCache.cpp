@@ -7,6 +7,7 @@
 #include "catalogue/SetCatalogueBuilder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QVarLengthArray>
@@ -19,6 +20,7 @@ namespace {
 constexpr qsizetype kCacheFields = 9;
 constexpr qsizetype kListFields = 7;
 constexpr qsizetype kStateField = 6;
+constexpr qsizetype kMaxReservedSets = 1000000;
 
 // Calls visit(line) for every line of the text, CR LF or LF, without copying; a last line without a line
 // break counts, an empty tail does not.
@@ -104,6 +106,31 @@ QSet<QByteArray> availableInCache(const QString &cachePath) {
     return names;
 }
 
+// Opens qx.dat for reading; the reason when it cannot be a set list or cannot be read. A missing file is
+// no fault (there is no catalogue yet).
+QString openCache(QFile &file) {
+    const QFileInfo info(file.fileName());
+    if (!info.exists()) {
+        return {};
+    }
+    // A named pipe would block the start for ever; a file bigger than any real cache is damaged (or sparse).
+    if (!info.isFile()) {
+        return QStringLiteral("it is not a regular file");
+    }
+    if (info.size() > kMaxWholeFileBytes) {
+        return QStringLiteral("at %1 bytes it is far larger than any set list").arg(info.size());
+    }
+    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+}
+
+// qx.dat read whole before it is rewritten; a missing file is an error here too, as there is nothing to
+// update.
+QByteArray readCacheForUpdate(const QString &cachePath, QString *error) {
+    FileContent content = ReadFileContent(cachePath);
+    *error = content.exists ? content.error : QStringLiteral("%1 does not exist.").arg(cachePath);
+    return std::move(content.bytes);
+}
+
 } // namespace
 
 bool ParseCacheLine(QByteArrayView line, SetRecord &record) {
@@ -183,18 +210,24 @@ SetListBuildResult BuildFromPreviousStates(const QString &programDir) {
     });
 }
 
-SetCatalogue LoadSetList(const QString &cachePath, bool includeClones) {
-    // Mapped rather than read: the cache's pages come straight from the file system cache, with no copy.
+SetCatalogue LoadSetList(const QString &cachePath, bool includeClones, QString *error) {
     QFile file(cachePath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QString fault = openCache(file);
+    if (!fault.isEmpty() && error) {
+        *error = kDamagedCacheMessage.arg(cachePath, fault);
+    }
+    if (!file.isOpen()) {
         return {};
     }
+    // Mapped rather than read: the cache's pages come straight from the file system cache, with no copy.
     const qint64 size = file.size();
     uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
     const QByteArray copy = mapped ? QByteArray() : file.readAll();
     const QByteArrayView content = mapped ? QByteArrayView(mapped, size) : QByteArrayView(copy);
-    // Room for every line (a cache line is rarely under 40 bytes); room never used costs no memory.
-    SetCatalogueBuilder builder(content.size() / 40, content.size());
+    // Room for every line (a cache line is rarely under 40 bytes), up to twenty times today's catalogue;
+    // room never used costs no memory, and a bigger list grows as it is read.
+    SetCatalogueBuilder builder(std::min<qsizetype>(content.size() / 40, kMaxReservedSets),
+                                std::min<qsizetype>(content.size(), kMaxReservedSets * 100));
     QVarLengthArray<QByteArrayView, 9> fields;
     forEachLine(content, [&](QByteArrayView line) {
         if (!splitFields(line, kCacheFields, fields)) {
@@ -223,10 +256,8 @@ QSet<QString> CachedSetNames(const QString &cachePath) {
 
 AvailabilityUpdateResult UpdateAvailability(const QString &cachePath, const AvailableNames &names) {
     AvailabilityUpdateResult result;
-    bool readOk = false;
-    const QByteArray content = ReadWholeFile(cachePath, &readOk);
-    if (!readOk) {
-        result.error = QStringLiteral("Cannot read %1.").arg(cachePath);
+    const QByteArray content = readCacheForUpdate(cachePath, &result.error);
+    if (!result.error.isEmpty()) {
         return result;
     }
     QByteArray out;
@@ -255,11 +286,11 @@ AvailabilityUpdateResult UpdateAvailability(const QString &cachePath, const Avai
 bool UpdateSetEntry(SetCatalogue &catalogue, const QString &cachePath, const QString &name, SetState state,
                     QString *error) {
     catalogue.setState(name, state);
-    bool readOk = false;
-    const QByteArray content = ReadWholeFile(cachePath, &readOk);
-    if (!readOk) {
+    QString readError;
+    const QByteArray content = readCacheForUpdate(cachePath, &readError);
+    if (!readError.isEmpty()) {
         if (error) {
-            *error = QStringLiteral("Cannot read %1.").arg(cachePath);
+            *error = readError;
         }
         return false;
     }

@@ -43,8 +43,14 @@ SetListBuildResult FastScan(const QString &programDir, const QString &romPaths, 
 SetListBuildResult BuildFromPreviousStates(const QString &programDir);
 
 // Loads qx.dat: every set when includeClones, else only sets without a Parent; BIOS sets (Bios not "no")
-// never. A missing or empty file gives an empty catalogue.
-SetCatalogue LoadSetList(const QString &cachePath, bool includeClones);
+// never. A missing or empty file gives an empty catalogue. So does a file that cannot be a set list (not a
+// regular file, larger than kMaxWholeFileBytes) or cannot be read; error then says so, for the user.
+SetCatalogue LoadSetList(const QString &cachePath, bool includeClones, QString *error = nullptr);
+
+// %1 the path of qx.dat, %2 what is wrong with it.
+inline const QString kDamagedCacheMessage = QStringLiteral(
+    "The set list %1 could not be loaded: %2.\nIt was left as it is; Tools \u25B8 Select MAME... "
+    "builds it anew.");
 
 // The Name of every set in qx.dat, clones and BIOS sets included (the files MAME keeps per set are named
 // after them). A missing file gives none.

@@ -109,6 +109,23 @@ private Q_SLOTS:
                                           "rompath   new");
     }
 
+    void theFirstLineBecomesTheHeaderOnlyWhenItHoldsNoOption_data() {
+        QTest::addColumn<QByteArray>("firstLine");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("comment") << QByteArray("# CORE CONFIGURATION OPTIONS") << kUnadornedHeader;
+        QTest::newRow("byte order mark and comment") << kBom + "#" << kUnadornedHeader;
+        QTest::newRow("an option") << QByteArray("rompath /srv/my/roms")
+                                   << QByteArray("rompath /srv/my/roms");
+        QTest::newRow("the option written") << QByteArray("inipath .") << QByteArray("inipath   .;ini");
+    }
+    void theFirstLineBecomesTheHeaderOnlyWhenItHoldsNoOption() {
+        QFETCH(QByteArray, firstLine);
+        QFETCH(QByteArray, expected);
+        writeFile(iniPath(), firstLine + "\nsamplepath   samples\ninipath .\n");
+        QVERIFY(WriteEmulatorOption(QStringLiteral("inipath"), 3, QStringLiteral(".;ini"), iniPath()));
+        QCOMPARE(readFile(iniPath()), expected + "\nsamplepath   samples\ninipath   .;ini\n");
+    }
+
     void writeToAMissingFileLeavesOnlyTheHeader() {
         QVERIFY(WriteEmulatorOption(QStringLiteral("rompath"), 19, QStringLiteral("roms"), iniPath()));
         QCOMPARE(readFile(iniPath()), QByteArray("<UNADORNED0>\r\n"));

@@ -172,6 +172,8 @@ private Q_SLOTS:
                                                        "ColumnWidths=10,20\r\n"
                                                        "ColumnPos=0,1,x,3,4,5,6\r\n"
                                                        "MainWidth=wide\r\n"
+                                                       "MainHeight=inf\r\n"
+                                                       "MainLeft=nan\r\n"
                                                        "BackColour=-5\r\n");
         QCOMPARE(settings.integer(QStringLiteral("ViewMode")), 3);
         QVERIFY(settings.flag(QStringLiteral("ShowU")));
@@ -180,6 +182,8 @@ private Q_SLOTS:
                  (QList<int>{240, 80, 80, 67, 125, 77, 90}));
         QCOMPARE(settings.list(QStringLiteral("ColumnPos"), 7), (QList<int>{0, 1, 2, 3, 4, 5, 6}));
         QCOMPARE(settings.twips(QStringLiteral("MainWidth")), std::optional<double>(10500));
+        QCOMPARE(settings.twips(QStringLiteral("MainHeight")), std::optional<double>(7665));
+        QCOMPARE(settings.twips(QStringLiteral("MainLeft")), std::nullopt);
         QCOMPARE(settings.colour(QStringLiteral("BackColour")), std::nullopt);
 
         // Missing keys: "=" for the raw text, the default for every decoded reading.
@@ -211,6 +215,21 @@ private Q_SLOTS:
         expected.replace("\r\npicture=0\r\n", "\r\npicture=-1\r\n");
         expected.replace("\r\nsetlimit=\r\n", "\r\nsetlimit=45294\r\n");
         QCOMPARE(readFile(iniPath()), expected);
+    }
+
+    void aBatchWritesTheFileOnceAndHandEditsAreStillSeen() {
+        const FrontendSettings settings = settingsWith("ViewMode=3\r\n");
+        {
+            const FrontendSettings::Batch batch(settings);
+            QVERIFY(settings.writeNumber(QStringLiteral("ViewMode"), 1) &&
+                    settings.writeFlag(QStringLiteral("tray"), true));
+            QCOMPARE(settings.integer(QStringLiteral("ViewMode")), 1);
+            QCOMPARE(readFile(iniPath()), QByteArray("[FRONTEND]\r\nViewMode=3\r\n")); // nothing written yet
+        }
+        QCOMPARE(readFile(iniPath()), QByteArray("[FRONTEND]\r\nViewMode=1\r\ntray=-1\r\n"));
+        // A hand edit made while the program runs (of another length, so even a coarse clock sees it).
+        writeFile(iniPath(), "[FRONTEND]\r\nViewMode=12\r\n");
+        QCOMPARE(settings.integer(QStringLiteral("ViewMode")), 12);
     }
 
     void aVeryLongValueIsCutOnReadAndHarmsNoOtherKey() {

@@ -4,6 +4,7 @@
 #include "TestDirs.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +81,18 @@ private Q_SLOTS:
                  QStringLiteral("2"));
         WriteSetting(QStringLiteral("FRONTEND"), QStringLiteral("ViewMode"), QStringLiteral("1"), iniPath());
         QCOMPARE(readFile(iniPath()), QByteArray("\xEF\xBB\xBF[FRONTEND]\r\nViewMode=1\r\n"));
+    }
+
+    void utf16IsReadAndWrittenBackAsUtf8() {
+        QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        writeFile(iniPath(), utf16.encode(QStringLiteral(
+                                 "[FRONTEND]\r\nLastSelected=pacman\r\nFontName=Caf\u00e9\r\n")));
+        QCOMPARE(ReadSetting(QStringLiteral("FRONTEND"), QStringLiteral("FontName"), iniPath()),
+                 QStringLiteral("Caf\u00e9"));
+        WriteSetting(QStringLiteral("FRONTEND"), QStringLiteral("LastSelected"), QStringLiteral("dkong"),
+                     iniPath());
+        QCOMPARE(readFile(iniPath()),
+                 QByteArray("[FRONTEND]\r\nLastSelected=dkong\r\nFontName=Caf\xC3\xA9\r\n"));
     }
 
     void longValueIsCutTo254Characters() {

@@ -1,8 +1,12 @@
 #include "app/ProgramDirectory.h"
 
 #include "ReadOnlyFolder.h"
+#include "TestDirs.h"
+#include "app/InstanceLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +41,8 @@ private:
     QByteArray m_old;
 };
 
+using Outcome = InstanceLock::Outcome;
+
 } // namespace
 
 class ProgramDirectoryTest : public QObject {
@@ -70,6 +76,50 @@ private Q_SLOTS:
         const QString expected = config.path() + QStringLiteral("/quorvex/");
         QCOMPARE(ResolveProgramDirectory(exeDir.path()), expected);
         QVERIFY(QFileInfo(expected).isDir());
+    }
+
+    void aLockIsTakenOverOnlyWhenItsOwnerHasGone_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<Outcome>("expected");
+        const QByteArray app = "\n" + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8();
+        const QByteArray here = app + "\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+        QTest::newRow("live") << QByteArray::number(QCoreApplication::applicationPid()) + here << 60
+                              << Outcome::HeldByAnotherInstance;
+        QTest::newRow("empty, from a power cut") << QByteArray() << 60 << Outcome::Acquired;
+        QTest::newRow("garbled") << QByteArray("\x01\x02 not a lock") << 60 << Outcome::Acquired;
+        QTest::newRow("another host") << "4242" + app + "\nelsewhere.example\n" << 60 << Outcome::Acquired;
+        QTest::newRow("empty, being written") << QByteArray() << 0 << Outcome::HeldByAnotherInstance;
+    }
+    void aLockIsTakenOverOnlyWhenItsOwnerHasGone() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, ageSeconds);
+        QTemporaryDir dir;
+        QFile lock(dir.filePath(QStringLiteral("qx.lock")));
+        QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(content) == content.size() && lock.flush());
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                 QFileDevice::FileModificationTime));
+        lock.close();
+        QTEST(InstanceLock(dir.path() + QLatin1Char('/')).acquire(), "expected");
+    }
+
+    void aFolderThatCannotBeWrittenIsToldApartAndRunsReadOnlyWithItsFiles() {
+        QTemporaryDir dir;
+        const QString programDir = dir.path() + QLatin1Char('/');
+        qx::test::writeFile(programDir + QStringLiteral("qx.ini"), "[FRONTEND]\r\n");
+        {
+            qx::test::ReadOnlyFolder readOnly(dir.path());
+            if (!readOnly.isReadOnly()) {
+                QSKIP("this system cannot make a folder read-only");
+            }
+            QCOMPARE(InstanceLock(programDir).acquire(), Outcome::FolderNotWritable);
+            QVERIFY(!CanRunReadOnly(programDir)); // no set list
+        }
+        qx::test::writeFile(programDir + QStringLiteral("qx.dat"),
+                            "pacman=Pac-Man==Namco=1980=good=1=pacman=no\r\n");
+        QVERIFY(CanRunReadOnly(programDir));
+        QVERIFY(ReadOnlyFolderMessage(programDir, false)
+                    .contains(dir.path() + QStringLiteral(": it is read-only")));
     }
 
     void emulatorDirectoryIsTheExecutablesFolderWhenWritable() {

@@ -8,3 +8,4 @@ qx_add_test(NAME ProgramDirectoryTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgramD
 qx_add_test(NAME CommandLineTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/CommandLineTest.cpp LIBS quorvex_core)
 set_property(TEST CommandLineTest APPEND PROPERTY ENVIRONMENT "QX_QUORVEX=$<TARGET_FILE:quorvex>")
 add_dependencies(CommandLineTest quorvex)
+qx_add_test(NAME DataSafetyTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/DataSafetyTest.cpp LIBS quorvex_core)

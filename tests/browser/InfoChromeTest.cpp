@@ -304,6 +304,29 @@ private Q_SLOTS:
         QCOMPARE(launched, QStringList{QStringLiteral("pacman")});
     }
 
+    void manyFavouritesShowAPageAtATimeAndNoneTwice() {
+        InfoTestWindow test;
+        QList<SetRecord> records(700);
+        QByteArray file = "set0\r\n"; // listed twice
+        for (int i = 0; i < 700; ++i) {
+            records[i].Name = QStringLiteral("set%1").arg(i);
+            file += records[i].Name.toUtf8() + "\r\n";
+        }
+        test.window->catalogue() = SetCatalogue(records);
+        writeFile(test.programDir() + QStringLiteral("qx_fav.dat"), file);
+        TrayIcon tray(*test.window);
+        tray.BuildTrayMenu();
+        QCOMPARE(tray.favouriteEntries().size(), TrayIcon::kTrayFavouritesPage);
+        for (int page = 1; page <= 2; ++page) { // the last page has no "More…"
+            Q_EMIT test.window->findChildren<QMenu *>(QStringLiteral("mnuTrayFavMore"))
+                .at(page - 1)
+                ->aboutToShow();
+        }
+        QCOMPARE(test.window->findChildren<QMenu *>(QStringLiteral("mnuTrayFavMore")).size(), 2);
+        QCOMPARE(tray.favouriteEntries().size(), 700);
+        QCOMPARE(tray.favouriteEntries().constLast()->data().toString(), QStringLiteral("set699"));
+    }
+
     void noFavouritesShowsTheDisabledEntry() {
         InfoTestWindow test;
         test.window->catalogue() = TestCatalogue();

@@ -201,6 +201,11 @@ private Q_SLOTS:
         QTest::newRow("NUL bytes") << QByteArray("$info=pac") + '\0' + QByteArray("man,\r\n\r\nA") + '\0' +
                                           QByteArray("B\r\n$end\r\n")
                                    << "pacman" << QString();
+        // Each tag ends the names of the one before it (and a line of a million tags is read once).
+        const QByteArray crowded = "$info=pacman,$info=galaga,dkong,\r\n\r\nText\r\n$end\r\n";
+        QTest::newRow("tags sharing a line, first") << crowded << "pacman" << QStringLiteral("Text\n");
+        QTest::newRow("tags sharing a line, second") << crowded << "galaga" << QStringLiteral("Text\n");
+        QTest::newRow("a tag is no name") << crowded << "$info=galaga" << QString();
     }
     void damagedDatFilesLoadWithoutHarm() {
         QFETCH(QByteArray, content);

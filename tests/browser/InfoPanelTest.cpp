@@ -247,6 +247,7 @@ private Q_SLOTS:
         QVERIFY(holder->isVisible() && text->isVisible());
 
         panel.showSetInfo(QStringLiteral("puckman"), QStringLiteral("pacman"));
+        panel.finishHistoryLoad();
         QCOMPARE(text->toPlainText(), kPacmanHistory);
         QVERIFY(text->placeholderText().isEmpty());
         panel.showSetInfo(QStringLiteral("dkong"), QString());
@@ -270,6 +271,19 @@ private Q_SLOTS:
         QVERIFY(panel.writeSettings());
         QCOMPARE(test.settings().read(QStringLiteral("ShowHistory")), QStringLiteral("-1"));
         QCOMPARE(test.settings().read(QStringLiteral("picture")), QStringLiteral("0"));
+    }
+
+    void theHistoryFileIsReadOffTheWindowThreadOnlyOnceTheHistoryShows() {
+        InfoTestWindow test;
+        writeFile(test.emulatorDir() + QStringLiteral("history.dat"), kHistoryDat);
+        InfoPanel panel(*test.window);
+        panel.restoreFromSettings();
+        panel.finishHistoryLoad();
+        QVERIFY(panel.historyAvailable() && !panel.historyLoaded());
+        test.window->statusPanels().setPanelText(2, QStringLiteral("pacman"));
+        test.window->actions().find(QStringLiteral("mnuViewHistory"))->trigger();
+        QVERIFY(!panel.historyLoaded()); // its result arrives through the event loop
+        QTRY_COMPARE(test.find<QPlainTextEdit>("txtHistory")->toPlainText(), kPacmanHistory);
     }
 
     void withoutAHistoryFileTheHistoryStaysOff() {
@@ -297,6 +311,7 @@ private Q_SLOTS:
         QVERIFY(test.find<QScrollBar>("HScroll1")->isVisible());
         panel.showSetInfo(QStringLiteral("pacman"), QString());
         panel.finishPendingPicture();
+        panel.finishHistoryLoad();
         QCOMPARE(test.find<QPlainTextEdit>("txtHistory")->toPlainText(), kPacmanHistory);
         QCOMPARE(colourOf(panel), QColor(Qt::red));
         // Above the history text the picture takes at most half the panel.
@@ -341,6 +356,7 @@ private Q_SLOTS:
         InfoPanel panel(*test.window);
         panel.restoreFromSettings();
         panel.showSetInfo(QStringLiteral("pacman"), QString());
+        panel.finishHistoryLoad();
         test.window->actions().find(QStringLiteral("mnuItemPopupHistoryNotepad"))->trigger();
         const QString workFile = test.programDir() + QStringLiteral("qx_history.txt");
         QCOMPARE(test.services.opened, QStringList{workFile});

@@ -7,6 +7,15 @@ using namespace qx;
 class MainLayoutTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void aSavedWindowFarOffIsBroughtBackWithinReach() {
+        const QRect screen(0, 0, 1280, 1000);
+        QCOMPARE(ReachableWindowRect(QRect(100, 50, 700, 500), screen), QRect(100, 50, 700, 500));
+        const QRect far(TwipsToPixels(1e308), TwipsToPixels(-1e308), kMaxPixels, 500);
+        QCOMPARE(ReachableWindowRect(far, screen), QRect(1180, 0, 1280, 500)); // 100 pixels in reach
+        QCOMPARE(PixelsToTwips(far.x()), kMaxPixels * kTwipsPerPixel);         // no overflow on the way back
+        QCOMPARE(TwipsToPixels(std::nan("")), 0);
+    }
+
     void splitterIsKeptAtLeast800TwipsFromTheLeft() {
         MainLayoutInput in;
         in.innerWidth = 12000;

@@ -3,6 +3,7 @@
 #include "ScriptedUserPrompts.h"
 #include "StandinCalls.h"
 #include "TestDirs.h"
+#include "UnreadableFile.h"
 #include "app/FrontendSettings.h"
 #include "app/ProfileIni.h"
 #include "browser/InfoPanel.h"
@@ -135,6 +136,7 @@ private Q_SLOTS:
         QCOMPARE(window.catalogue().size(), 3);
         QCOMPARE(window.statusPanels().panelText(1), QStringLiteral("3 sets"));
         QCOMPARE(window.statusPanels().panelText(2), QStringLiteral("pacman"));
+        window.infoPanel().finishHistoryLoad();
         QCOMPARE(window.findChild<QPlainTextEdit *>(QStringLiteral("txtHistory"))->toPlainText(),
                  QStringLiteral("Pac-Man (c) 1980 Namco.\nEat the dots.\n"));
         window.infoPanel().finishPendingPicture();
@@ -577,22 +579,65 @@ private Q_SLOTS:
         QVERIFY(program.prompts.shown().isEmpty());
     }
 
-    void readOnlyProgramDirectoryGivesOneMessageAndKeepsTheFile() {
+    void settingsThatCannotBeSavedAreReportedOnceAndKept_data() {
+        QTest::addColumn<int>(
+            "fault"); // 0 folder read-only at the start, 1 made read-only later, 2 unreadable
+        QTest::addColumn<QString>("told");
+        QTest::newRow("read-only folder, said at the start by main") << 0 << QString();
+        QTest::newRow("folder made read-only while running") << 1 << "could not save";
+        QTest::newRow("unreadable file") << 2 << "could not read";
+    }
+    void settingsThatCannotBeSavedAreReportedOnceAndKept() {
+        QFETCH(int, fault);
+        QFETCH(QString, told);
         ProgramDir program;
         program.knowEmulator();
         const QByteArray before = readFile(program.ini());
+        {
+            std::optional<UnreadableFile> unreadable;
+            if (fault == 2) {
+                unreadable.emplace(
+                    program.ini()); // no emulator known then: the first-run set-up is cancelled
+            }
+            MainWindow window(program.path(), program.prompts, program.services);
+            if (fault == 0) {
+                window.setReadOnly();
+            }
+            window.load();
+            window.show();
+            QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbReadOnly")) != nullptr, fault == 0);
+            if (fault < 2 && !makeReadOnly(program.dir.path())) {
+                QSKIP("cannot make a folder read-only here");
+            }
+            window.actions()[QStringLiteral("mnuViewStatusBar")]->trigger(); // saved at once: fails
+            window.close();
+            makeWritable(program.dir.path());
+        }
+        QStringList messages;
+        for (const ShownPrompt &prompt : program.prompts.shown()) {
+            if (prompt.kind == ShownPrompt::Kind::Inform) {
+                messages.append(prompt.text);
+            }
+        }
+        QCOMPARE(messages.size(), told.isEmpty() ? 0 : 1);
+        QVERIFY(told.isEmpty() || messages.constFirst().contains(told));
+        QCOMPARE(readFile(program.ini()), before);
+    }
+
+    void aSavedPlaceOffTheScreenIsBroughtBack() {
+        ProgramDir program;
+        program.knowEmulator();
+        const char *values[][2] = {
+            {"MainLeft", "1e308"}, {"MainTop", "nan"}, {"MainWidth", "inf"}, {"MainHeight", "9e9"}};
+        for (const auto &[key, value] : values) {
+            program.settings().write(QLatin1String(key), QLatin1String(value));
+        }
         MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
-        window.show();
-        if (!makeReadOnly(program.dir.path())) {
-            QSKIP("cannot make a folder read-only here");
-        }
-        const bool closed = window.close();
-        makeWritable(program.dir.path());
-        QVERIFY(closed);
-        QCOMPARE(program.prompts.shown().size(), 1);
-        QVERIFY(program.prompts.shown().constFirst().text.contains(QStringLiteral("could not save")));
-        QCOMPARE(readFile(program.ini()), before);
+        const QRect area = window.screen()->availableVirtualGeometry();
+        QVERIFY(area.intersects(window.geometry()) && area.size().boundedTo(window.size()) == window.size());
+        QVERIFY(window.close());
+        QVERIFY(program.settings().twips(QStringLiteral("MainLeft")).has_value());
     }
 };
 

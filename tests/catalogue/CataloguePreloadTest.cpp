@@ -61,6 +61,16 @@ private Q_SLOTS:
         QCOMPARE(CataloguePreload::instance().take(cache(), false)->size(), 1); // the parent only
     }
 
+    void aSparseGiantIsReportedDamagedInsteadOfEndingTheStart() {
+        writeProgramDir(true);
+        QVERIFY(QFile::resize(cache(), 100LL * 1024 * 1024 * 1024));
+        CataloguePreload::instance().start(programDir());
+        QString error;
+        const std::optional<SetCatalogue> taken = CataloguePreload::instance().take(cache(), true, &error);
+        QVERIFY(taken.has_value() && taken->isEmpty());
+        QVERIFY2(error.contains(QStringLiteral("larger than any set list")), qPrintable(error));
+    }
+
     void nothingIsReadWithoutAKnownEmulator() {
         writeProgramDir(false, false);
         CataloguePreload::instance().start(programDir());

@@ -1,9 +1,11 @@
 # Test helpers shared by every test: scripted prompts, temporary files, the stand-in emulator's location.
 add_library(quorvex_test_support STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/FullFileSystem.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReadOnlyFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptedUserPrompts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StandinCalls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TestDirs.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UnreadableFile.cpp
 )
 target_include_directories(quorvex_test_support PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(quorvex_test_support PUBLIC quorvex_core Qt6::Test)
