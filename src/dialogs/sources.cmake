@@ -4,3 +4,13 @@
 list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/VerifyOutputWindow.cpp
 )
+
+# The paths dialog (frmFolders): its kinds of folder and editing rules (core), and its window.
+list(APPEND QX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/FrontendPathsSettings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PathKind.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PathsEditor.cpp
+)
+list(APPEND QX_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PathsDialog.cpp
+)

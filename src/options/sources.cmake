@@ -3,6 +3,7 @@
 # conversions and rules (core).
 list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EmulatorOptionWrites.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FolderListValue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionConversions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionEnabling.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionFiles.cpp

@@ -2,3 +2,4 @@
 qx_add_test(NAME OptionFilesTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionFilesTest.cpp LIBS quorvex_core)
 qx_add_test(NAME OptionFileLinesTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionFileLinesTest.cpp LIBS quorvex_core)
 qx_add_test(NAME OptionModelTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionModelTest.cpp LIBS quorvex_core LABELS mame)
+qx_add_test(NAME FolderListValueTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/FolderListValueTest.cpp LIBS quorvex_core)

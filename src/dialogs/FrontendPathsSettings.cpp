@@ -1,0 +1,24 @@
+#include "dialogs/FrontendPathsSettings.h"
+
+#include "app/FrontendSettings.h"
+
+namespace qx {
+
+QString FrontendPathsSettings::picturePath() const {
+    return m_settings.text(QStringLiteral("picturepath"));
+}
+
+bool FrontendPathsSettings::setPicturePath(const QString &folder) {
+    return m_settings.write(QStringLiteral("picturepath"), folder);
+}
+
+bool FrontendPathsSettings::confirmVerify() const {
+    // As for "Verify All Sets": only 1 asks; a missing key takes the default, 1.
+    return m_settings.isOne(QStringLiteral("ConfirmVerify"));
+}
+
+QString FrontendPathsSettings::dialogueFont() const {
+    return m_settings.text(QStringLiteral("dialogueFont"));
+}
+
+} // namespace qx

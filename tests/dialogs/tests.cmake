@@ -1,0 +1,7 @@
+# Tests of this part; see tests/CMakeLists.txt.
+qx_add_test(NAME PathsEditorTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/PathsEditorTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/PathsTestSetup.h LIBS quorvex_core)
+qx_add_test(NAME PathsDialogTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/PathsDialogTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/PathsTestSetup.h LIBS quorvex_ui)
+qx_add_test(NAME RealMamePathsTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/RealMamePathsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/PathsTestSetup.h LIBS quorvex_ui LABELS mame)
