@@ -44,23 +44,6 @@ QString ReadOnlyFolderMessage(const QString &programDir, bool runsReadOnly) {
         .arg(folder);
 }
 
-QString ResolveProgramDirectory(const QString &executableDir) {
-    QString dir = qEnvironmentVariable("QUORVEX_HOME");
-    if (dir.isEmpty()) {
-        if (IsWritableFolder(executableDir)) {
-            dir = executableDir;
-        } else {
-            QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-            if (config.isEmpty()) {
-                config = QDir::homePath() + QStringLiteral("/.config");
-            }
-            dir = config + QStringLiteral("/quorvex");
-        }
-    }
-    QDir().mkpath(dir);
-    return WithTrailingSeparator(QDir::cleanPath(QDir(dir).absolutePath()));
-}
-
 namespace {
 
 // Folders of the system's own programs: even where they are writable (root), MAME's files do not belong
@@ -76,6 +59,25 @@ bool isSystemFolder(const QString &folder) {
 }
 
 } // namespace
+
+QString ResolveProgramDirectory(const QString &executableDir) {
+    QString dir = qEnvironmentVariable("QUORVEX_HOME");
+    if (dir.isEmpty()) {
+        // An executable in a system folder (/usr/games, writable only to root) is an installed program, never
+        // a portable one: its files go to the user's configuration folder.
+        if (IsWritableFolder(executableDir) && !isSystemFolder(executableDir)) {
+            dir = executableDir;
+        } else {
+            QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+            if (config.isEmpty()) {
+                config = QDir::homePath() + QStringLiteral("/.config");
+            }
+            dir = config + QStringLiteral("/quorvex");
+        }
+    }
+    QDir().mkpath(dir);
+    return WithTrailingSeparator(QDir::cleanPath(QDir(dir).absolutePath()));
+}
 
 QString ResolveEmulatorDirectory(const QString &emulatorPath) {
     const QString folder = QFileInfo(emulatorPath).absolutePath();

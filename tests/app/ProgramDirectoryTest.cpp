@@ -76,6 +76,8 @@ private Q_SLOTS:
         const QString expected = config.path() + QStringLiteral("/quorvex/");
         QCOMPARE(ResolveProgramDirectory(exeDir.path()), expected);
         QVERIFY(QFileInfo(expected).isDir());
+        // An installed program is never portable, even where root could write beside it.
+        QCOMPARE(ResolveProgramDirectory(QStringLiteral("/usr/games")), expected);
     }
 
     void aLockIsTakenOverOnlyWhenItsOwnerHasGone_data() {
