@@ -1,3 +1,5 @@
 # Tests of this part; see tests/CMakeLists.txt.
 qx_add_test(NAME PreferencesDialogTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/PreferencesDialogTest.cpp LIBS quorvex_ui)
 qx_add_test(NAME AboutDialogTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/AboutDialogTest.cpp LIBS quorvex_ui)
+qx_add_test(NAME StartupVideoTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/StartupVideoTest.cpp
+            LIBS quorvex_ui Qt6::Multimedia)
