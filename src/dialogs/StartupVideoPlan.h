@@ -9,7 +9,8 @@ namespace qx {
 inline const QString kNoStartupVideo = QStringLiteral("click");
 
 // The start-up video picker's filter: the containers Qt Multimedia's GStreamer backend plays with
-// Debian's base, good and libav plug-ins.
+// Debian's GStreamer plug-ins (base and good; bad for MPEG program streams, ugly for WMV; libav for the
+// codecs).
 inline const QString kStartupVideoFilter =
     QStringLiteral("Video Files (*.avi *.mp4 *.mkv *.webm *.mpeg *.mpg *.wmv *.ogv);;All files (*)");
 
