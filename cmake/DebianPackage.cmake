@@ -22,7 +22,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Quorvex is of no use without a MAME, but that MAME may be one the user built or unpacked. Qt draws the
 # desktop theme's SVG icons on the tool bar only with its SVG plug-in (without it, Quorvex's own are shown).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mame, libqt6svg6")
+# The start-up video plays through Qt Multimedia's GStreamer backend, which needs GStreamer's plug-ins for
+# the containers and codecs of the files it offers (MPEG program streams are in "bad", WMV in "ugly").
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mame, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS
+       ", gstreamer1.0-plugins-bad, gstreamer1.0-plugins-ugly, gstreamer1.0-libav")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -233,6 +233,9 @@ bool ProfileIniFile::save(QString *error) {
     m_text.lineEnd = "\r\n";
     m_text.endsWithLineBreak = true;
     if (!WriteFileAtomically(m_path, JoinTextLines(m_text), error)) {
+        // What could not be saved is forgotten: the next read answers with what the file holds, so a
+        // setting never seems to have changed when it will not be there at the next start.
+        m_loaded = false;
         return false;
     }
     m_stamp = currentStamp();

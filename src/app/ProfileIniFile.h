@@ -28,7 +28,8 @@ public:
     QString read(const QString &section, const QString &key);
     // Replaces the key's line in its section's first occurrence, or adds the key there (and the section at
     // the end when there is none), keeping every other line. Unless a batch is open the file is written at
-    // once; false when it could not be written or was not read, with the reason in error.
+    // once; false when it could not be written or was not read, with the reason in error, and the change is
+    // then dropped: later reads give what the file holds.
     bool write(const QString &section, const QString &key, const QString &value, QString *error = nullptr);
 
     // Writes made until the matching endBatch reach the file once, when it ends. Batches nest.

@@ -14,3 +14,17 @@ list(APPEND QX_CORE_SOURCES
 list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PathsDialog.cpp
 )
+
+# The preferences dialog, the about box and the start-up video: their rules (core) and windows (ui).
+list(APPEND QX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/AboutText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PreferenceRules.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StartupVideoPlan.cpp
+)
+list(APPEND QX_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/AboutDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DialogCommon.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LinkLabel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PreferencesDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StartupVideo.cpp
+)

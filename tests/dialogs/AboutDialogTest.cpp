@@ -1,0 +1,77 @@
+#include "dialogs/AboutDialog.h"
+
+#include "ScriptedUserPrompts.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qx;
+using namespace qx::test;
+
+class AboutDialogTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    RecordingPlatformServices m_services;
+
+    AboutContext context(bool fullScreenListActive) {
+        return {FrontendSettings(m_dir.filePath(QStringLiteral("qx.ini"))),
+                m_services,
+                fullScreenListActive,
+                nullptr,
+                {}};
+    }
+
+private Q_SLOTS:
+    void versionLinesFollowTheSettings_data() {
+        QTest::addColumn<QStringList>("stored"); // Version, setlimit, biossets
+        QTest::addColumn<QStringList>("lines");  // after Quorvex's own version
+        const QString mame = QStringLiteral("MAME v0.251 (unknown)");
+        QTest::newRow("known") << QStringList{mame, "3000", "40"}
+                               << QStringList{mame, "/usr/games/mame", "Supported Sets: 3000",
+                                              "(40 are BIOS sets)"};
+        QTest::newRow("not numbers") << QStringList{mame, "lots", ""}
+                                     << QStringList{mame, "/usr/games/mame", "Supported Sets: unknown",
+                                                    "(number of BIOS sets unknown)"};
+        QTest::newRow("no emulator yet") << QStringList{"", "3000", "40"} << QStringList{};
+    }
+    void versionLinesFollowTheSettings() {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, lines);
+        AboutContext about = context(false);
+        QVERIFY(FrontendSettings::WriteDefaultSettings(about.settings.path()));
+        about.settings.write(QStringLiteral("exe"), QStringLiteral("/usr/games/mame"));
+        for (int i = 0; i < stored.size(); ++i) {
+            about.settings.write(QStringList{"Version", "setlimit", "biossets"}.at(i), stored.at(i));
+        }
+        AboutDialog dialog(about);
+        QStringList shown;
+        for (const QLabel *label :
+             dialog.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^lblVersion")))) {
+            if (!label->isHidden()) {
+                shown.append(label->text());
+            }
+        }
+        QCOMPARE(shown, QStringList{QStringLiteral("MAME Frontend v" QX_VERSION)} + lines);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("About Quorvex"));
+    }
+
+    void linksOpenAndCloseIt() {
+        QVERIFY(!AboutDialog(context(false)).windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        AboutDialog dialog(context(true)); // above the full-screen list
+        QVERIFY(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        dialog.show();
+        for (const char *link : {"lblHome", "lblEmail", "Label1"}) {
+            QVERIFY(dialog.isVisible());
+            QTest::mouseClick(dialog.findChild<QLabel *>(link), Qt::LeftButton);
+        }
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(m_services.opened, QStringList({"https://github.com/quorvex/quorvex",
+                                                 "mailto:quorvex@users.noreply.github.com"}));
+    }
+};
+
+QTEST_MAIN(AboutDialogTest)
+#include "AboutDialogTest.moc"
