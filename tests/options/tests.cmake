@@ -2,3 +2,9 @@
 qx_add_test(NAME OptionFilesTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionFilesTest.cpp LIBS quorvex_core)
 qx_add_test(NAME OptionFileLinesTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionFileLinesTest.cpp LIBS quorvex_core)
 qx_add_test(NAME OptionModelTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionModelTest.cpp LIBS quorvex_core LABELS mame)
+
+# Not a test: shows the options dialog for looking at it under Xvfb (see the file's first lines).
+add_executable(options_dialog_preview ${CMAKE_CURRENT_LIST_DIR}/OptionsDialogPreview.cpp)
+target_link_libraries(options_dialog_preview PRIVATE quorvex_ui)
+qx_add_test(NAME OptionsDialogTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionsDialogTest.cpp LIBS quorvex_ui)
+qx_add_test(NAME OptionsDialogMameTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionsDialogMameTest.cpp LIBS quorvex_ui LABELS mame)
