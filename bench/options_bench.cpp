@@ -1,11 +1,14 @@
-// The options editor's core against MAME 0.251's mame.ini (from /usr/games/mame -createconfig when Debian's
-// MAME is installed, else the test fixture) and the Set Options of a clone with three layer files below it
-// (raster.ini, source/pacman.ini, pacman.ini). It measures what the dialog needs to open (find the scope's
-// file, load every option, load the layers, work out every control's enabling and layer mark and tool tip)
-// and to save with every control changed (the changes, one rewrite of the file). The whole dialog's budgets
-// are open < 150 ms and OK < 100 ms; the core should take a small fraction. Each figure is the best of 20
-// rounds.
+// The options editor against MAME 0.251's mame.ini (from /usr/games/mame -createconfig when Debian's MAME is
+// installed, else the test fixture) and the Set Options of a clone with three layer files below it
+// (raster.ini, source/pacman.ini, pacman.ini). First the core alone: what the dialog needs to open (find the
+// scope's file, load every option, load the layers, work out every control's enabling and layer mark and
+// tool tip) and to save with every control changed (the changes, one rewrite of the file). Then the whole
+// dialog: opening it (all seven pages built, loaded and shown) and OK with every control changed. The
+// budgets are open < 150 ms and OK < 100 ms. Each figure is the best of 20 rounds, with the median beside
+// the dialog's. The dialog runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
+#include "FakeDisplayModes.h"
+#include "SilentPrompts.h"
 #include "app/EmulatorOptionFile.h"
 #include "app/TextFile.h"
 #include "options/OptionEnabling.h"
@@ -13,16 +16,23 @@
 #include "options/OptionLayers.h"
 #include "options/OptionModel.h"
 #include "options/OptionScope.h"
+#include "options/OptionsDialog.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 using namespace qx;
 
@@ -30,21 +40,36 @@ namespace {
 
 constexpr int kRounds = 20;
 
-double bestOf(const std::function<void()> &prepare, const std::function<void()> &work) {
-    double best = 1e9;
+struct Timing {
+    double best = 0;
+    double median = 0;
+};
+
+Timing measure(const std::function<void()> &prepare, const std::function<void()> &work) {
+    std::vector<double> times;
     for (int i = 0; i < kRounds; ++i) {
         prepare();
         QElapsedTimer timer;
         timer.start();
         work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
+        times.push_back(timer.nsecsElapsed() / 1e6);
     }
-    return best;
+    std::sort(times.begin(), times.end());
+    return {times.front(), times.at(times.size() / 2)};
+}
+
+double bestOf(const std::function<void()> &prepare, const std::function<void()> &work) {
+    return measure(prepare, work).best;
 }
 
 void report(const char *what, double ms, double budgetMs) {
     std::printf("  %-52s %7.2f ms = %4.1f %% of the dialog's %3.0f ms\n", what, ms, 100.0 * ms / budgetMs,
                 budgetMs);
+}
+
+void reportDialog(const char *what, Timing timing, double budgetMs) {
+    std::printf("  %-52s %7.2f ms = %4.1f %% of %3.0f ms (median %.2f ms)\n", what, timing.best,
+                100.0 * timing.best / budgetMs, budgetMs, timing.median);
 }
 
 QByteArray mameIni(const QString &workDir, const char **source) {
@@ -111,10 +136,81 @@ void changeEverything(OptionModel &model) {
     model.setShownIndex(OptionId::Video, 3);
 }
 
+// What a user who touched every control would leave: every check box clicked, every slider at its other
+// end, every list at its next entry, every text box holding another text (through the controls' own
+// signals, as a user's input sends them).
+void changeEveryControl(QDialog &dialog) {
+    for (QCheckBox *box : dialog.findChildren<QCheckBox *>()) {
+        if (box->isEnabled()) {
+            box->click();
+        }
+    }
+    for (QSlider *slider : dialog.findChildren<QSlider *>()) {
+        if (slider->isEnabled()) {
+            slider->setValue(slider->value() == slider->maximum() ? slider->minimum() : slider->maximum());
+        }
+    }
+    for (QComboBox *combo : dialog.findChildren<QComboBox *>()) {
+        if (combo->isEnabled() && combo->count() > 1) {
+            combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
+            Q_EMIT combo->activated(combo->currentIndex());
+        }
+    }
+    for (QLineEdit *edit : dialog.findChildren<QLineEdit *>()) {
+        if (edit->isEnabled()) {
+            edit->setText(QStringLiteral("7"));
+            Q_EMIT edit->textEdited(edit->text());
+        }
+    }
+}
+
+void benchDialog(const OptionScope &scope, const QString &iniPath, const QString &emulatorDir) {
+    bench::SilentPrompts prompts;
+    test::FakeDisplayModes modes;
+    OptionsDialogContext context(prompts, modes);
+    context.scope = scope;
+    context.emulatorIniPath = iniPath;
+    context.emulatorDir = emulatorDir;
+    context.monitorNames = QStringList{QStringLiteral("HDMI-1"), QStringLiteral("DP-2")};
+    const QString setFile = OptionFileForScope(scope, iniPath, emulatorDir).path;
+    const QByteArray setFileContent = ReadWholeFile(setFile);
+
+    std::unique_ptr<OptionsDialog> dialog;
+    const Timing open = measure([&] { dialog.reset(); },
+                                [&] {
+                                    const QString file = OptionFileForScope(scope, iniPath, emulatorDir).path;
+                                    dialog = std::make_unique<OptionsDialog>(context, file);
+                                    dialog->show();
+                                    QApplication::processEvents();
+                                });
+    const Timing ok = measure(
+        [&] {
+            WriteFileAtomically(setFile, setFileContent);
+            dialog = std::make_unique<OptionsDialog>(context, setFile);
+            dialog->show();
+            QApplication::processEvents();
+            changeEveryControl(*dialog);
+        },
+        [&] { dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click(); });
+    int linesChanged = 0;
+    const QList<QByteArray> before = setFileContent.split('\n');
+    const QList<QByteArray> after = ReadWholeFile(setFile).split('\n');
+    for (qsizetype i = 0; i < std::min(before.size(), after.size()); ++i) {
+        linesChanged += before.at(i) != after.at(i);
+    }
+    std::printf("options dialog on the %s platform: the same Set Options (%d lines changed by OK)\n",
+                qPrintable(QApplication::platformName()), linesChanged);
+    reportDialog("open: seven pages built, loaded and shown", open, 150);
+    reportDialog("OK with every control changed", ok, 100);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
     QTemporaryDir root;
     const QString emulatorDir = root.filePath(QStringLiteral("emu/"));
     QDir().mkpath(emulatorDir);
@@ -178,5 +274,6 @@ int main(int argc, char **argv) {
     report("open: file, every option, 3 layers, marks, tool tips", openMs, 150);
     report("OK with every control changed: one rewrite", saveMs, 100);
     report("(the same lines by one WriteEmulatorOption each)", oneByOneMs, 100);
+    benchDialog(scope, iniPath, emulatorDir);
     return 0;
 }

@@ -15,6 +15,7 @@ list(APPEND QX_CORE_SOURCES
 )
 list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AppearanceConversions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LinkLabel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtPlatformServices.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtUserPrompts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowHelpers.cpp

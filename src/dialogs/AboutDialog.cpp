@@ -5,7 +5,7 @@
 #include "dialogs/AboutText.h"
 #include "dialogs/DialogCommon.h"
 #include "dialogs/DialogSettingKeys.h"
-#include "dialogs/LinkLabel.h"
+#include "app/LinkLabel.h"
 
 #include <QFormLayout>
 #include <QGridLayout>

@@ -7,7 +7,7 @@
 #include "browser/Joystick.h"
 #include "dialogs/DialogCommon.h"
 #include "dialogs/DialogSettingKeys.h"
-#include "dialogs/LinkLabel.h"
+#include "app/LinkLabel.h"
 #include "dialogs/StartupVideoPlan.h"
 #include "launch/DisplayModes.h"
 

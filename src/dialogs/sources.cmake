@@ -24,7 +24,6 @@ list(APPEND QX_CORE_SOURCES
 list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AboutDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogCommon.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/LinkLabel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PreferencesDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartupVideo.cpp
 )

@@ -15,3 +15,18 @@ list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/OptionTable.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenOptions.cpp
 )
+
+# The options dialog (frmOptions) and its seven pages (ui).
+list(APPEND QX_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/AdvancedPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ControllersPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DisplayPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MappingPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MiscellaneousPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OpenOptionsDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionComboBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScreensPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SoundPage.cpp
+)

@@ -3,3 +3,5 @@ qx_add_test(NAME OptionFilesTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionFilesTe
 qx_add_test(NAME OptionFileLinesTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionFileLinesTest.cpp LIBS quorvex_core)
 qx_add_test(NAME OptionModelTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionModelTest.cpp LIBS quorvex_core LABELS mame)
 qx_add_test(NAME FolderListValueTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/FolderListValueTest.cpp LIBS quorvex_core)
+qx_add_test(NAME OptionsDialogTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionsDialogTest.cpp LIBS quorvex_ui)
+qx_add_test(NAME OptionsDialogMameTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionsDialogMameTest.cpp LIBS quorvex_ui LABELS mame)

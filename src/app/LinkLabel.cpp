@@ -1,4 +1,4 @@
-#include "dialogs/LinkLabel.h"
+#include "app/LinkLabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,38 +9,52 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setTextInteractionFlags(Qt::NoTextInteraction);
-    showHighlighted(false);
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    showState();
 }
 
-void LinkLabel::showHighlighted(bool highlighted) {
+LinkLabel::LinkLabel(const QString &text, const QString &objectName, QWidget *parent)
+    : LinkLabel(text, parent) {
+    setObjectName(objectName);
+}
+
+void LinkLabel::setHovered(bool hovered) {
+    m_hovered = hovered && isEnabled();
+    showState();
+}
+
+void LinkLabel::showState() {
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText,
-                     highlighted ? QColor(Qt::blue) : colours.color(QPalette::Active, QPalette::Highlight));
+    const QColor colour = m_hovered ? QColor(Qt::blue) : colours.color(QPalette::Active, QPalette::Highlight);
+    colours.setColor(QPalette::Active, QPalette::WindowText, colour);
+    colours.setColor(QPalette::Inactive, QPalette::WindowText, colour);
     setPalette(colours);
     // A font that sets only the underline, so the family and size still follow the dialog's.
     QFont underline;
-    underline.setUnderline(highlighted || hasFocus());
+    underline.setUnderline(m_hovered || hasFocus());
     setFont(underline);
 }
 
 void LinkLabel::enterEvent(QEnterEvent *event) {
-    m_hovered = true;
-    showHighlighted(true);
+    setHovered(true);
     QLabel::enterEvent(event);
 }
 
 void LinkLabel::leaveEvent(QEvent *event) {
-    m_hovered = false;
-    showHighlighted(false);
+    setHovered(false);
     QLabel::leaveEvent(event);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event) {
+    event->accept();
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        setHovered(false);
         Q_EMIT activated();
-        return;
     }
-    QLabel::mouseReleaseEvent(event);
+    event->accept();
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent *event) {
@@ -53,13 +67,21 @@ void LinkLabel::keyPressEvent(QKeyEvent *event) {
 }
 
 void LinkLabel::focusInEvent(QFocusEvent *event) {
-    showHighlighted(m_hovered);
+    showState();
     QLabel::focusInEvent(event);
 }
 
 void LinkLabel::focusOutEvent(QFocusEvent *event) {
-    showHighlighted(m_hovered);
+    showState();
     QLabel::focusOutEvent(event);
+}
+
+void LinkLabel::changeEvent(QEvent *event) {
+    // A disabled link loses its hover colour, so that it shows plainly greyed out and right when enabled.
+    if (event->type() == QEvent::EnabledChange) {
+        setHovered(false);
+    }
+    QLabel::changeEvent(event);
 }
 
 } // namespace qx

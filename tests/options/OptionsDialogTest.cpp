@@ -1,0 +1,452 @@
+#include "options/OptionsDialog.h"
+
+#include "FakeDisplayModes.h"
+#include "ReadOnlyFolder.h"
+#include "ScriptedUserPrompts.h"
+#include "TestDirs.h"
+#include "options/OptionFiles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+using Id = OptionId;
+
+// The fixture mame.ini with option lines replaced: "gamma=1.2, inipath=." (the value in column 27).
+QByteArray iniWith(const QString &values, QByteArray content = {}) {
+    if (content.isNull()) {
+        content = readFile(QDir(fixturesDir()).filePath(QStringLiteral("standin/mame.ini")));
+    }
+    for (const QString &pair : values.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        const QByteArray name = pair.section(QLatin1Char('='), 0, 0).toUtf8();
+        const qsizetype start = content.indexOf("\n" + name + " ") + 1;
+        Q_ASSERT(start > 0);
+        const qsizetype end = content.indexOf('\n', start);
+        content.replace(start, end - start,
+                        name.leftJustified(26, ' ') + pair.section(QLatin1Char('='), 1).toUtf8());
+    }
+    return content;
+}
+
+// The lines of two files that differ, as "old -> new".
+QStringList changedLines(const QByteArray &before, const QByteArray &after) {
+    const QList<QByteArray> a = before.split('\n');
+    const QList<QByteArray> b = after.split('\n');
+    QStringList changed;
+    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i) {
+        if (a.value(i) != b.value(i)) {
+            changed.append(QString::fromUtf8(a.value(i).trimmed() + " -> " + b.value(i).trimmed()));
+        }
+    }
+    return changed;
+}
+
+// A dialog over mame.ini in a temporary emulator directory (inipath "." unless the file says otherwise).
+class DialogSetup {
+public:
+    explicit DialogSetup(const QByteArray &mameIni = iniWith(QStringLiteral("inipath=."))) {
+        emulatorDir = dir.path() + QStringLiteral("/");
+        writeFile(iniPath(), mameIni);
+        context.emulatorIniPath = iniPath();
+        context.emulatorDir = emulatorDir;
+        context.monitorNames = QStringList{QStringLiteral("Screen-1")};
+    }
+    QString iniPath() const { return emulatorDir + QStringLiteral("mame.ini"); }
+
+    OptionsDialog &open() {
+        const OptionFileResult file = OptionFileForScope(context.scope, iniPath(), emulatorDir);
+        Q_ASSERT(file.ok());
+        path = file.path;
+        dialog = std::make_unique<OptionsDialog>(context, file.path);
+        dialog->show();
+        return *dialog;
+    }
+    template <typename T = QWidget>
+    T *find(const QString &name) const {
+        T *widget = dialog->findChild<T *>(name);
+        if (!widget) {
+            qWarning("no control %s", qPrintable(name));
+        }
+        return widget;
+    }
+    void click(const QString &button) const { find<QPushButton>(button)->click(); }
+    QByteArray file() const { return readFile(path); }
+
+    QTemporaryDir dir;
+    QString emulatorDir;
+    QString path;
+    ScriptedUserPrompts prompts;
+    FakeDisplayModes modes;
+    OptionsDialogContext context{prompts, modes};
+    std::unique_ptr<OptionsDialog> dialog;
+};
+
+// The control that shows an option, whatever its kind.
+QWidget *controlOf(const DialogSetup &setup, Id id) {
+    for (const char *prefix : {"chk", "sld", "cbo", "txt"}) {
+        if (QWidget *widget = setup.dialog->findChild<QWidget *>(OptionControlName(prefix, id))) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class OptionsDialogTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void okWritesOnlyTheMovedSlider() {
+        DialogSetup setup;
+        setup.open();
+        const QByteArray before = setup.file();
+        setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(25);
+        QCOMPARE(setup.find<QLabel>(QStringLiteral("lblGamma"))->text(), QStringLiteral("1.25"));
+        QVERIFY(setup.find<QPushButton>(QStringLiteral("cmdApply"))->isEnabled());
+        setup.click(QStringLiteral("cmdOK"));
+        QCOMPARE(setup.dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(changedLines(before, setup.file()),
+                 QStringList({"\xEF\xBB\xBF# -> <UNADORNED0>", "gamma                     1.0 -> "
+                                                               "gamma                     1.25"}));
+    }
+
+    void applyThenOkWritesNothingMore() {
+        DialogSetup setup;
+        setup.open();
+        setup.find<QCheckBox>(QStringLiteral("chkWindow"))->click();
+        setup.click(QStringLiteral("cmdApply"));
+        QVERIFY(!setup.find<QPushButton>(QStringLiteral("cmdApply"))->isEnabled());
+        QVERIFY(setup.file().contains("\nwindow                    1\n"));
+        QVERIFY(QFile::remove(setup.path)); // any further write would now fail and say so
+        setup.click(QStringLiteral("cmdOK"));
+        QCOMPARE(setup.dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(setup.prompts.shownTexts(), QStringList());
+    }
+
+    void escapeWritesNothing() {
+        DialogSetup setup;
+        setup.open();
+        const QByteArray before = setup.file();
+        setup.find<QCheckBox>(QStringLiteral("chkCheat"))->click();
+        setup.find<QSlider>(QStringLiteral("sldVolume"))->setValue(-10);
+        QTest::keyClick(setup.dialog.get(), Qt::Key_Escape);
+        QCOMPARE(setup.dialog->result(), int(QDialog::Rejected));
+        QVERIFY(!setup.dialog->isVisible());
+        QCOMPARE(setup.file(), before);
+    }
+
+    void theLastPageIsKeptForTheRun() {
+        DialogSetup setup;
+        setup.open();
+        auto *tree = setup.find<QTreeWidget>(QStringLiteral("TreeView1"));
+        QCOMPARE(tree->topLevelItemCount(), 4);
+        QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral(" Controllers"));
+        QVERIFY(tree->topLevelItem(0)->isExpanded() && tree->topLevelItem(2)->isExpanded());
+        tree->setCurrentItem(tree->topLevelItem(2)->child(0));
+        setup.dialog->reject();
+        setup.open();
+        QCOMPARE(setup.dialog->currentPage(), OptionPage::Mapping);
+        QCOMPARE(setup.find<QTreeWidget>(QStringLiteral("TreeView1"))->currentItem()->text(0),
+                 QStringLiteral("Mapping"));
+        QVERIFY(setup.find(QStringLiteral("Picture1_6"))->isVisible());
+        QVERIFY(!setup.find(QStringLiteral("Picture1_1"))->isVisible());
+        setup.dialog->showPage(OptionPage::Display);
+    }
+
+    void aListOpenedAndClosedEnablesApplyAndWritesNothing() {
+        DialogSetup setup;
+        setup.open();
+        const QByteArray before = setup.file();
+        auto *video = setup.find<QComboBox>(QStringLiteral("cboVideo"));
+        QCOMPARE(video->currentText(), QStringLiteral("OpenGL"));
+        video->showPopup();
+        video->hidePopup();
+        QVERIFY(setup.find(QStringLiteral("cmdApply"))->isEnabled());
+        setup.click(QStringLiteral("cmdApply"));
+        QCOMPARE(setup.file(), before);
+    }
+
+    void deleteThisFileAsksAndDeletes() {
+        DialogSetup setup;
+        setup.open();
+        QVERIFY(setup.find(QStringLiteral("Label4"))->isHidden()); // mame.ini is never deleted
+        setup.context.scope = OptionScope::forEntry(
+            OptionsMenuEntry::SetOptions, {QStringLiteral("pacman"), {}, QStringLiteral("namco/pacman.cpp")});
+        setup.open();
+        QCOMPARE(setup.path, setup.emulatorDir + QStringLiteral("pacman.ini"));
+        QVERIFY(setup.file().startsWith("# CORE STATE/PLAYBACK OPTIONS"));
+        QCOMPARE(setup.dialog->windowTitle(), QStringLiteral("Set Options - pacman"));
+        auto *link = setup.find<QLabel>(QStringLiteral("Label4"));
+        setup.prompts.queueAnswer(PromptAnswer::No);
+        QTest::mouseClick(link, Qt::LeftButton);
+        QVERIFY(QFile::exists(setup.path) && setup.dialog->isVisible());
+        setup.prompts.queueAnswer(PromptAnswer::Yes);
+        QTest::mouseClick(link, Qt::LeftButton);
+        QVERIFY(!QFile::exists(setup.path));
+        QVERIFY(!setup.dialog->isVisible());
+        QCOMPARE(setup.prompts.shownTexts(), QStringList({"Delete pacman.ini?", "Delete pacman.ini?"}));
+        QCOMPARE(setup.prompts.shown().first().title, QStringLiteral("Quorvex"));
+    }
+
+    void optionsMame0251LacksAreDisabled() {
+        if (!QFile::exists(QStringLiteral("/usr/games/mame"))) {
+            QSKIP("Debian's MAME (/usr/games/mame) is not installed to write its own mame.ini");
+        }
+        DialogSetup setup;
+        QProcess mame;
+        mame.setWorkingDirectory(setup.emulatorDir);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), setup.dir.path());
+        mame.setProcessEnvironment(environment);
+        mame.start(QStringLiteral("/usr/games/mame"), {QStringLiteral("-createconfig")});
+        QVERIFY(mame.waitForFinished(60000));
+        setup.open();
+        const QList<Id> absent{Id::D3dVersion,
+                               Id::HwStretch,
+                               Id::TripleBuffer,
+                               Id::FullScreenGamma,
+                               Id::FullScreenBrightness,
+                               Id::FullScreenContrast,
+                               Id::Priority,
+                               Id::Multithreading,
+                               Id::UseBackdrops,
+                               Id::UseBezels,
+                               Id::UseOverlays,
+                               Id::Antialias,
+                               Id::Beam,
+                               Id::DualLightgun};
+        for (const OptionInfo &info : AllOptions()) {
+            QWidget *control = controlOf(setup, info.id);
+            QVERIFY2(control, qPrintable(info.name));
+            if (absent.contains(info.id)) {
+                QVERIFY2(!control->isEnabled(), qPrintable(info.name));
+            }
+        }
+        for (const char *name : {"chkWindow", "sldGamma", "cboVideo", "chkSound", "sldFlicker", "txtCtrlr",
+                                 "cboPositionalDevice", "chkArtworkCrop"}) {
+            QVERIFY2(setup.find(QLatin1String(name))->isEnabled(), name);
+        }
+        QVERIFY(setup.find(QStringLiteral("chkMaximize"))->isEnabled() == false); // window mode is off
+        QCOMPARE(setup.find<QGroupBox>(QStringLiteral("fraFullScreenColour"))->title(),
+                 QStringLiteral("Full screen colour n/a"));
+        QVERIFY(!setup.find(QStringLiteral("fraThreads"))->isEnabled());
+        QVERIFY(!setup.find(QStringLiteral("chkCabinetArtwork"))->isEnabled());
+        QCOMPARE(setup.find<QComboBox>(QStringLiteral("cboD3dversion"))->count(), 0);
+        const QByteArray before = setup.file();
+        setup.click(QStringLiteral("cmdOK"));
+        QCOMPARE(setup.file(), before);
+    }
+
+    void theLayerIndicatorMarksWhatThisFileSetsOverTheFilesBelow() {
+        DialogSetup setup(iniWith(QStringLiteral("inipath=.;ini")));
+        writeFile(setup.emulatorDir + QStringLiteral("ini/vector.ini"),
+                  iniWith(QStringLiteral("gamma=1.2, window=1")));
+        writeFile(setup.emulatorDir + QStringLiteral("ini/source/asteroid.ini"),
+                  iniWith(QStringLiteral("gamma=1.5, window=1, brightness=1.0")));
+        setup.context.scope = OptionScope::forEntry(
+            OptionsMenuEntry::DriverOptions,
+            {QStringLiteral("asteroid"), {}, QStringLiteral("atari/asteroid.cpp"), /*vectorScreen=*/true});
+        setup.open();
+        QCOMPARE(setup.path, setup.emulatorDir + QStringLiteral("ini/source/asteroid.ini"));
+        auto *gamma = setup.find<QLabel>(QStringLiteral("lblGamma"));
+        QVERIFY(gamma->font().bold());
+        QCOMPARE(gamma->toolTip().split(QLatin1Char('\n')).last(),
+                 QStringLiteral("mame.ini 1.0 · vector.ini 1.2 · this file 1.5"));
+        QVERIFY(!setup.find<QLabel>(QStringLiteral("lblBrightness"))->font().bold());
+        QVERIFY(!setup.find<QCheckBox>(QStringLiteral("chkWindow"))->font().bold()); // as vector.ini
+        setup.find<QCheckBox>(QStringLiteral("chkWindow"))->click();
+        QVERIFY(setup.find<QCheckBox>(QStringLiteral("chkWindow"))->font().bold());
+        setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(24);
+        QVERIFY(!gamma->font().bold());
+        QVERIFY(setup.find(QStringLiteral("lblLayers"))->isVisible());
+        setup.click(QStringLiteral("cmdOK"));
+        QVERIFY(readFile(setup.emulatorDir + QStringLiteral("ini/vector.ini"))
+                    .contains("\ngamma                     1.2\n"));
+        QVERIFY(setup.file().contains("\ngamma                     1.2\n"));
+    }
+
+    void badFilesOpenAndLoseNothing_data() {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray lf = iniWith(QStringLiteral("inipath=."));
+        QByteArray crlf = lf;
+        crlf.replace("\n", "\r\n");
+        QByteArray noLastBreak = lf;
+        noLastBreak.chop(1);
+        QByteArray duplicated = lf;
+        duplicated.replace("\nbrightness                1.0\n", "\nbrightness 2\nbrightness 0.5\n");
+        QTest::newRow("LF") << lf;
+        QTest::newRow("CR LF") << crlf;
+        QTest::newRow("no last line break") << noLastBreak;
+        QTest::newRow("no byte order mark") << lf.mid(3);
+        QTest::newRow("duplicated lines") << duplicated;
+        QTest::newRow("not numbers") << iniWith(QStringLiteral("gamma=abc, volume=loud, numscreens=x"), lf);
+        QTest::newRow("out of range") << iniWith(QStringLiteral("gamma=99, volume=10, speed=-4"), lf);
+        QTest::newRow("unknown list values")
+            << iniWith(QStringLiteral("video=d3d, view0=Upright_Artwork"), lf);
+        QTest::newRow("100 KB value")
+            << iniWith(QStringLiteral("effect=") + QString(100000, QLatin1Char('x')), lf);
+        QTest::newRow("only options") << QByteArray("gamma 1.2\r\nbrightness 1.0\r\nvideo soft");
+    }
+    void badFilesOpenAndLoseNothing() {
+        QFETCH(QByteArray, content);
+        DialogSetup setup(content);
+        setup.open();
+        setup.click(QStringLiteral("cmdOK")); // nothing changed: nothing written
+        QCOMPARE(setup.file(), content);
+        setup.open();
+        setup.find<QSlider>(QStringLiteral("sldBrightness"))->setValue(30);
+        setup.click(QStringLiteral("cmdOK"));
+        const QStringList changed = changedLines(content, setup.file());
+        QVERIFY(!changed.isEmpty());
+        for (const QString &line : changed) {
+            QVERIFY2(line.contains(QLatin1String("-> brightness                1.5")) ||
+                         line.endsWith(QLatin1String("-> <UNADORNED0>")),
+                     qPrintable(line));
+        }
+        QCOMPARE(setup.file().count('\n'), content.count('\n'));
+        QVERIFY(setup.prompts.shown().isEmpty());
+    }
+
+    void aFolderThatCannotBeMadeIsReportedWithoutADialog() {
+        DialogSetup setup(iniWith(QStringLiteral("inipath=/proc/quorvex/ini")));
+        setup.context.scope = OptionScope::forEntry(OptionsMenuEntry::VectorOptions, {});
+        bool shown = false;
+        setup.context.run = [&](QDialog &) {
+            return int(shown = true);
+        };
+        QCOMPARE(OpenOptionsDialog(setup.context), int(QDialog::Rejected));
+        QVERIFY(!shown);
+        QCOMPARE(setup.prompts.shown().size(), 1);
+        QVERIFY(setup.prompts.shownTexts().first().contains(QLatin1String("/proc/quorvex/ini")));
+    }
+
+    void aFailedWriteIsReportedOnceAndKeepsTheDialog() {
+        DialogSetup setup;
+        setup.open();
+        const QByteArray before = setup.file();
+        const ReadOnlyFolder readOnly(setup.dir.path());
+        if (!readOnly.isReadOnly()) {
+            QSKIP("the folder cannot be made read-only here");
+        }
+        setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(30);
+        setup.click(QStringLiteral("cmdOK"));
+        QCOMPARE(setup.prompts.shown().size(), 1);
+        QCOMPARE(setup.prompts.shown().first().icon, PromptIcon::Error);
+        QVERIFY(setup.prompts.shownTexts().first().contains(setup.path));
+        QVERIFY(setup.dialog->isVisible());
+        QCOMPARE(setup.file(), before);
+    }
+
+    void screensFollowTheMonitorsAndTheDisplayModes() {
+        DialogSetup setup(
+            iniWith(QStringLiteral("inipath=., switchres=1, resolution0=0x0@75, aspect1=16:9")));
+        setup.context.monitorNames = QStringList{QStringLiteral("HDMI-1"), QStringLiteral("DP-2")};
+        setup.modes.modes = {{{1024, 768}, 60}, {{800, 600}, 75}, {{1024, 768}, 1}};
+        setup.open();
+        auto *size = setup.find<QComboBox>(QStringLiteral("cboResolution"));
+        auto *refresh = setup.find<QComboBox>(QStringLiteral("cboRefresh"));
+        QCOMPARE(size->currentText(), QStringLiteral("Auto"));
+        QCOMPARE(refresh->currentText(), QStringLiteral("75 Hz"));
+        QCOMPARE(refresh->count(), 3); // Auto, 60 Hz, 75 Hz: "1 Hz" is no rate
+        auto *screens = setup.find<QSlider>(QStringLiteral("sldNumscreens"));
+        QVERIFY(screens->isEnabled());
+        screens->setValue(3);
+        QCOMPARE(setup.find<QGroupBox>(QStringLiteral("fraNumberOfScreens"))->title(),
+                 QStringLiteral("Number of screens 3"));
+        auto *number = setup.find<QComboBox>(QStringLiteral("cboScreenNumber"));
+        QCOMPARE(number->count(), 3);
+        size->setCurrentIndex(size->findText(QStringLiteral("1024x768")));
+        Q_EMIT size->activated(size->currentIndex()); // for screen 0
+        number->setCurrentIndex(1);
+        Q_EMIT number->activated(1);
+        QCOMPARE(setup.find<QLineEdit>(QStringLiteral("txtAspectWidth"))->text(), QStringLiteral("16"));
+        auto *monitor = setup.find<QComboBox>(QStringLiteral("cboScreen"));
+        QCOMPARE(monitor->count(), 3);
+        monitor->setCurrentIndex(2);
+        Q_EMIT monitor->activated(2);
+        setup.find<QCheckBox>(QStringLiteral("chkAspect"))->click(); // automatic
+        QVERIFY(!setup.find(QStringLiteral("txtAspectWidth"))->isEnabled());
+        const QByteArray before = setup.file();
+        setup.click(QStringLiteral("cmdOK"));
+        QCOMPARE(changedLines(before, setup.file()).mid(1),
+                 QStringList({"numscreens                1 -> numscreens                3",
+                              "resolution0               0x0@75 -> resolution0               1024x768@75",
+                              "screen1                   auto -> screen1                   DP-2",
+                              "aspect1                   16:9 -> aspect1                   auto"}));
+    }
+
+    void linksPickFilesAndReset() {
+        DialogSetup setup;
+        QString pickedFolder;
+        setup.context.effectFolderPicked = [&](const QString &folder) {
+            pickedFolder = folder;
+        };
+        setup.open();
+        setup.prompts.queueFile(QStringLiteral("/art/crt.geometry.png"));
+        QTest::mouseClick(setup.find(QStringLiteral("Label3_0")), Qt::LeftButton);
+        QCOMPARE(setup.find<QLineEdit>(QStringLiteral("txtEffect"))->text(), QStringLiteral("crt.geometry"));
+        QCOMPARE(pickedFolder, QStringLiteral("/art/"));
+        QCOMPARE(setup.prompts.shown().first().fileRequest.filter, QStringLiteral("MAME Effects (*.png)"));
+        setup.prompts.queueFile(QStringLiteral("/pads/hotrod.cfg"));
+        QTest::mouseClick(setup.find(QStringLiteral("Label2_0")), Qt::LeftButton);
+        QCOMPARE(setup.prompts.shown().last().fileRequest.initialFolder,
+                 setup.emulatorDir + QStringLiteral("ctrlr"));
+        QTest::mouseClick(setup.find(QStringLiteral("Label3_1")), Qt::LeftButton); // effect back to "none"
+        const QByteArray before = setup.file();
+        setup.click(QStringLiteral("cmdOK"));
+        QCOMPARE(changedLines(before, setup.file()).mid(1),
+                 QStringList({"ctrlr -> ctrlr                     hotrod"}));
+    }
+
+    void toolTipsHelpAndFontFollowThePreferences_data() {
+        QTest::addColumn<bool>("show");
+        QTest::newRow("tool tips on") << true;
+        QTest::newRow("tool tips off") << false;
+    }
+    void toolTipsHelpAndFontFollowThePreferences() {
+        QFETCH(bool, show);
+        DialogSetup setup;
+        setup.context.showToolTips = show;
+        setup.context.dialogFontName = QStringLiteral("DejaVu Serif");
+        setup.context.scope = OptionScope::forEntry(OptionsMenuEntry::VectorOptions, {});
+        bool consoleNeeded = false;
+        setup.context.consoleNeeded = [&] {
+            consoleNeeded = true;
+        };
+        setup.open();
+        QCOMPARE(setup.dialog->windowTitle(),
+                 QStringLiteral("Options - ") + setup.emulatorDir + "vector.ini");
+        QCOMPARE(setup.find<QLabel>(QStringLiteral("Label1"))->text(),
+                 show ? QStringLiteral("For vector sets only. Takes priority over default options.")
+                      : QString());
+        QCOMPARE(setup.find(QStringLiteral("chkWindow"))
+                     ->toolTip()
+                     .startsWith(QLatin1String("Start MAME in a window")),
+                 show);
+        QCOMPARE(setup.find(QStringLiteral("chkSleep"))->font().family(), QStringLiteral("DejaVu Serif"));
+        auto *video = setup.find<QComboBox>(QStringLiteral("cboVideo"));
+        video->setCurrentIndex(0);
+        Q_EMIT video->activated(0); // "none": MAME's console must be shown
+        QVERIFY(consoleNeeded);
+        QVERIFY(!setup.find(QStringLiteral("sldGamma"))->isEnabled());
+    }
+};
+
+QTEST_MAIN(OptionsDialogTest)
+#include "OptionsDialogTest.moc"
