@@ -4,8 +4,8 @@
 #include "SilentPrompts.h"
 #include "app/FrontendSettings.h"
 #include "app/PlatformServices.h"
-#include "browser/MainWindow.h"
-#include "browser/TrayIcon.h"
+#include "browser/window/MainWindow.h"
+#include "browser/window/TrayIcon.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

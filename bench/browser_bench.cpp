@@ -5,10 +5,10 @@
 #include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
 #include "app/UserPrompts.h"
-#include "browser/SetBrowser.h"
-#include "browser/SetListModel.h"
-#include "browser/SetListView.h"
-#include "browser/SetTreeModel.h"
+#include "browser/setlist/SetBrowser.h"
+#include "browser/setlist/SetListModel.h"
+#include "browser/setlist/SetListView.h"
+#include "browser/setlist/SetTreeModel.h"
 #include "catalogue/SetListCache.h"
 
 #include <QAction>

@@ -4,10 +4,10 @@
 #include "SilentPrompts.h"
 #include "app/PlatformServices.h"
 #include "app/UserPrompts.h"
-#include "browser/HistoryDatabase.h"
-#include "browser/InfoPanel.h"
-#include "browser/MainWindow.h"
-#include "browser/PictureLoader.h"
+#include "browser/info/HistoryDatabase.h"
+#include "browser/info/InfoPanel.h"
+#include "browser/info/PictureLoader.h"
+#include "browser/window/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,8 +6,8 @@
 // are open < 150 ms and OK < 100 ms; the core should take a small fraction. Each figure is the best of 20
 // rounds.
 
-#include "app/EmulatorOptionFile.h"
 #include "app/TextFile.h"
+#include "options/EmulatorOptionFile.h"
 #include "options/OptionEnabling.h"
 #include "options/OptionFiles.h"
 #include "options/OptionLayers.h"

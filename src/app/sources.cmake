@@ -2,8 +2,6 @@
 list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CommandRunner.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/EmulatorOptionFile.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/EmulatorPaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrontendSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InstanceLock.cpp

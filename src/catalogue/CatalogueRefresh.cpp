@@ -7,7 +7,7 @@
 #include "catalogue/CatalogueHost.h"
 #include "catalogue/CatalogueSteps.h"
 #include "catalogue/SetListCache.h"
-#include "launch/EmulatorIni.h"
+#include "options/EmulatorIni.h"
 
 namespace qx {
 

@@ -1,6 +1,5 @@
 #include "catalogue/FirstRunSetup.h"
 
-#include "app/EmulatorOptionFile.h"
 #include "app/FrontendSettings.h"
 #include "app/ProgramDirectory.h"
 #include "app/ProgramState.h"
@@ -9,7 +8,8 @@
 #include "catalogue/CatalogueHost.h"
 #include "catalogue/CatalogueSteps.h"
 #include "catalogue/EmulatorIdentity.h"
-#include "launch/EmulatorIni.h"
+#include "options/EmulatorIni.h"
+#include "options/EmulatorOptionFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

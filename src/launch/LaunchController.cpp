@@ -2,8 +2,8 @@
 
 #include "app/FileDialog.h"
 #include "app/UserPrompts.h"
-#include "browser/MainActions.h"
-#include "browser/MainWindow.h"
+#include "browser/window/MainActions.h"
+#include "browser/window/MainWindow.h"
 #include "catalogue/SetName.h"
 #include "launch/CaptureFolder.h"
 #include "launch/LaunchCommand.h"

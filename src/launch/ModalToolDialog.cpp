@@ -1,6 +1,6 @@
 #include "launch/ModalToolDialog.h"
 
-#include "browser/MainWindow.h"
+#include "browser/window/MainWindow.h"
 
 #include <QDialog>
 #include <QTimer>

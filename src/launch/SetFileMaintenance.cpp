@@ -1,8 +1,8 @@
 #include "launch/SetFileMaintenance.h"
 
-#include "app/EmulatorOptionFile.h"
 #include "app/PathHelpers.h"
 #include "catalogue/SetName.h"
+#include "options/EmulatorOptionFile.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
 #include "launch/VerifyController.h"
 
 #include "app/UserPrompts.h"
-#include "browser/MainActions.h"
-#include "browser/MainWindow.h"
+#include "browser/window/MainActions.h"
+#include "browser/window/MainWindow.h"
 #include "catalogue/EmulatorIdentity.h"
 #include "catalogue/SetName.h"
 #include "dialogs/VerifyOutputWindow.h"

@@ -1,8 +1,4 @@
 # Files of this subsystem; see src/CMakeLists.txt.
-list(APPEND QX_CORE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/EmulatorIni.cpp
-)
-
 # Running MAME on a set, capture runs, single-set verify and per-set file maintenance (core).
 list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CaptureFolder.cpp

@@ -3,11 +3,11 @@
 #include "FullFileSystem.h"
 #include "TestDirs.h"
 #include "UnreadableFile.h"
-#include "app/EmulatorOptionFile.h"
 #include "app/FrontendSettings.h"
-#include "browser/FavouritesFile.h"
+#include "browser/setlist/FavouritesFile.h"
 #include "catalogue/AvailableNames.h"
 #include "catalogue/SetListCache.h"
+#include "options/EmulatorOptionFile.h"
 
 #include <QDir>
 #include <QTest>

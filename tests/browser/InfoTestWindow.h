@@ -6,7 +6,7 @@
 #include "ScriptedUserPrompts.h"
 #include "TestDirs.h"
 #include "app/FrontendSettings.h"
-#include "browser/MainWindow.h"
+#include "browser/window/MainWindow.h"
 
 #include <QColor>
 #include <QDir>

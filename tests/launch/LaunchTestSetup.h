@@ -4,8 +4,8 @@
 #include "StandinCalls.h"
 #include "TestDirs.h"
 #include "app/FrontendSettings.h"
-#include "browser/MainActions.h"
-#include "browser/MainWindow.h"
+#include "browser/window/MainActions.h"
+#include "browser/window/MainWindow.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "ScriptedUserPrompts.h"
 #include "TestDirs.h"
 #include "app/FrontendSettings.h"
-#include "browser/MainWindow.h"
+#include "browser/window/MainWindow.h"
 #include "catalogue/SetListCache.h"
 #include "launch/LaunchController.h"
 #include "launch/SingleSetVerify.h"

@@ -3,3 +3,5 @@ qx_add_test(NAME OptionFilesTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionFilesTe
 qx_add_test(NAME OptionFileLinesTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionFileLinesTest.cpp LIBS quorvex_core)
 qx_add_test(NAME OptionModelTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionModelTest.cpp LIBS quorvex_core LABELS mame)
 qx_add_test(NAME FolderListValueTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/FolderListValueTest.cpp LIBS quorvex_core)
+qx_add_test(NAME EmulatorOptionFileTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/EmulatorOptionFileTest.cpp LIBS quorvex_core)
+qx_add_test(NAME EmulatorIniTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/EmulatorIniTest.cpp LIBS quorvex_core)

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "browser/setlist/SetBrowser.h"
+
+#include <array>
+
+class QAction;
+class QMenu;
+
+namespace qx {
+
+// The menu entries and toolbar buttons the browser drives, found by object name. Missing ones stay null.
+struct SetBrowser::Actions {
+    QAction *filePlay = nullptr;          // mnuFilePlay
+    QAction *filePlayBar = nullptr;       // mnuFilePlayBar, the separator under it
+    QAction *fileAddFav = nullptr;        // mnuFileAddFav
+    QAction *viewFav = nullptr;           // mnuViewFav
+    std::array<QAction *, 3> viewMode{};  // mnuListViewMode1..3
+    std::array<QAction *, 2> gameLists{}; // mnuViewGameLists1..2
+    QAction *clones = nullptr;            // mnuOptionsClones
+    QAction *collapse = nullptr;          // mnuCollapse
+    QAction *columnOrder = nullptr;       // mnuToolsColumnOrder
+    QAction *popupPlay = nullptr;         // mnuItemPopupPlay
+    QAction *popupAddFav = nullptr;       // mnuItemPopupAddFav
+    QAction *popupRemFav = nullptr;       // mnuItemPopupRemFav
+    QAction *favourites = nullptr;        // tbrFavourites, button 1
+    QAction *addFav = nullptr;            // tbrAddFav, button 2
+    QAction *available = nullptr;         // tbrAvailable, button 4
+    QAction *unavailable = nullptr;       // tbrUnavailable, button 5
+    QAction *paths = nullptr;             // tbrPaths, button 7
+    QAction *options = nullptr;           // tbrOptions, button 8
+    QAction *verify = nullptr;            // tbrVerify, button 10
+    QMenu *fileMenu = nullptr;            // mnuFile, when the window has one
+};
+
+// Sets a flag for the length of a scope and restores it after, so a selection the browser makes itself is
+// never taken for the user's click.
+class FlagScope {
+public:
+    explicit FlagScope(bool &flag) : m_flag(flag), m_old(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = m_old; }
+    FlagScope(const FlagScope &) = delete;
+    FlagScope &operator=(const FlagScope &) = delete;
+
+private:
+    bool &m_flag;
+    bool m_old;
+};
+
+} // namespace qx

@@ -1,0 +1,488 @@
+#include "browser/window/MainWindow.h"
+
+#include "app/UserPrompts.h"
+#include "app/WindowHelpers.h"
+#include "browser/info/InfoPanel.h"
+#include "browser/setlist/SetBrowser.h"
+#include "browser/setlist/SetListModel.h"
+#include "browser/setlist/SetListView.h"
+#include "browser/setlist/SetTreeModel.h"
+#include "browser/window/MainActions.h"
+#include "browser/window/MainLayout.h"
+#include "browser/window/SplitterHandle.h"
+#include "browser/window/StatusPanels.h"
+#include "browser/window/TrayIcon.h"
+#include "browser/window/WindowChrome.h"
+#include "launch/LaunchController.h"
+#include "launch/SetFilesController.h"
+#include "launch/VerifyController.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeView>
+
+// The icons live in a static library: make sure the linker keeps them.
+static void initQuorvexResources() {
+    Q_INIT_RESOURCE(quorvex);
+}
+
+namespace qx {
+
+namespace {
+
+// The narrowest the search box gets, in pixels: what the toolbar leaves at the smallest window.
+constexpr int kSearchBoxMinimumWidth = 40;
+
+const QStringList kColumnCaptions{QStringLiteral("Description"),  QStringLiteral("Name"),
+                                  QStringLiteral("Parent"),       QStringLiteral("Year"),
+                                  QStringLiteral("Manufacturer"), QStringLiteral("Status"),
+                                  QStringLiteral("Driver")};
+
+} // namespace
+
+MainWindow::MainWindow(const QString &programDir, UserPrompts &prompts, PlatformServices &services)
+    : m_programDir(programDir), m_settings(programDir + QStringLiteral("qx.ini")), m_prompts(prompts),
+      m_services(services) {
+    initQuorvexResources();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kAppTitle);
+    setWindowIcon(ApplicationIcon());
+    m_state.programDir = programDir;
+    createControls();
+    connectActions();
+    m_settings.setWriteFailureHandler([this](const QString &message) { reportSettingsProblem(message); });
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+    m_settings.setWriteFailureHandler({});
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::setReadOnly() {
+    m_readOnly = true;
+    auto *notice = new QLabel(QStringLiteral("Read-only: changes are not saved"), m_status);
+    notice->setObjectName(QStringLiteral("sbReadOnly"));
+    notice->setToolTip(QStringLiteral("Quorvex cannot write to %1")
+                           .arg(QDir::toNativeSeparators(QDir::cleanPath(m_programDir))));
+    m_status->addPermanentWidget(notice);
+}
+
+void MainWindow::createControls() {
+    m_actions = new MainActions(this);
+    m_actions->buildMenuBar(menuBar());
+
+    m_toolbar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setIconSize(QSize(16, 16));
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_actions->buildToolBar(m_toolbar);
+    // The two search boxes share one place on the toolbar; only the shown view's box is visible.
+    auto *searchHolder = new QWidget(m_toolbar);
+    searchHolder->setObjectName(QStringLiteral("SearchBoxes"));
+    searchHolder->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    auto *searchLayout = new QHBoxLayout(searchHolder);
+    searchLayout->setContentsMargins(4, 0, 0, 0);
+    m_text1 = new QLineEdit(searchHolder);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text2 = new QLineEdit(searchHolder);
+    m_text2->setObjectName(QStringLiteral("Text2"));
+    for (QLineEdit *box : {m_text1, m_text2}) {
+        box->setPlaceholderText(QStringLiteral("Search description, name or parent"));
+        box->setClearButtonEnabled(true);
+        box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        box->setMinimumWidth(kSearchBoxMinimumWidth);
+    }
+    m_text2->hide();
+    searchLayout->addWidget(m_text1);
+    searchLayout->addWidget(m_text2);
+    m_toolbar->addWidget(searchHolder);
+    addToolBar(Qt::TopToolBarArea, m_toolbar);
+
+    m_status = new StatusPanels(this);
+    setStatusBar(m_status);
+
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("MainBody"));
+    setCentralWidget(m_body);
+
+    m_list = new SetListView(m_body);
+
+    m_tree = new QTreeView(m_body);
+    m_tree->setObjectName(QStringLiteral("TreeView1"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setUniformRowHeights(true);
+    m_tree->hide();
+
+    m_splitter = new SplitterHandle(m_body);
+    connect(m_splitter, &SplitterHandle::released, this, &MainWindow::onSplitterReleased);
+
+    createInfoPanel(m_body);
+
+    m_joystickTimer = new QTimer(this);
+    m_joystickTimer->setObjectName(QStringLiteral("Timer1"));
+    createBrowser();
+}
+
+void MainWindow::attachParts() {
+    if (m_info) {
+        return;
+    }
+    createInfoChrome();
+    createLaunchers();
+}
+
+void MainWindow::createLaunchers() {
+    LaunchHooks hooks;
+    hooks.currentSelection = [this] {
+        return m_browser->isGrouped() ? m_state.CurrentSetName : m_status->panelText(2);
+    };
+    hooks.pickRandomSet = [this] {
+        return m_browser->isGrouped() ? m_browser->PickRandomTreeSet() : m_browser->PickRandomListSet();
+    };
+    hooks.refreshSelectionDisplay = [this] {
+        if (m_browser->isGrouped()) {
+            m_browser->ShowTreeSelection();
+        } else {
+            m_browser->ShowListSelection();
+        }
+    };
+    hooks.setItemState = [this](const QString &name, SetState) {
+        m_browser->listModel()->refreshSet(name);
+        m_browser->treeModel()->refreshSet(name);
+    };
+    hooks.runRefreshCatalogue = [this] {
+        RefreshCatalogue();
+    };
+    hooks.snapshotShown = [this] {
+        return m_info->snapshotMode();
+    };
+    hooks.clearPicture = [this] {
+        m_info->removePicture();
+    };
+    hooks.shownPictureSet = [this] {
+        return m_info->shownSet();
+    };
+    m_launch = new LaunchController(*this, hooks);
+    m_launch->connectActions();
+    m_verify = new VerifyController(*this, hooks);
+    m_verify->connectActions();
+    m_setFiles = new SetFilesController(*this, hooks);
+    m_setFiles->connectActions();
+}
+
+void MainWindow::createInfoChrome() {
+    InfoPanelHooks infoHooks;
+    infoHooks.reselectShownView = [this] {
+        m_browser->reselectAndShow();
+    };
+    m_info = new InfoPanel(*this, std::move(infoHooks), this);
+    WindowChromeHooks chromeHooks;
+    chromeHooks.focusShownView = [this] {
+        focusShownView();
+    };
+    m_chrome = new WindowChrome(*this, m_appearance, std::move(chromeHooks), this);
+    TrayHooks trayHooks;
+    trayHooks.focusShownView = [this] {
+        focusShownView();
+    };
+    trayHooks.launchSet = [this](const QString &name) {
+        m_launch->LaunchSet(name);
+    };
+    m_trayIcon = new TrayIcon(*this, std::move(trayHooks), this);
+}
+
+void MainWindow::focusShownView() {
+    // The set stays shown as it is: a click on the picture must not take the snapshot back to the first.
+    if (m_browser->isGrouped()) {
+        m_tree->setFocus();
+        m_browser->ReselectTreeNode();
+    } else {
+        m_list->setFocus();
+        m_browser->ReselectListItem();
+    }
+}
+
+void MainWindow::createBrowser() {
+    BrowserWidgets widgets;
+    widgets.list = m_list;
+    widgets.tree = m_tree;
+    widgets.text1 = m_text1;
+    widgets.text2 = m_text2;
+    for (int panel = 1; panel <= StatusPanels::kPanelCount; ++panel) {
+        widgets.panels[panel - 1] = m_status->panel(panel);
+    }
+    widgets.itemPopup = m_actions->itemPopup();
+    widgets.generalPopup = m_actions->generalPopup();
+    widgets.pictureCaption = m_caption;
+    BrowserHooks hooks;
+    hooks.isBusy = [this] {
+        return m_busy;
+    };
+    hooks.reloadCatalogue = [this] {
+        LoadSetList();
+    };
+    // The information panel and the launch and verify controllers are attached when the window loads;
+    // the hooks reach them when called.
+    hooks.showSetInfo = [this](const QString &name, const QString &parent) {
+        if (m_info) {
+            m_info->showSetInfo(name, parent);
+        }
+    };
+    hooks.clearSetInfo = [this] {
+        if (m_info) {
+            m_info->clearSetInfo();
+        }
+    };
+    hooks.launchSet = [this](const QString &name) {
+        if (m_launch) {
+            m_launch->LaunchSet(name);
+        }
+    };
+    hooks.verifySet = [this] {
+        if (m_verify) {
+            m_verify->VerifySet();
+        }
+    };
+    m_browser =
+        new SetBrowser(widgets, this, std::move(hooks), m_catalogue, m_state, m_settings, m_prompts, this);
+}
+
+void MainWindow::createInfoPanel(QWidget *body) {
+    m_infoPanel = new QFrame(body);
+    m_infoPanel->setObjectName(QStringLiteral("picHolder"));
+    m_infoPanel->setFrameShape(QFrame::StyledPanel);
+    m_infoPanel->setAutoFillBackground(true);
+    m_infoPanel->hide();
+
+    m_caption = new QLabel(m_infoPanel);
+    m_caption->setObjectName(QStringLiteral("Label1"));
+    m_caption->setAlignment(Qt::AlignCenter);
+    m_caption->setFixedHeight(m_caption->fontMetrics().height() + 6);
+
+    m_picture = new QLabel(m_infoPanel);
+    m_picture->setObjectName(QStringLiteral("picFlyer"));
+    m_picture->setAlignment(Qt::AlignCenter);
+    m_picture->resize(TwipsToPixels(100), 0);
+    m_picture->hide();
+
+    m_history = new QPlainTextEdit(m_infoPanel);
+    m_history->setObjectName(QStringLiteral("txtHistory"));
+    m_history->setReadOnly(true);
+    m_history->hide();
+
+    m_scroll = new QScrollBar(Qt::Horizontal, m_infoPanel);
+    m_scroll->setObjectName(QStringLiteral("HScroll1"));
+    m_scroll->setRange(0, 99);
+    m_scroll->setFixedSize(TwipsToPixels(500) - 4, m_caption->height());
+    m_scroll->hide();
+}
+
+void MainWindow::connectActions() {
+    MainActions &a = *m_actions;
+    connect(a[QStringLiteral("mnuFileExit")], &QAction::triggered, this, &QWidget::close);
+    connect(a[QStringLiteral("mnuTrayExit")], &QAction::triggered, this, &QWidget::close);
+    connect(a[QStringLiteral("mnuViewMenuBar")], &QAction::triggered, this, &MainWindow::ToggleMenuBar);
+    connect(a[QStringLiteral("mnuViewToolbar")], &QAction::triggered, this,
+            [this] { ShowToolbar(m_toolbar->isHidden()); });
+    connect(a[QStringLiteral("mnuViewStatusBar")], &QAction::triggered, this, &MainWindow::ToggleStatusBar);
+    connect(a[QStringLiteral("mnuToolsSelectMame")], &QAction::triggered, this, &MainWindow::SelectEmulator);
+    // The item pop-up names the set its entries act on.
+    connect(a.itemPopup(), &QMenu::aboutToShow, this, [this] {
+        const QString name = m_state.CurrentSetName;
+        m_actions->find(QStringLiteral("mnuItemPopupVerify"))->setText(QStringLiteral("Verify ") + name);
+        static const char *const kDeletes[][2] = {{"mnuItemPopupDelNv", ".nv"},
+                                                  {"mnuItemPopupDelCfg", ".cfg"},
+                                                  {"mnuItemPopupDelDif", ".dif"},
+                                                  {"mnuItemPopupDelIni", ".ini"}};
+        for (const auto &entry : kDeletes) {
+            m_actions->find(QLatin1String(entry[0]))->setText(name + QLatin1String(entry[1]));
+        }
+    });
+}
+
+void MainWindow::SizeControls(int &splitterLeftTwips) {
+    // Before the window first shows, its layout has not placed the body yet: place it now.
+    if (layout()) {
+        layout()->activate();
+    }
+    MainLayoutInput in;
+    in.innerWidth = PixelsToTwips(m_body->width());
+    in.innerHeight = PixelsToTwips(m_body->height());
+    in.outerWidth = PixelsToTwips(frameGeometry().width());
+    // The toolbar and the status bar lie outside the body: the body's own coordinates start below them.
+    in.toolbarHeight = 0;
+    in.statusBarHeight = 0;
+    in.splitterLeft = splitterLeftTwips;
+    in.infoPanelVisible = !m_infoPanel->isHidden();
+    in.bothShown = m_info && m_info->bothShown();
+    in.pictureWidth = m_picture->isHidden() ? 0 : PixelsToTwips(m_picture->width());
+    in.pictureHeight = m_picture->isHidden() ? 0 : PixelsToTwips(m_picture->height());
+    in.captionHeight = PixelsToTwips(m_caption->height());
+    const MainLayoutResult out = ComputeMainLayout(in);
+
+    splitterLeftTwips = out.splitterLeft;
+    m_splitterLeft = out.splitterLeft;
+    m_splitter->setGeometry(pixelRect(out.splitter));
+    m_splitter->setVisible(in.infoPanelVisible);
+    m_list->setGeometry(pixelRect(out.list));
+    m_tree->setGeometry(pixelRect(out.list));
+    if (in.infoPanelVisible) {
+        m_infoPanel->setGeometry(pixelRect(out.infoPanel));
+    }
+    // The layout rules' width is the most the box takes; where the toolbar's buttons leave less, the
+    // toolbar narrows the box rather than moving it into its overflow menu.
+    const int searchWidth = std::max(TwipsToPixels(out.searchBoxWidth), kSearchBoxMinimumWidth);
+    m_text1->setMaximumWidth(searchWidth);
+    m_text2->setMaximumWidth(searchWidth);
+
+    m_scroll->move(TwipsToPixels(out.scrollBarLeft), 0);
+    m_caption->setGeometry(pixelRect(out.caption));
+    m_picture->move(TwipsToPixels(out.pictureLeft), TwipsToPixels(out.pictureTop));
+    const int historyHeight = out.historyHeight ? TwipsToPixels(*out.historyHeight) : m_history->height();
+    m_history->setGeometry(TwipsToPixels(out.historyLeft), TwipsToPixels(out.historyTop),
+                           TwipsToPixels(out.historyWidth), historyHeight);
+    m_scroll->raise();
+    updateSplitterLimits();
+}
+
+QRect MainWindow::pixelRect(const TwipsRect &rect) const {
+    return QRect(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+                 TwipsToPixels(rect.height));
+}
+
+void MainWindow::updateSplitterLimits() {
+    const int innerWidth = PixelsToTwips(m_body->width());
+    m_splitter->setDragLimits(TwipsToPixels(ClampDraggedSplitter(0, innerWidth)),
+                              TwipsToPixels(ClampDraggedSplitter(innerWidth, innerWidth)));
+}
+
+void MainWindow::onSplitterReleased(int parentX) {
+    int left = ClampDraggedSplitter(PixelsToTwips(parentX), PixelsToTwips(m_body->width()));
+    SizeControls(left);
+}
+
+void MainWindow::ToggleMenuBar() {
+    setMenuBarShown(menuBar()->isHidden());
+}
+
+void MainWindow::setMenuBarShown(bool shown) {
+    menuBar()->setVisible(shown);
+    // The entry and its shortcut live on the window, so they reach it while the bar is hidden too.
+    m_actions->find(QStringLiteral("mnuViewMenuBar"))->setChecked(shown);
+}
+
+void MainWindow::ShowToolbar(bool show) {
+    m_toolbar->setVisible(show);
+    m_actions->find(QStringLiteral("mnuViewToolbar"))->setChecked(show);
+    int left = m_splitterLeft;
+    SizeControls(left);
+}
+
+void MainWindow::ToggleStatusBar() {
+    const bool show = m_status->isHidden();
+    m_status->setVisible(show);
+    m_actions->find(QStringLiteral("mnuViewStatusBar"))->setChecked(show);
+    int left = m_splitterLeft;
+    SizeControls(left);
+    m_settings.writeFlag(QStringLiteral("ShowStatusBar"), show);
+}
+
+void MainWindow::SetControlsEnabled(bool enabled) {
+    for (QAction *menuAction : menuBar()->actions()) {
+        menuAction->setEnabled(enabled);
+    }
+    // The commands themselves too, so no shortcut and no toolbar button acts under the running work.
+    m_actions->setCommandsEnabled(enabled);
+    m_text1->setEnabled(enabled);
+    m_text2->setEnabled(enabled);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
+    unload();
+    event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    if (isMinimized()) {
+        return;
+    }
+    const int minWidth = TwipsToPixels(kMinWindowWidthTwips);
+    const int minHeight = TwipsToPixels(kMinWindowHeightTwips);
+    if (!isMaximized() && !isFullScreen() && (width() < minWidth || height() < minHeight)) {
+        resize(std::max(width(), minWidth), std::max(height(), minHeight));
+        return;
+    }
+    int left = m_splitterLeft;
+    SizeControls(left);
+}
+
+void MainWindow::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized()) {
+        return;
+    }
+    if (m_busy) {
+        // A long operation keeps the window where the user can see it.
+        QTimer::singleShot(0, this, [this] { showNormal(); });
+        return;
+    }
+    (m_browser->isGrouped() ? static_cast<QWidget *>(m_tree) : m_list)->setFocus();
+    // Only into a notification area that shows the icon: without one the window could not come back.
+    if (m_state.trayMin && m_trayIcon && m_trayIcon->isShown()) {
+        QTimer::singleShot(0, this, &QWidget::hide);
+    }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this && handleWindowKey(static_cast<QKeyEvent *>(event))) {
+            return true;
+        }
+    }
+    if (event->type() == QEvent::ToolTip && !m_state.ShowToolTips) {
+        // With tool tips off a toolbar button would still show its action's caption: show nothing.
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->parentWidget() == m_toolbar) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::handleWindowKey(QKeyEvent *event) {
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (menuBar()->isHidden() && (enter || key == Qt::Key_Escape)) {
+        ToggleMenuBar();
+        // Enter goes on to play the selected set, as it does with the menu bar shown.
+        return !enter;
+    }
+    return false;
+}
+
+} // namespace qx

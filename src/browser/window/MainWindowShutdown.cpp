@@ -1,0 +1,89 @@
+// The end of the program: the window's state written back to qx.ini and the work files removed.
+#include "app/UserPrompts.h"
+#include "browser/info/InfoPanel.h"
+#include "browser/setlist/SetBrowser.h"
+#include "browser/window/MainActions.h"
+#include "browser/window/MainLayout.h"
+#include "browser/window/MainWindow.h"
+#include "browser/window/TrayIcon.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QToolBar>
+
+namespace qx {
+
+void MainWindow::unload() {
+    if (m_unloaded) {
+        return;
+    }
+    m_unloaded = true;
+    m_browser->clearViews();
+    m_catalogue.clear();
+    // Other windows close first, the last opened first.
+    const QWidgetList others = QApplication::topLevelWidgets();
+    for (auto it = others.crbegin(); it != others.crend(); ++it) {
+        if (*it != this && (*it)->isVisible()) {
+            (*it)->close();
+        }
+    }
+
+    // Every key below reaches qx.ini in one write, when the batch ends; a failure is reported then, once.
+    {
+        const FrontendSettings &s = m_settings;
+        const FrontendSettings::Batch batch(s);
+        // The filters, the column order and widths, and the current set.
+        m_browser->saveSettings();
+        writeWindowGeometry();
+        m_appearance.writeListAndInfo(s);
+        s.writeFlag(QStringLiteral("ShowMenu"), !menuBar()->isHidden());
+        if (m_info) {
+            m_info->writeSettings();
+        }
+        s.writeFlag(QStringLiteral("toolbar"), !m_toolbar->isHidden());
+        s.writeFlag(QStringLiteral("HideClones"),
+                    m_actions->find(QStringLiteral("mnuOptionsClones"))->isChecked());
+        s.writeNumber(QStringLiteral("SplitterLeft"), m_splitterLeft);
+        s.writeFlag(QStringLiteral("checksamples"), m_state.checksamples);
+    }
+    if (m_trayIcon) {
+        m_trayIcon->remove();
+    }
+    deleteWorkFiles();
+}
+
+void MainWindow::writeWindowGeometry() {
+    const FrontendSettings &s = m_settings;
+    const Qt::WindowStates states = windowState();
+    const bool minimised = states.testFlag(Qt::WindowMinimized) || (isHidden() && m_state.trayMin);
+    const bool maximised = states.testFlag(Qt::WindowMaximized);
+    if (!minimised && !maximised) {
+        s.writeNumber(QStringLiteral("MainLeft"), PixelsToTwips(x()));
+        s.writeNumber(QStringLiteral("MainTop"), PixelsToTwips(y()));
+        s.writeNumber(QStringLiteral("MainWidth"), PixelsToTwips(width()));
+        s.writeNumber(QStringLiteral("MainHeight"), PixelsToTwips(height()));
+    }
+    if (!minimised) {
+        s.writeNumber(QStringLiteral("WindowState"), maximised ? 2 : 0);
+    }
+}
+
+void MainWindow::deleteWorkFiles() {
+    for (const char *name : {"qx_verifyroms.dat", "qx_roms.dat", "qx_samples.dat", "qx_listfull.dat",
+                             "qx_listfull.tmp", "qx_history.txt"}) {
+        QFile::remove(m_programDir + QLatin1String(name));
+    }
+}
+
+void MainWindow::reportSettingsProblem(const QString &message) {
+    if (m_settingsWriteFailed || m_readOnly) {
+        return; // one message is enough, and a read-only start has said it already
+    }
+    m_settingsWriteFailed = true;
+    m_prompts.inform(message, kAppTitle, PromptIcon::Warning);
+}
+
+} // namespace qx
