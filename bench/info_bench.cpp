@@ -136,8 +136,7 @@ int main(int argc, char *argv[]) {
     const QString emulatorDir = emulator.path() + QLatin1Char('/');
     const QString programDir = program.path() + QLatin1Char('/');
     FrontendSettings::WriteDefaultSettings(programDir + QStringLiteral("qx.ini"));
-    FrontendSettings(programDir + QStringLiteral("qx.ini"))
-        .write(QStringLiteral("ShowHistory"), QStringLiteral("-1"));
+    FrontendSettings(programDir + QStringLiteral("qx.ini")).set(Settings::ShowHistory, true);
 
     std::printf("Generating a 30 MB history.dat and 100 pictures of 600 x 800...\n");
     const QStringList names =

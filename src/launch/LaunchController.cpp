@@ -59,7 +59,7 @@ void LaunchController::connectActions() {
 }
 
 int LaunchController::runHidden(const QString &setName, const QStringList &extraArguments) {
-    const bool keepConsole = m_window.settings().flag(QStringLiteral("KeepConsoleOpen"));
+    const bool keepConsole = m_window.settings().get(Settings::KeepConsoleOpen);
     m_window.hide();
     QCoreApplication::processEvents();
     const int result = RunUntilExit(SetLaunchSpec(m_window.state(), keepConsole, setName, extraArguments));
@@ -80,7 +80,7 @@ bool LaunchController::LaunchSet(const QString &setName) {
     }
     const ProgramState &state = m_window.state();
     // Minimised to the notification area: the window stays there after the run.
-    const bool inTray = state.trayMin && m_window.settings().isOne(QStringLiteral("tray")) &&
+    const bool inTray = state.trayMin && m_window.settings().get(Settings::Tray) &&
                         (m_window.isMinimized() || m_window.isHidden());
     int result = 0;
     {
@@ -138,7 +138,7 @@ void LaunchController::PlayRandomSet() {
     if (m_hooks.refreshSelectionDisplay) {
         m_hooks.refreshSelectionDisplay();
     }
-    if (!m_window.settings().flag(QStringLiteral("RandomSelectOnly"))) {
+    if (!m_window.settings().get(Settings::RandomSelectOnly)) {
         LaunchSet(m_window.state().CurrentSetName);
     }
 }

@@ -23,7 +23,7 @@ JoystickPause::JoystickPause(MainWindow &window) : m_window(window) {
 
 JoystickPause::~JoystickPause() {
     QTimer *timer = joystickTimer(m_window);
-    if (timer && m_window.settings().flag(QStringLiteral("joyselect"))) {
+    if (timer && m_window.settings().get(Settings::JoySelect)) {
         timer->start(80);
     }
 }

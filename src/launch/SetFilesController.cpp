@@ -219,7 +219,7 @@ void SetFilesController::OpenSetInfoOnline() {
     if (name.isEmpty()) {
         return;
     }
-    const QString url = m_window.settings().text(QStringLiteral("url")) + name;
+    const QString url = m_window.settings().get(Settings::Url) + name;
     if (!OpenDocument(m_window.services(), url)) {
         m_window.prompts().inform(QStringLiteral("%1 could not be opened.").arg(url), kAppTitle,
                                   PromptIcon::Error);

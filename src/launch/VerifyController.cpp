@@ -45,7 +45,7 @@ void VerifyController::VerifySet(const QString &setName) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_window.setBusy(true);
 
-    const bool showWindow = m_window.settings().flag(QStringLiteral("verifydialog"));
+    const bool showWindow = m_window.settings().get(Settings::VerifyDialog);
     const SetVerifyReport report = VerifySetReport(state, setName, showWindow && state.checksamples);
     QString writeError;
     const std::optional<SetState> changed =
@@ -87,7 +87,7 @@ void VerifyController::VerifyAllSets() {
     if (m_window.isBusy()) {
         return;
     }
-    if (m_window.settings().isOne(QStringLiteral("ConfirmVerify")) &&
+    if (m_window.settings().get(Settings::ConfirmVerify) &&
         m_window.prompts().ask(QStringLiteral("Verify all sets?"), kAppTitle, PromptButtons::YesNo,
                                PromptAnswer::No) != PromptAnswer::Yes) {
         return;
@@ -101,7 +101,7 @@ void VerifyController::VerifyAllSets() {
         return; // IdentifyEmulator told the user why
     }
     // An executable replaced in place may be another version.
-    m_window.settings().write(QStringLiteral("Version"), identity.version);
+    m_window.settings().set(Settings::Version, identity.version);
     m_window.setWindowTitle(identity.version + QStringLiteral(" - ") + kAppTitle);
     if (m_hooks.runRefreshCatalogue) {
         m_hooks.runRefreshCatalogue();

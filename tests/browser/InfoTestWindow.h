@@ -46,10 +46,10 @@ struct InfoTestWindow {
     std::unique_ptr<MainWindow> window;
 
     // settings: key/value pairs written to qx.ini before the window is made.
-    explicit InfoTestWindow(const QList<QPair<QString, QString>> &settingsValues = {}) {
+    explicit InfoTestWindow(const QList<QPair<const SettingKey *, QString>> &settingsValues = {}) {
         FrontendSettings::WriteDefaultSettings(programDir() + QStringLiteral("qx.ini"));
         for (const auto &[key, value] : settingsValues) {
-            settings().write(key, value);
+            settings().write(*key, value);
         }
         window = std::make_unique<MainWindow>(programDir(), prompts, services);
         ProgramState &state = window->state();

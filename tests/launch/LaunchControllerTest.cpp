@@ -201,7 +201,7 @@ private Q_SLOTS:
         QFile::setPermissions(terminal, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const EnvironmentScope environment("TERMINAL", terminal.toUtf8());
         setup.window->state().ShowConsole = showConsole;
-        setup.settings().writeFlag(QStringLiteral("KeepConsoleOpen"), keepOpen);
+        setup.settings().set(Settings::KeepConsoleOpen, keepOpen);
         LaunchController launch(*setup.window, {});
 
         QVERIFY(launch.LaunchSet(QStringLiteral("pacman")));
@@ -290,7 +290,7 @@ private Q_SLOTS:
 
     void cancelledCaptureDialogRunsNothingAndKeepsTheWindow() {
         LaunchSetup setup;
-        setup.settings().write(QStringLiteral("joyselect"), QStringLiteral("1"));
+        setup.settings().write(Settings::JoySelect, QStringLiteral("1"));
         LaunchController launch(*setup.window, {});
         RunObservation during;
         observeDuringRun(*setup.window, during);
@@ -367,7 +367,7 @@ private Q_SLOTS:
         QFETCH(bool, selectOnly);
         QFETCH(bool, launched);
         LaunchSetup setup;
-        setup.settings().writeFlag(QStringLiteral("RandomSelectOnly"), selectOnly);
+        setup.settings().set(Settings::RandomSelectOnly, selectOnly);
         int refreshed = 0;
         LaunchHooks hooks;
         hooks.pickRandomSet = [&] {
@@ -399,7 +399,7 @@ private Q_SLOTS:
     void modalToolDialogsPauseTheJoystick() {
         QFETCH(bool, joyselect);
         LaunchSetup setup;
-        setup.settings().writeFlag(QStringLiteral("joyselect"), joyselect);
+        setup.settings().set(Settings::JoySelect, joyselect);
         auto *timer = setup.window->findChild<QTimer *>(QStringLiteral("Timer1"));
         timer->start(500);
         QDialog dialog(setup.window.get());

@@ -39,7 +39,7 @@ struct RealMame {
                                                             "seconds_to_run            2\n");
         FrontendSettings::WriteDefaultSettings(programDir + QStringLiteral("qx.ini"));
         FrontendSettings(programDir + QStringLiteral("qx.ini"))
-            .write(QStringLiteral("verifydialog"), QStringLiteral("0"));
+            .write(Settings::VerifyDialog, QStringLiteral("0"));
         window = std::make_unique<MainWindow>(programDir, prompts, services);
         ProgramState &state = window->state();
         state.EmulatorPath = kMame;

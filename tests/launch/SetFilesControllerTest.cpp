@@ -169,9 +169,8 @@ private Q_SLOTS:
         files.connectActions();
         setup.window->actions().find(QStringLiteral("mnuToolsExplorer"))->trigger();
         setup.window->actions().find(QStringLiteral("mnuItemPopupMaws"))->trigger();
-        QCOMPARE(setup.services.opened,
-                 (QStringList{setup.emulatorDir,
-                              setup.settings().text(QStringLiteral("url")) + QStringLiteral("pacman")}));
+        QCOMPARE(setup.services.opened, (QStringList{setup.emulatorDir, setup.settings().get(Settings::Url) +
+                                                                            QStringLiteral("pacman")}));
     }
 };
 

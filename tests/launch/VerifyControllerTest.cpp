@@ -101,7 +101,7 @@ private Q_SLOTS:
 
     void withoutTheWindowOnlyTheStateChanges() {
         VerifySetup setup;
-        setup.settings().write(QStringLiteral("verifydialog"), QStringLiteral("0"));
+        setup.settings().write(Settings::VerifyDialog, QStringLiteral("0"));
         VerifyController verify(*setup.window, setup.hooks);
 
         verify.VerifySet(QStringLiteral("pacman")); // "is bad" while shown available
@@ -115,7 +115,7 @@ private Q_SLOTS:
 
     void vanishedMameIsReportedAndNothingChanges() {
         VerifySetup setup;
-        setup.settings().write(QStringLiteral("verifydialog"), QStringLiteral("0"));
+        setup.settings().write(Settings::VerifyDialog, QStringLiteral("0"));
         QFile::remove(setup.emulator);
         VerifyController verify(*setup.window, setup.hooks);
 
@@ -170,7 +170,7 @@ private Q_SLOTS:
         QFETCH(bool, asked);
         QFETCH(bool, refreshed);
         LaunchSetup setup; // the stand-in's usual fixtures: it answers -help as MAME
-        setup.settings().write(QStringLiteral("ConfirmVerify"), confirmVerify);
+        setup.settings().write(Settings::ConfirmVerify, confirmVerify);
         if (answerYes) {
             setup.prompts.queueAnswer(PromptAnswer::Yes);
         }
@@ -195,7 +195,7 @@ private Q_SLOTS:
         QCOMPARE(setup.calls().size(), refreshed ? 1 : 0);
         if (refreshed) {
             QCOMPARE(setup.calls().first().args, QStringList{QStringLiteral("-help")});
-            const QString version = setup.settings().read(QStringLiteral("Version"));
+            const QString version = setup.settings().read(Settings::Version);
             QVERIFY(version.startsWith(QStringLiteral("MAME v")));
             QCOMPARE(setup.window->windowTitle(), version + QStringLiteral(" - Quorvex"));
         }

@@ -77,12 +77,12 @@ void InfoPanel::restoreFromSettings() {
     LoadHistory();
     const FrontendSettings &settings = m_window.settings();
     if (m_historyAvailable) {
-        m_historyShown = settings.flag(QStringLiteral("ShowHistory"));
+        m_historyShown = settings.get(Settings::ShowHistory);
         if (m_historyShown) {
             ensureHistoryLoaded();
         }
     }
-    m_pictureShown = settings.flag(QStringLiteral("picture"));
+    m_pictureShown = settings.get(Settings::Picture);
     m_bothShown = false;
     if (m_pictureShown) {
         m_panel->show();
@@ -105,8 +105,8 @@ void InfoPanel::restoreFromSettings() {
 
 bool InfoPanel::writeSettings() const {
     const FrontendSettings &settings = m_window.settings();
-    bool ok = settings.writeFlag(QStringLiteral("picture"), m_pictureShown);
-    ok &= settings.writeFlag(QStringLiteral("ShowHistory"), m_historyShown);
+    bool ok = settings.set(Settings::Picture, m_pictureShown);
+    ok &= settings.set(Settings::ShowHistory, m_historyShown);
     return ok;
 }
 

@@ -1,5 +1,7 @@
 #include "browser/setlist/ColumnLayout.h"
 
+#include "app/SettingsKeys.h"
+
 #include <QStringList>
 #include <optional>
 
@@ -40,7 +42,15 @@ ColumnList ParseColumnOrder(const QString &text) {
 }
 
 ColumnList ParseColumnWidths(const QString &text) {
-    return FirstSevenNumbers(text).value_or(kDefaultColumnWidths);
+    if (const std::optional<ColumnList> widths = FirstSevenNumbers(text)) {
+        return *widths;
+    }
+    return DefaultColumnWidths();
+}
+
+ColumnList DefaultColumnWidths() {
+    static const ColumnList widths = *FirstSevenNumbers(Settings::ColumnWidths.defaultText());
+    return widths;
 }
 
 QString FormatColumnList(const ColumnList &values) {

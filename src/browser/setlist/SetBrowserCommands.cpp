@@ -86,19 +86,19 @@ void SetBrowser::connectActions() {
 // --- Start-up and shutdown ---
 
 void SetBrowser::restoreSettings() {
-    m_filter.showAvailable = m_settings.flag(QStringLiteral("ShowA"));
-    m_filter.showUnavailable = m_settings.flag(QStringLiteral("ShowU"));
+    m_filter.showAvailable = m_settings.get(Settings::ShowA);
+    m_filter.showUnavailable = m_settings.get(Settings::ShowU);
     SetChecked(m_actions->available, m_filter.showAvailable);
     SetChecked(m_actions->unavailable, m_filter.showUnavailable);
     setAvailabilityChecks(m_filter.showAvailable, m_filter.showUnavailable);
-    setGhostIcon(m_settings.flag(QStringLiteral("GhostIcon")));
-    m_mouseFocus = m_settings.flag(QStringLiteral("mouseFocus"));
+    setGhostIcon(m_settings.get(Settings::GhostIcon));
+    m_mouseFocus = m_settings.get(Settings::MouseFocus);
     if (SetListView *list = m_widgets.list) {
-        list->setFullRowSelect(m_settings.isOne(QStringLiteral("FullRowSelect")));
-        list->setColumnWidths(ParseColumnWidths(m_settings.read(QStringLiteral("ColumnWidths"))));
-        list->setColumnOrder(ParseColumnOrder(m_settings.read(QStringLiteral("ColumnPos"))));
+        list->setFullRowSelect(m_settings.get(Settings::FullRowSelect));
+        list->setColumnWidths(ParseColumnWidths(m_settings.get(Settings::ColumnWidths)));
+        list->setColumnOrder(ParseColumnOrder(m_settings.get(Settings::ColumnPos)));
     }
-    int mode = m_settings.integer(QStringLiteral("ViewMode"));
+    int mode = m_settings.get(Settings::ViewMode);
     if (mode < kGroupedMode || mode > kDetailsMode) {
         mode = kDetailsMode;
     }
@@ -114,16 +114,16 @@ void SetBrowser::restoreSettings() {
 }
 
 bool SetBrowser::saveSettings() const {
-    bool ok = m_settings.writeFlag(QStringLiteral("ShowA"), m_filter.showAvailable);
-    ok &= m_settings.writeFlag(QStringLiteral("ShowU"), m_filter.showUnavailable);
+    bool ok = m_settings.set(Settings::ShowA, m_filter.showAvailable);
+    ok &= m_settings.set(Settings::ShowU, m_filter.showUnavailable);
     if (SetListView *list = m_widgets.list) {
         if (list->viewStyle() == SetListView::kReportStyle) {
-            ok &= m_settings.write(QStringLiteral("ColumnWidths"), FormatColumnList(list->columnWidths()));
+            ok &= m_settings.set(Settings::ColumnWidths, FormatColumnList(list->columnWidths()));
         }
-        ok &= m_settings.write(QStringLiteral("ColumnPos"), FormatColumnList(list->columnOrder()));
+        ok &= m_settings.set(Settings::ColumnPos, FormatColumnList(list->columnOrder()));
     }
     if (!m_state.CurrentSetName.isEmpty()) {
-        ok &= m_settings.write(QStringLiteral("LastSelected"), m_state.CurrentSetName);
+        ok &= m_settings.set(Settings::LastSelected, m_state.CurrentSetName);
     }
     return ok;
 }
@@ -183,7 +183,7 @@ void SetBrowser::setViewMode(int index) {
                 m_widgets.list->setViewStyle(index);
             }
         }
-        m_settings.writeNumber(QStringLiteral("ViewMode"), index);
+        m_settings.set(Settings::ViewMode, index);
     }
     // Also when nothing changed: a checkable entry unchecks itself when chosen again.
     for (int i = 0; i < 3; ++i) {
@@ -391,7 +391,7 @@ void SetBrowser::AddFavourite() {
         return;
     }
     QString error;
-    if (!favourites().add(m_state.CurrentSetName, m_settings.flag(QStringLiteral("sortfav")), &error)) {
+    if (!favourites().add(m_state.CurrentSetName, m_settings.get(Settings::SortFav), &error)) {
         reportWriteFailure(error);
     }
 }

@@ -144,7 +144,7 @@ void SetListView::setColumnOrder(const ColumnList &order) {
 }
 
 ColumnList SetListView::columnWidths() const {
-    ColumnList widths = kDefaultColumnWidths;
+    ColumnList widths = DefaultColumnWidths();
     for (int column = 0; column < int(widths.size()) && column < header()->count(); ++column) {
         widths[std::size_t(column)] = header()->sectionSize(column);
     }

@@ -403,7 +403,7 @@ void MainWindow::ToggleStatusBar() {
     m_actions->find(QStringLiteral("mnuViewStatusBar"))->setChecked(show);
     int left = m_splitterLeft;
     SizeControls(left);
-    m_settings.writeFlag(QStringLiteral("ShowStatusBar"), show);
+    m_settings.set(Settings::ShowStatusBar, show);
 }
 
 void MainWindow::SetControlsEnabled(bool enabled) {

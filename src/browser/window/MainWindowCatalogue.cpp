@@ -35,7 +35,7 @@ void MainWindow::LoadSetList() {
     }
     if (!error.isEmpty()) {
         // The next Select MAME must build the list anew rather than update the damaged one.
-        m_settings.write(QStringLiteral("crc32"), QString());
+        m_settings.set(Settings::Crc32, QString());
         m_prompts.inform(error, kAppTitle, PromptIcon::Warning);
     }
 }
@@ -52,9 +52,9 @@ void MainWindow::SelectEmulator() {
         const EmulatorIdentity identity =
             IdentifyEmulator(ShortPath(path), m_programDir, m_prompts, m_state.runLimits);
         if (identity.ok) {
-            m_settings.write(QStringLiteral("Version"), identity.version);
+            m_settings.set(Settings::Version, identity.version);
             setWindowTitle(identity.version + QStringLiteral(" - ") + kAppTitle);
-            m_settings.write(QStringLiteral("exe"), path);
+            m_settings.set(Settings::Exe, path);
             m_state.EmulatorPath = ShortPath(path);
             m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);
             RefreshCatalogue();
@@ -70,7 +70,7 @@ void MainWindow::SelectEmulator() {
         }
     }
     m_busy = false;
-    if (m_settings.flag(QStringLiteral("joyselect"))) {
+    if (m_settings.get(Settings::JoySelect)) {
         m_joystickTimer->start(80);
     }
 }

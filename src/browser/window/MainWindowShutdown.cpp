@@ -39,15 +39,14 @@ void MainWindow::unload() {
         m_browser->saveSettings();
         writeWindowGeometry();
         m_appearance.writeListAndInfo(s);
-        s.writeFlag(QStringLiteral("ShowMenu"), !menuBar()->isHidden());
+        s.set(Settings::ShowMenu, !menuBar()->isHidden());
         if (m_info) {
             m_info->writeSettings();
         }
-        s.writeFlag(QStringLiteral("toolbar"), !m_toolbar->isHidden());
-        s.writeFlag(QStringLiteral("HideClones"),
-                    m_actions->find(QStringLiteral("mnuOptionsClones"))->isChecked());
-        s.writeNumber(QStringLiteral("SplitterLeft"), m_splitterLeft);
-        s.writeFlag(QStringLiteral("checksamples"), m_state.checksamples);
+        s.set(Settings::Toolbar, !m_toolbar->isHidden());
+        s.set(Settings::HideClones, m_actions->find(QStringLiteral("mnuOptionsClones"))->isChecked());
+        s.set(Settings::SplitterLeft, QString::number(m_splitterLeft));
+        s.set(Settings::CheckSamples, m_state.checksamples);
     }
     if (m_trayIcon) {
         m_trayIcon->remove();
@@ -61,13 +60,13 @@ void MainWindow::writeWindowGeometry() {
     const bool minimised = states.testFlag(Qt::WindowMinimized) || (isHidden() && m_state.trayMin);
     const bool maximised = states.testFlag(Qt::WindowMaximized);
     if (!minimised && !maximised) {
-        s.writeNumber(QStringLiteral("MainLeft"), PixelsToTwips(x()));
-        s.writeNumber(QStringLiteral("MainTop"), PixelsToTwips(y()));
-        s.writeNumber(QStringLiteral("MainWidth"), PixelsToTwips(width()));
-        s.writeNumber(QStringLiteral("MainHeight"), PixelsToTwips(height()));
+        s.set(Settings::MainLeft, PixelsToTwips(x()));
+        s.set(Settings::MainTop, PixelsToTwips(y()));
+        s.set(Settings::MainWidth, PixelsToTwips(width()));
+        s.set(Settings::MainHeight, PixelsToTwips(height()));
     }
     if (!minimised) {
-        s.writeNumber(QStringLiteral("WindowState"), maximised ? 2 : 0);
+        s.set(Settings::WindowState, maximised ? 2 : 0);
     }
 }
 

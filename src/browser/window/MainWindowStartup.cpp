@@ -39,16 +39,16 @@ bool MainWindow::load() {
                                   .arg(error));
     }
     readStartupState();
-    setMenuBarShown(m_settings.flag(QStringLiteral("ShowMenu")));
-    if (m_settings.flag(QStringLiteral("joyselect"))) {
+    setMenuBarShown(m_settings.get(Settings::ShowMenu));
+    if (m_settings.get(Settings::JoySelect)) {
         m_joystickTimer->start(80);
     }
     applyAppearance();
-    const bool statusShown = m_settings.flag(QStringLiteral("ShowStatusBar"));
+    const bool statusShown = m_settings.get(Settings::ShowStatusBar);
     m_status->setVisible(statusShown);
     m_actions->find(QStringLiteral("mnuViewStatusBar"))->setChecked(statusShown);
 
-    m_state.EmulatorPath = m_settings.text(QStringLiteral("exe"));
+    m_state.EmulatorPath = m_settings.get(Settings::Exe);
     const bool known = !m_state.EmulatorPath.isEmpty() && FileExists(m_state.EmulatorPath);
     if (known ? !startNormally() : !runFirstRunSetup()) {
         m_busy = false;
@@ -56,9 +56,8 @@ bool MainWindow::load() {
     }
     resolveEmulatorFolders();
 
-    ShowToolbar(m_settings.flag(QStringLiteral("toolbar")));
-    m_actions->find(QStringLiteral("mnuOptionsClones"))
-        ->setChecked(m_settings.flag(QStringLiteral("HideClones")));
+    ShowToolbar(m_settings.get(Settings::Toolbar));
+    m_actions->find(QStringLiteral("mnuOptionsClones"))->setChecked(m_settings.get(Settings::HideClones));
     LoadSetList();
     m_browser->restoreSettings();
     m_browser->fillShownView();
@@ -69,8 +68,7 @@ bool MainWindow::load() {
     m_trayIcon->addIfWanted();
     m_busy = false;
     // The body spans the window's inner width, though it is laid out only once the window shows.
-    m_splitterLeft =
-        SplitterLeftFromSetting(m_settings.text(QStringLiteral("SplitterLeft")), PixelsToTwips(width()));
+    m_splitterLeft = SplitterLeftFromSetting(m_settings.get(Settings::SplitterLeft), PixelsToTwips(width()));
     int left = m_splitterLeft;
     SizeControls(left);
     show();
@@ -81,11 +79,11 @@ bool MainWindow::load() {
 }
 
 void MainWindow::readStartupState() {
-    m_state.CurrentSetName = m_settings.text(QStringLiteral("LastSelected"));
-    m_state.checksamples = m_settings.flag(QStringLiteral("checksamples"));
-    m_state.ShowToolTips = m_settings.flag(QStringLiteral("ShowToolTips"));
-    m_state.ShowConsole = m_settings.integer(QStringLiteral("ShowConsole"));
-    m_state.trayMin = m_settings.flag(QStringLiteral("trayMin"));
+    m_state.CurrentSetName = m_settings.get(Settings::LastSelected);
+    m_state.checksamples = m_settings.get(Settings::CheckSamples);
+    m_state.ShowToolTips = m_settings.get(Settings::ShowToolTips);
+    m_state.ShowConsole = m_settings.get(Settings::ShowConsole);
+    m_state.trayMin = m_settings.get(Settings::TrayMin);
 }
 
 void MainWindow::applyAppearance() {
@@ -103,8 +101,8 @@ void MainWindow::applyAppearance() {
 }
 
 bool MainWindow::startNormally() {
-    const double left = m_settings.twips(QStringLiteral("MainLeft")).value_or(0);
-    const double top = m_settings.twips(QStringLiteral("MainTop")).value_or(0);
+    const double left = m_settings.get(Settings::MainLeft);
+    const double top = m_settings.get(Settings::MainTop);
     move(TwipsToPixels(left), TwipsToPixels(top));
     m_state.EmulatorPath = ShortPath(m_state.EmulatorPath);
     m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);
@@ -112,31 +110,31 @@ bool MainWindow::startNormally() {
     if (const QString error = EnsureEmulatorIni(m_state); !error.isEmpty()) {
         m_prompts.inform(error, kAppTitle, PromptIcon::Warning);
     }
-    setWindowTitle(m_settings.text(QStringLiteral("Version")) + QStringLiteral(" - ") + kAppTitle);
+    setWindowTitle(m_settings.get(Settings::Version) + QStringLiteral(" - ") + kAppTitle);
     return true;
 }
 
 bool MainWindow::runFirstRunSetup() {
     // Centre the window, show it and remember where it stands.
-    const QSize size(TwipsToPixels(m_settings.twips(QStringLiteral("MainWidth")).value_or(10500)),
-                     TwipsToPixels(m_settings.twips(QStringLiteral("MainHeight")).value_or(7665)));
+    const QSize size(TwipsToPixels(m_settings.get(Settings::MainWidth)),
+                     TwipsToPixels(m_settings.get(Settings::MainHeight)));
     resize(size);
     const QRect screen =
         (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
     setWindowTitle(kAppTitle);
     show();
-    m_settings.writeNumber(QStringLiteral("MainLeft"), PixelsToTwips(x()));
-    m_settings.writeNumber(QStringLiteral("MainTop"), PixelsToTwips(y()));
+    m_settings.set(Settings::MainLeft, PixelsToTwips(x()));
+    m_settings.set(Settings::MainTop, PixelsToTwips(y()));
 
     m_busy = false;
-    int left = SplitterLeftFromSetting(m_settings.text(QStringLiteral("SplitterLeft")),
-                                       PixelsToTwips(m_body->width()));
+    int left =
+        SplitterLeftFromSetting(m_settings.get(Settings::SplitterLeft), PixelsToTwips(m_body->width()));
     SizeControls(left);
     m_busy = true;
 
     // A MAME chosen before has gone (moved, uninstalled): say so before asking again.
-    const QString saved = m_settings.text(QStringLiteral("exe"));
+    const QString saved = m_settings.get(Settings::Exe);
     QApplication::restoreOverrideCursor();
     if (!saved.isEmpty()) {
         m_prompts.inform(QStringLiteral("MAME was not found at %1; choose it again.").arg(saved), kAppTitle,
@@ -167,7 +165,7 @@ bool MainWindow::runFirstRunSetup() {
 void MainWindow::resolveEmulatorFolders() {
     m_state.SnapshotDirectory = SnapshotDirectoryFrom(m_state.EmulatorIniPath, m_state.EmulatorDir);
     m_state.PictureDirectory =
-        PictureDirectoryFrom(m_settings.text(QStringLiteral("picturepath")), m_state.EmulatorDir);
+        PictureDirectoryFrom(m_settings.get(Settings::PicturePath), m_state.EmulatorDir);
     QString error;
     if (FileExists(m_state.EmulatorIniPath) && !NormaliseIniPath(m_state.EmulatorIniPath, &error)) {
         m_prompts.inform(QStringLiteral("Quorvex could not update the inipath option in %1:\n%2\n"
@@ -179,10 +177,9 @@ void MainWindow::resolveEmulatorFolders() {
 
 void MainWindow::restoreWindowGeometry() {
     if (!isMinimized()) {
-        const auto width = m_settings.twips(QStringLiteral("MainWidth"));
-        const auto height = m_settings.twips(QStringLiteral("MainHeight"));
-        const QRect saved(pos(),
-                          QSize(TwipsToPixels(width.value_or(10500)), TwipsToPixels(height.value_or(7665))));
+        const double width = m_settings.get(Settings::MainWidth);
+        const double height = m_settings.get(Settings::MainHeight);
+        const QRect saved(pos(), QSize(TwipsToPixels(width), TwipsToPixels(height)));
         // A hand-edited or foreign qx.ini must not put the window where no one can reach it.
         const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
         const QRect reachable =
@@ -190,10 +187,10 @@ void MainWindow::restoreWindowGeometry() {
         move(reachable.topLeft());
         resize(reachable.size());
     }
-    if (m_settings.integer(QStringLiteral("WindowState")) == 2) {
+    if (m_settings.get(Settings::WindowState) == 2) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
-    m_state.trayMin = m_settings.flag(QStringLiteral("trayMin"));
+    m_state.trayMin = m_settings.get(Settings::TrayMin);
 }
 
 } // namespace qx

@@ -55,7 +55,7 @@ QString TrayIcon::toolTipText() {
 }
 
 void TrayIcon::addIfWanted() {
-    if (!m_window.settings().isOne(QStringLiteral("tray"))) {
+    if (!m_window.settings().get(Settings::Tray)) {
         return;
     }
     m_added = true;

@@ -9,39 +9,54 @@ namespace qx {
 
 namespace {
 
-FontChoice readFont(const FrontendSettings &s, const QString &prefix, const QString &styleprefix,
-                    const QString &colourKey) {
+// The keys of one font choice; the status bar's has no colour key.
+struct FontKeys {
+    const TextSetting &name;
+    const FlagSetting &bold;
+    const FlagSetting &italic;
+    const IntegerSetting &size; // empty: the designed size
+    const FlagSetting &strikeOut;
+    const FlagSetting &underline;
+    const ColourSetting *colour;
+};
+
+const FontKeys kListFont{Settings::FontName,  Settings::FontBold,  Settings::FontItalic, Settings::FontSize,
+                         Settings::StrikeOut, Settings::Underline, &Settings::FontColour};
+const FontKeys kStatusFont{Settings::SbFontName,
+                           Settings::SbFontBold,
+                           Settings::SbFontItalic,
+                           Settings::SbFontSize,
+                           Settings::SbStrikeOut,
+                           Settings::SbUnderline,
+                           nullptr};
+const FontKeys kInfoFont{Settings::InfoFontName,   Settings::InfoFontBold,  Settings::InfoFontItalic,
+                         Settings::InfoFontSize,   Settings::InfoStrikeOut, Settings::InfoUnderline,
+                         &Settings::InfoFontColour};
+
+FontChoice readFont(const FrontendSettings &s, const FontKeys &keys) {
     FontChoice font;
-    font.family = s.text(prefix + QStringLiteral("FontName"));
-    font.bold = s.flag(prefix + QStringLiteral("FontBold"));
-    font.italic = s.flag(prefix + QStringLiteral("FontItalic"));
-    font.pointSize = std::max(0, s.integer(prefix + QStringLiteral("FontSize")));
-    font.strikeOut = s.flag(styleprefix + QStringLiteral("StrikeOut"));
-    font.underline = s.flag(styleprefix + QStringLiteral("Underline"));
-    if (!colourKey.isEmpty()) {
-        font.colour = s.colour(colourKey);
+    font.family = s.get(keys.name);
+    font.bold = s.get(keys.bold);
+    font.italic = s.get(keys.italic);
+    font.pointSize = std::max(0, s.get(keys.size));
+    font.strikeOut = s.get(keys.strikeOut);
+    font.underline = s.get(keys.underline);
+    if (keys.colour) {
+        font.colour = s.get(*keys.colour);
     }
     return font;
 }
 
-QString colourText(const std::optional<quint32> &colour) {
-    return colour ? QString::number(*colour) : QString();
-}
-
-bool writeFont(const FrontendSettings &s, const FontChoice &font, const QString &prefix,
-               const QString &styleprefix, const QString &colourKey) {
-    auto flag = [](bool on) {
-        return on ? QStringLiteral("-1") : QStringLiteral("0");
-    };
-    bool ok = s.write(prefix + QStringLiteral("FontName"), font.family);
-    ok &= s.write(prefix + QStringLiteral("FontBold"), flag(font.bold));
-    ok &= s.write(prefix + QStringLiteral("FontItalic"), flag(font.italic));
-    ok &= s.write(prefix + QStringLiteral("FontSize"),
-                  font.pointSize > 0 ? QString::number(font.pointSize) : QString());
-    ok &= s.write(styleprefix + QStringLiteral("StrikeOut"), flag(font.strikeOut));
-    ok &= s.write(styleprefix + QStringLiteral("Underline"), flag(font.underline));
-    if (!colourKey.isEmpty()) {
-        ok &= s.write(colourKey, colourText(font.colour));
+bool writeFont(const FrontendSettings &s, const FontChoice &font, const FontKeys &keys) {
+    bool ok = s.set(keys.name, font.family);
+    ok &= s.set(keys.bold, font.bold);
+    ok &= s.set(keys.italic, font.italic);
+    // An unset size is written empty, as the default file has it.
+    ok &= s.write(keys.size, font.pointSize > 0 ? QString::number(font.pointSize) : QString());
+    ok &= s.set(keys.strikeOut, font.strikeOut);
+    ok &= s.set(keys.underline, font.underline);
+    if (keys.colour) {
+        ok &= s.set(*keys.colour, font.colour);
     }
     return ok;
 }
@@ -50,33 +65,31 @@ bool writeFont(const FrontendSettings &s, const FontChoice &font, const QString 
 
 WindowAppearance WindowAppearance::Read(const FrontendSettings &s) {
     WindowAppearance a;
-    a.listFont = readFont(s, QString(), QString(), QStringLiteral("FontColour"));
-    a.listBackColour = s.colour(QStringLiteral("BackColour"));
-    a.treeBackColour = s.colour(QStringLiteral("TreeBackColour"));
-    a.statusFont = readFont(s, QStringLiteral("sb"), QStringLiteral("sb"), QString());
-    a.infoFont =
-        readFont(s, QStringLiteral("info"), QStringLiteral("info"), QStringLiteral("infoFontColour"));
-    a.infoBackColour = s.colour(QStringLiteral("infoBackColour"));
-    a.pictureBackColour = s.colour(QStringLiteral("picBackColour"));
+    a.listFont = readFont(s, kListFont);
+    a.listBackColour = s.get(Settings::BackColour);
+    a.treeBackColour = s.get(Settings::TreeBackColour);
+    a.statusFont = readFont(s, kStatusFont);
+    a.infoFont = readFont(s, kInfoFont);
+    a.infoBackColour = s.get(Settings::InfoBackColour);
+    a.pictureBackColour = s.get(Settings::PicBackColour);
     return a;
 }
 
 bool WindowAppearance::writeListAndInfo(const FrontendSettings &s) const {
-    bool ok = writeFont(s, listFont, QString(), QString(), QStringLiteral("FontColour"));
-    ok &= s.write(QStringLiteral("BackColour"), colourText(listBackColour));
-    ok &= writeFont(s, infoFont, QStringLiteral("info"), QStringLiteral("info"),
-                    QStringLiteral("infoFontColour"));
-    ok &= s.write(QStringLiteral("infoBackColour"), colourText(infoBackColour));
-    ok &= s.write(QStringLiteral("picBackColour"), colourText(pictureBackColour));
+    bool ok = writeFont(s, listFont, kListFont);
+    ok &= s.set(Settings::BackColour, listBackColour);
+    ok &= writeFont(s, infoFont, kInfoFont);
+    ok &= s.set(Settings::InfoBackColour, infoBackColour);
+    ok &= s.set(Settings::PicBackColour, pictureBackColour);
     return ok;
 }
 
 bool WindowAppearance::writeStatusFont(const FrontendSettings &s) const {
-    return writeFont(s, statusFont, QStringLiteral("sb"), QStringLiteral("sb"), QString());
+    return writeFont(s, statusFont, kStatusFont);
 }
 
 bool WindowAppearance::writeTreeBackColour(const FrontendSettings &s) const {
-    return s.write(QStringLiteral("TreeBackColour"), colourText(treeBackColour));
+    return s.set(Settings::TreeBackColour, treeBackColour);
 }
 
 void ApplyFont(QWidget *widget, const FontChoice &choice) {

@@ -108,7 +108,7 @@ auto WindowChrome::withJoystickStopped(Dialog dialog) {
         timer->stop();
     }
     auto result = dialog();
-    if (timer && m_window.settings().flag(QStringLiteral("joyselect"))) {
+    if (timer && m_window.settings().get(Settings::JoySelect)) {
         timer->start(kJoystickPollMs);
     }
     return result;
@@ -240,7 +240,7 @@ void WindowChrome::openHelpDocument(const QString &fileName) {
     const ProgramState &state = m_window.state();
     QString document = FindHelpDocument(fileName, state.EmulatorDir, state.EmulatorPath);
     if (document.isEmpty()) {
-        document = onlineHelpAddress(fileName, m_window.settings().text(QStringLiteral("Version")));
+        document = onlineHelpAddress(fileName, m_window.settings().get(Settings::Version));
     }
     if (!m_window.services().openUrl(document)) {
         m_window.prompts().inform(

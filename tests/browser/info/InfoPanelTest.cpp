@@ -181,7 +181,7 @@ private Q_SLOTS:
         QFETCH(QStringList, pictures);
         QFETCH(QStringList, captions);
         QFETCH(QList<QColor>, colours);
-        InfoTestWindow test({{QStringLiteral("picture"), QStringLiteral("-1")}});
+        InfoTestWindow test({{&Settings::Picture, QStringLiteral("-1")}});
         const QList<QColor> palette{Qt::red, Qt::green, Qt::blue};
         for (int i = 0; i < pictures.size(); ++i) {
             test.writePicture(pictures.at(i), QSize(120, 90), palette.at(i));
@@ -211,7 +211,7 @@ private Q_SLOTS:
     }
 
     void picturesFitThePanelAndAreNeverEnlarged() {
-        InfoTestWindow test({{QStringLiteral("picture"), QStringLiteral("-1")}});
+        InfoTestWindow test({{&Settings::Picture, QStringLiteral("-1")}});
         test.writePicture(QStringLiteral("flyers/big.png"), QSize(1500, 2000), Qt::red);
         test.writePicture(QStringLiteral("flyers/small.png"), QSize(40, 30), Qt::green);
         InfoPanel panel(*test.window);
@@ -234,7 +234,7 @@ private Q_SLOTS:
     }
 
     void historyFollowsTheSelectionAndItsMenuEntry() {
-        InfoTestWindow test({{QStringLiteral("ShowHistory"), QStringLiteral("-1")}});
+        InfoTestWindow test({{&Settings::ShowHistory, QStringLiteral("-1")}});
         writeFile(test.emulatorDir() + QStringLiteral("history.dat"), kHistoryDat);
         InfoPanel panel(*test.window);
         panel.restoreFromSettings();
@@ -269,8 +269,8 @@ private Q_SLOTS:
         QVERIFY(holder->isVisible());
         QCOMPARE(text->toPlainText(), kPacmanHistory);
         QVERIFY(panel.writeSettings());
-        QCOMPARE(test.settings().read(QStringLiteral("ShowHistory")), QStringLiteral("-1"));
-        QCOMPARE(test.settings().read(QStringLiteral("picture")), QStringLiteral("0"));
+        QCOMPARE(test.settings().read(Settings::ShowHistory), QStringLiteral("-1"));
+        QCOMPARE(test.settings().read(Settings::Picture), QStringLiteral("0"));
     }
 
     void theHistoryFileIsReadOffTheWindowThreadOnlyOnceTheHistoryShows() {
@@ -287,7 +287,7 @@ private Q_SLOTS:
     }
 
     void withoutAHistoryFileTheHistoryStaysOff() {
-        InfoTestWindow test({{QStringLiteral("ShowHistory"), QStringLiteral("-1")}});
+        InfoTestWindow test({{&Settings::ShowHistory, QStringLiteral("-1")}});
         InfoPanel panel(*test.window);
         panel.restoreFromSettings();
         QAction *history = test.window->actions().find(QStringLiteral("mnuViewHistory"));
@@ -297,12 +297,12 @@ private Q_SLOTS:
         QVERIFY(!history->isChecked());
         QVERIFY(test.find<QWidget>("picHolder")->isHidden());
         QVERIFY(panel.writeSettings());
-        QCOMPARE(test.settings().read(QStringLiteral("ShowHistory")), QStringLiteral("0"));
+        QCOMPARE(test.settings().read(Settings::ShowHistory), QStringLiteral("0"));
     }
 
     void pictureAndHistoryTogether() {
-        InfoTestWindow test({{QStringLiteral("ShowHistory"), QStringLiteral("-1")},
-                             {QStringLiteral("picture"), QStringLiteral("-1")}});
+        InfoTestWindow test(
+            {{&Settings::ShowHistory, QStringLiteral("-1")}, {&Settings::Picture, QStringLiteral("-1")}});
         writeFile(test.emulatorDir() + QStringLiteral("history.dat"), kHistoryDat);
         test.writePicture(QStringLiteral("flyers/pacman.png"), QSize(600, 800), Qt::red);
         InfoPanel panel(*test.window);
@@ -351,7 +351,7 @@ private Q_SLOTS:
     }
 
     void historyOpensInTheTextEditor() {
-        InfoTestWindow test({{QStringLiteral("ShowHistory"), QStringLiteral("-1")}});
+        InfoTestWindow test({{&Settings::ShowHistory, QStringLiteral("-1")}});
         writeFile(test.emulatorDir() + QStringLiteral("history.dat"), kHistoryDat);
         InfoPanel panel(*test.window);
         panel.restoreFromSettings();
@@ -364,7 +364,7 @@ private Q_SLOTS:
     }
 
     void anUnreadablePictureIsReportedOnceAndShowsNothing() {
-        InfoTestWindow test({{QStringLiteral("picture"), QStringLiteral("-1")}});
+        InfoTestWindow test({{&Settings::Picture, QStringLiteral("-1")}});
         writeFile(test.emulatorDir() + QStringLiteral("flyers/pacman.png"), pngDeclaring(50000, 50000));
         InfoPanel panel(*test.window);
         panel.restoreFromSettings();
@@ -379,7 +379,7 @@ private Q_SLOTS:
     }
 
     void aPictureOfAnEarlierSelectionNeverReplacesTheCurrentOne() {
-        InfoTestWindow test({{QStringLiteral("picture"), QStringLiteral("-1")}});
+        InfoTestWindow test({{&Settings::Picture, QStringLiteral("-1")}});
         test.writePicture(QStringLiteral("flyers/pacman.png"), QSize(600, 800), Qt::red);
         test.writePicture(QStringLiteral("flyers/galaga.png"), QSize(60, 80), Qt::green);
         InfoPanel panel(*test.window);
@@ -400,7 +400,7 @@ private Q_SLOTS:
     }
 
     void doubleClickInThePanelTogglesTheScrollBar() {
-        InfoTestWindow test({{QStringLiteral("picture"), QStringLiteral("-1")}});
+        InfoTestWindow test({{&Settings::Picture, QStringLiteral("-1")}});
         test.writePicture(QStringLiteral("flyers/pacman.png"), QSize(200, 150), Qt::red);
         InfoPanel panel(*test.window);
         panel.restoreFromSettings();

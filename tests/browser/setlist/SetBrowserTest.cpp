@@ -285,7 +285,7 @@ private Q_SLOTS:
         BrowserFixture f;
         f.start();
         f.action("mnuListViewMode1")->trigger();
-        QCOMPARE(f.settings.read(QStringLiteral("ViewMode")), QStringLiteral("1"));
+        QCOMPARE(f.settings.read(Settings::ViewMode), QStringLiteral("1"));
         QVERIFY(f.browser->isGrouped());
         QVERIFY(f.widgets.list->isHidden() && !f.widgets.tree->isHidden());
         QVERIFY(f.widgets.text1->isHidden() && !f.widgets.text2->isHidden());
@@ -294,7 +294,7 @@ private Q_SLOTS:
         QCOMPARE(f.treeModel()->layout().nodeCount(), 8);
         QCOMPARE(f.panel(2), QStringLiteral("dkong"));
         f.action("mnuListViewMode2")->trigger();
-        QCOMPARE(f.settings.read(QStringLiteral("ViewMode")), QStringLiteral("2"));
+        QCOMPARE(f.settings.read(Settings::ViewMode), QStringLiteral("2"));
         QCOMPARE(f.widgets.list->viewStyle(), SetListView::kListStyle);
         QVERIFY(!f.action("mnuCollapse")->isEnabled());
         QCOMPARE(f.listModel()->rowCount(), 8);
@@ -388,8 +388,8 @@ private Q_SLOTS:
 
     void columnLayoutIsRestoredSavedAndReset() {
         BrowserFixture f;
-        f.settings.write(QStringLiteral("ColumnPos"), QStringLiteral("1,0,2,3,4,6,5"));
-        f.settings.write(QStringLiteral("ColumnWidths"), QStringLiteral("200,90,70,60,110,75,95"));
+        f.settings.set(Settings::ColumnPos, QStringLiteral("1,0,2,3,4,6,5"));
+        f.settings.set(Settings::ColumnWidths, QStringLiteral("200,90,70,60,110,75,95"));
         f.start();
         QHeaderView *header = f.widgets.list->header();
         QCOMPARE(header->logicalIndex(0), 1);
@@ -402,8 +402,8 @@ private Q_SLOTS:
         QCOMPARE(f.prompts.shown().last().defaultButton, PromptAnswer::No);
         QCOMPARE(header->logicalIndex(0), 1);
         f.browser->saveSettings();
-        QCOMPARE(f.settings.read(QStringLiteral("ColumnPos")), QStringLiteral("1,0,2,3,4,6,5"));
-        QCOMPARE(f.settings.read(QStringLiteral("ColumnWidths")), QStringLiteral("200,90,70,60,150,75,95"));
+        QCOMPARE(f.settings.read(Settings::ColumnPos), QStringLiteral("1,0,2,3,4,6,5"));
+        QCOMPARE(f.settings.read(Settings::ColumnWidths), QStringLiteral("200,90,70,60,150,75,95"));
         f.prompts.queueAnswer(PromptAnswer::Yes);
         f.action("mnuToolsColumnOrder")->trigger();
         QCOMPARE(header->logicalIndex(0), 0);
@@ -411,9 +411,9 @@ private Q_SLOTS:
         f.action("mnuListViewMode2")->trigger();
         header->resizeSection(4, 10);
         f.browser->saveSettings();
-        QCOMPARE(f.settings.read(QStringLiteral("ColumnWidths")), QStringLiteral("200,90,70,60,150,75,95"));
-        QCOMPARE(f.settings.read(QStringLiteral("ColumnPos")), QStringLiteral("0,1,2,3,4,5,6"));
-        QCOMPARE(f.settings.read(QStringLiteral("LastSelected")), QStringLiteral("dkong"));
+        QCOMPARE(f.settings.read(Settings::ColumnWidths), QStringLiteral("200,90,70,60,150,75,95"));
+        QCOMPARE(f.settings.read(Settings::ColumnPos), QStringLiteral("0,1,2,3,4,5,6"));
+        QCOMPARE(f.settings.read(Settings::LastSelected), QStringLiteral("dkong"));
     }
 
     void theFileMenuEntryFollowsTheFavouritesFile() {
@@ -442,7 +442,7 @@ private Q_SLOTS:
         f.state.CurrentSetName = QStringLiteral("zaxxon");
         f.action("tbrAddFav")->trigger();
         QCOMPARE(test::readFile(f.favouritesPath()), QByteArray("Galaga\r\npacman\r\nzaxxon\r\n"));
-        f.settings.write(QStringLiteral("sortfav"), QStringLiteral("0"));
+        f.settings.write(Settings::SortFav, QStringLiteral("0"));
         f.state.CurrentSetName = QStringLiteral("amidar");
         f.action("mnuItemPopupAddFav")->trigger();
         QCOMPARE(test::readFile(f.favouritesPath()), QByteArray("Galaga\r\npacman\r\nzaxxon\r\namidar\r\n"));

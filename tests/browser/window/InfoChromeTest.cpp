@@ -73,7 +73,7 @@ private Q_SLOTS:
         QCOMPARE(appearance.listFont.family, QStringLiteral("DejaVu Sans"));
         QCOMPARE(appearance.listFont.colour, std::optional<quint32>(0x0000FFu));
         // The list font is saved when the window closes, not now.
-        QCOMPARE(test.settings().read(QStringLiteral("FontBold")), QStringLiteral("0"));
+        QCOMPARE(test.settings().read(Settings::FontBold), QStringLiteral("0"));
     }
 
     void historyFontGoesToTheHistoryAndTheCaption() {
@@ -99,11 +99,11 @@ private Q_SLOTS:
         test.prompts.queueFont(ChosenFont());
         test.window->actions().find(QStringLiteral("mnuFontsStatusBar"))->trigger();
         const FrontendSettings settings = test.settings();
-        QCOMPARE(settings.read(QStringLiteral("sbFontName")), QStringLiteral("DejaVu Sans"));
-        QCOMPARE(settings.read(QStringLiteral("sbFontBold")), QStringLiteral("-1"));
-        QCOMPARE(settings.read(QStringLiteral("sbFontItalic")), QStringLiteral("0"));
-        QCOMPARE(settings.read(QStringLiteral("sbFontSize")), QStringLiteral("13"));
-        QCOMPARE(settings.read(QStringLiteral("sbUnderline")), QStringLiteral("-1"));
+        QCOMPARE(settings.read(Settings::SbFontName), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(settings.read(Settings::SbFontBold), QStringLiteral("-1"));
+        QCOMPARE(settings.read(Settings::SbFontItalic), QStringLiteral("0"));
+        QCOMPARE(settings.read(Settings::SbFontSize), QStringLiteral("13"));
+        QCOMPARE(settings.read(Settings::SbUnderline), QStringLiteral("-1"));
         QVERIFY(test.window->statusPanels().font().bold());
         QVERIFY(!appearance.statusFont.colour.has_value());
     }
@@ -132,7 +132,7 @@ private Q_SLOTS:
     void joystickPollStopsWhileADialogIsOpen() {
         QFETCH(QString, joyselect);
         QFETCH(bool, runsAfterwards);
-        InfoTestWindow test({{QStringLiteral("joyselect"), joyselect}});
+        InfoTestWindow test({{&Settings::JoySelect, joyselect}});
         WindowAppearance appearance;
         WindowChrome chrome(*test.window, appearance);
         auto *timer = test.find<QTimer>("Timer1");
@@ -182,7 +182,7 @@ private Q_SLOTS:
         for (const QString &name : untouched) {
             QVERIFY(backColour(test.find<QWidget>(qPrintable(name))) != chosen);
         }
-        QCOMPARE(test.settings().read(QStringLiteral("TreeBackColour")), treeBackColour);
+        QCOMPARE(test.settings().read(Settings::TreeBackColour), treeBackColour);
         if (coloured.contains(QStringLiteral("txtHistory"))) {
             QCOMPARE(appearance.infoBackColour, std::optional<quint32>(0xFF8040u));
             QCOMPARE(appearance.pictureBackColour, std::optional<quint32>(0xFF8040u));
@@ -218,8 +218,7 @@ private Q_SLOTS:
     }
 
     void helpDocuments() {
-        InfoTestWindow test(
-            {{QStringLiteral("Version"), QStringLiteral("MAME v0.251 (Debian 0.251+dfsg.1-1)")}});
+        InfoTestWindow test({{&Settings::Version, QStringLiteral("MAME v0.251 (Debian 0.251+dfsg.1-1)")}});
         test.window->state().EmulatorPath = test.emulatorDir() + QStringLiteral("bin/mame");
         WindowAppearance appearance;
         WindowChrome chrome(*test.window, appearance);
@@ -389,7 +388,7 @@ private Q_SLOTS:
     void iconIsAddedOnlyWhenTrayIsOne() {
         QFETCH(QString, tray);
         QFETCH(bool, added);
-        InfoTestWindow test({{QStringLiteral("tray"), tray}});
+        InfoTestWindow test({{&Settings::Tray, tray}});
         TrayIcon icon(*test.window);
         icon.addIfWanted();
         QCOMPARE(icon.isAdded(), added);

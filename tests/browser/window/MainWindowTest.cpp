@@ -58,8 +58,8 @@ struct ProgramDir {
     // A known emulator, so the window starts normally (no first-run set-up).
     void knowEmulator() {
         const QString exe = installStandin(dir.path());
-        settings().write(QStringLiteral("exe"), exe);
-        settings().write(QStringLiteral("Version"), QStringLiteral("MAME v0.251 (unknown)"));
+        settings().set(Settings::Exe, exe);
+        settings().set(Settings::Version, QStringLiteral("MAME v0.251 (unknown)"));
     }
 };
 
@@ -101,9 +101,9 @@ struct CataloguedProgram : ProgramDir {
             "$info=puckman,pacman,\r\n$bio\r\n\r\nPac-Man (c) 1980 Namco.\r\n\r\nEat the dots.\r\n$end\r\n");
         writePicture(path() + QStringLiteral("flyers/puckman.png"));
         const FrontendSettings s = settings();
-        s.write(QStringLiteral("LastSelected"), QStringLiteral("pacman"));
-        s.write(QStringLiteral("ShowHistory"), QStringLiteral("-1"));
-        s.write(QStringLiteral("picture"), QStringLiteral("-1"));
+        s.set(Settings::LastSelected, QStringLiteral("pacman"));
+        s.write(Settings::ShowHistory, QStringLiteral("-1"));
+        s.write(Settings::Picture, QStringLiteral("-1"));
     }
     // The window loaded on this directory and active, so that its shortcuts act.
     std::unique_ptr<MainWindow> start() {
@@ -196,8 +196,7 @@ private Q_SLOTS:
     // Cancel beside the progress bar ends Verify All Sets, and every set keeps its state.
     void verifyAllSetsCanBeCancelled() {
         CataloguedProgram program;
-        program.settings().write(QStringLiteral("crc32"),
-                                 FileCrcText(program.settings().text("exe")).value());
+        program.settings().set(Settings::Crc32, FileCrcText(program.settings().get(Settings::Exe)).value());
         const QByteArray cache = readFile(program.path() + QStringLiteral("qx.dat"));
         MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
@@ -357,8 +356,8 @@ private Q_SLOTS:
         QCOMPARE(dialog.fileRequest.title, QStringLiteral("Select MAME executable"));
         QVERIFY(!dialog.fileRequest.save);
 
-        const int left = program.settings().read(QStringLiteral("MainLeft")).toInt();
-        const int top = program.settings().read(QStringLiteral("MainTop")).toInt();
+        const int left = program.settings().read(Settings::MainLeft).toInt();
+        const int top = program.settings().read(Settings::MainTop).toInt();
         QCOMPARE(left, PixelsToTwips(window.x()));
         QCOMPARE(top, PixelsToTwips(window.y()));
         const QRect screen = window.screen()->availableGeometry();
@@ -382,9 +381,9 @@ private Q_SLOTS:
     // A MAME that has gone is announced; chosen again, it finds its catalogue and favourites as they were.
     void aVanishedMameIsAnnouncedAndItsCatalogueKeptWhenItComesBack() {
         CataloguedProgram program;
-        const QString exe = program.settings().text(QStringLiteral("exe"));
-        program.settings().write(QStringLiteral("crc32"), FileCrcText(exe).value());
-        program.settings().write(QStringLiteral("exe"), QStringLiteral("/gone/mame"));
+        const QString exe = program.settings().get(Settings::Exe);
+        program.settings().set(Settings::Crc32, FileCrcText(exe).value());
+        program.settings().set(Settings::Exe, QStringLiteral("/gone/mame"));
         writeFile(program.path() + QStringLiteral("qx_fav.dat"), "galaga\r\n");
         const QByteArray cache = readFile(program.path() + QStringLiteral("qx.dat"));
         program.prompts.queueFile(exe);
@@ -395,7 +394,7 @@ private Q_SLOTS:
         QCOMPARE(window.catalogue().size(), 3);
         QCOMPARE(readFile(program.path() + QStringLiteral("qx.dat")), cache);
         QCOMPARE(readFile(program.path() + QStringLiteral("qx_fav.dat")), QByteArray("galaga\r\n"));
-        QCOMPARE(program.settings().text(QStringLiteral("exe")), exe);
+        QCOMPARE(program.settings().get(Settings::Exe), exe);
     }
 
     void firstStartDialogOpensOnTheMameOnThePath() {
@@ -415,7 +414,7 @@ private Q_SLOTS:
     void oneThirdWidthSplitterAndTheLowestSplitter() {
         ProgramDir program;
         program.knowEmulator();
-        program.settings().write(QStringLiteral("picture"), QStringLiteral("-1")); // the info panel shows
+        program.settings().write(Settings::Picture, QStringLiteral("-1")); // the info panel shows
         MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
@@ -446,31 +445,31 @@ private Q_SLOTS:
         QVERIFY(window->load());
         window->show();
         const FrontendSettings settings = program.settings();
-        settings.write(QStringLiteral("MainLeft"), QStringLiteral("1234"));
-        settings.write(QStringLiteral("MainWidth"), QStringLiteral("9999"));
+        settings.write(Settings::MainLeft, QStringLiteral("1234"));
+        settings.write(Settings::MainWidth, QStringLiteral("9999"));
         window->showMaximized();
         QVERIFY(window->close());
-        QCOMPARE(settings.read(QStringLiteral("WindowState")), QStringLiteral("2"));
-        QCOMPARE(settings.read(QStringLiteral("MainLeft")), QStringLiteral("1234"));
-        QCOMPARE(settings.read(QStringLiteral("MainWidth")), QStringLiteral("9999"));
+        QCOMPARE(settings.read(Settings::WindowState), QStringLiteral("2"));
+        QCOMPARE(settings.read(Settings::MainLeft), QStringLiteral("1234"));
+        QCOMPARE(settings.read(Settings::MainWidth), QStringLiteral("9999"));
     }
 
     void closingMinimisedWritesNoPositionAndNoState() {
         ProgramDir program;
         program.knowEmulator();
-        program.settings().write(QStringLiteral("trayMin"), QStringLiteral("-1"));
+        program.settings().write(Settings::TrayMin, QStringLiteral("-1"));
         MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
         const FrontendSettings settings = program.settings();
-        settings.write(QStringLiteral("MainLeft"), QStringLiteral("1234"));
-        settings.write(QStringLiteral("WindowState"), QStringLiteral("7"));
+        settings.write(Settings::MainLeft, QStringLiteral("1234"));
+        settings.write(Settings::WindowState, QStringLiteral("7"));
         window.showMinimized();
         QTest::qWait(20);
         QVERIFY(window.isVisible()); // minimised to the task bar: this desktop has no notification area
         QVERIFY(window.close());
-        QCOMPARE(settings.read(QStringLiteral("MainLeft")), QStringLiteral("1234"));
-        QCOMPARE(settings.read(QStringLiteral("WindowState")), QStringLiteral("7"));
+        QCOMPARE(settings.read(Settings::MainLeft), QStringLiteral("1234"));
+        QCOMPARE(settings.read(Settings::WindowState), QStringLiteral("7"));
     }
 
     void closingNormallyWritesTheWindowAndViewState() {
@@ -488,19 +487,18 @@ private Q_SLOTS:
         header(window)->resizeSection(4, 150);
         QVERIFY(window.close());
         const FrontendSettings settings = program.settings();
-        QCOMPARE(settings.read(QStringLiteral("ColumnPos")), QStringLiteral("1,0,2,3,4,5,6"));
-        QCOMPARE(settings.read(QStringLiteral("ColumnWidths")).split(QLatin1Char(',')).at(4),
-                 QStringLiteral("150"));
+        QCOMPARE(settings.read(Settings::ColumnPos), QStringLiteral("1,0,2,3,4,5,6"));
+        QCOMPARE(settings.read(Settings::ColumnWidths).split(QLatin1Char(',')).at(4), QStringLiteral("150"));
         MainWindow again(program.path(), program.prompts, program.services);
         QVERIFY(again.load());
         QCOMPARE(header(again)->logicalIndex(0), 1);
         QCOMPARE(header(again)->sectionSize(4), 150);
-        QCOMPARE(settings.read(QStringLiteral("WindowState")), QStringLiteral("0"));
-        QCOMPARE(settings.read(QStringLiteral("MainWidth")).toInt(), PixelsToTwips(window.width()));
-        QCOMPARE(settings.read(QStringLiteral("LastSelected")), QStringLiteral("pacman"));
-        QCOMPARE(settings.read(QStringLiteral("ShowMenu")), QStringLiteral("-1"));
-        QCOMPARE(settings.read(QStringLiteral("toolbar")), QStringLiteral("-1"));
-        QCOMPARE(settings.read(QStringLiteral("SplitterLeft")).toInt(), window.splitterLeft());
+        QCOMPARE(settings.read(Settings::WindowState), QStringLiteral("0"));
+        QCOMPARE(settings.read(Settings::MainWidth).toInt(), PixelsToTwips(window.width()));
+        QCOMPARE(settings.read(Settings::LastSelected), QStringLiteral("pacman"));
+        QCOMPARE(settings.read(Settings::ShowMenu), QStringLiteral("-1"));
+        QCOMPARE(settings.read(Settings::Toolbar), QStringLiteral("-1"));
+        QCOMPARE(settings.read(Settings::SplitterLeft).toInt(), window.splitterLeft());
     }
 
     void busyWindowRefusesToClose() {
@@ -519,7 +517,7 @@ private Q_SLOTS:
     void escapeOrEnterBringBackTheHiddenMenuBar() {
         ProgramDir program;
         program.knowEmulator();
-        program.settings().write(QStringLiteral("ShowMenu"), QStringLiteral("0"));
+        program.settings().write(Settings::ShowMenu, QStringLiteral("0"));
         MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
@@ -536,7 +534,7 @@ private Q_SLOTS:
     void toolbarShowsNoTipsWhenToolTipsAreOff() {
         ProgramDir program;
         program.knowEmulator();
-        program.settings().write(QStringLiteral("ShowToolTips"), QStringLiteral("0"));
+        program.settings().write(Settings::ShowToolTips, QStringLiteral("0"));
         MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         QWidget *button = window.findChild<QToolBar *>(QStringLiteral("Toolbar1"))
@@ -554,7 +552,7 @@ private Q_SLOTS:
         window.show();
         window.actions()[QStringLiteral("mnuViewStatusBar")]->trigger();
         QVERIFY(window.statusBar()->isHidden());
-        QCOMPARE(program.settings().read(QStringLiteral("ShowStatusBar")), QStringLiteral("0"));
+        QCOMPARE(program.settings().read(Settings::ShowStatusBar), QStringLiteral("0"));
         // The general pop-up's twin is the same action, so it shows the same check mark.
         QVERIFY(!window.actions()[QStringLiteral("mnuPopupStatusBar")]->isChecked());
     }
@@ -627,17 +625,20 @@ private Q_SLOTS:
     void aSavedPlaceOffTheScreenIsBroughtBack() {
         ProgramDir program;
         program.knowEmulator();
-        const char *values[][2] = {
-            {"MainLeft", "1e308"}, {"MainTop", "nan"}, {"MainWidth", "inf"}, {"MainHeight", "9e9"}};
+        const std::pair<const SettingKey *, const char *> values[] = {{&Settings::MainLeft, "1e308"},
+                                                                      {&Settings::MainTop, "nan"},
+                                                                      {&Settings::MainWidth, "inf"},
+                                                                      {&Settings::MainHeight, "9e9"}};
         for (const auto &[key, value] : values) {
-            program.settings().write(QLatin1String(key), QLatin1String(value));
+            program.settings().write(*key, QLatin1String(value));
         }
         MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         const QRect area = window.screen()->availableVirtualGeometry();
         QVERIFY(area.intersects(window.geometry()) && area.size().boundedTo(window.size()) == window.size());
         QVERIFY(window.close());
-        QVERIFY(program.settings().twips(QStringLiteral("MainLeft")).has_value());
+        bool written = false; // as a number of twips on the screen
+        QVERIFY(std::abs(program.settings().read(Settings::MainLeft).toDouble(&written)) < 1e6 && written);
     }
 };
 
