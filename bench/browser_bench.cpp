@@ -130,14 +130,13 @@ int main(int argc, char **argv) {
          std::initializer_list<QWidget *>{widgets.text1, widgets.text2, widgets.list, widgets.tree}) {
         layout->addWidget(widget);
     }
-    QObject actions;
-    for (int i = 1; i <= 3; ++i) {
-        auto *mode = new QAction(&actions);
-        mode->setObjectName(QStringLiteral("mnuListViewMode%1").arg(i));
+    BrowserActions actions;
+    for (QAction *&mode : actions.viewMode) {
+        mode = new QAction(&window);
         mode->setCheckable(true);
     }
     SilentPrompts prompts;
-    SetBrowser browser(widgets, &actions, BrowserHooks{}, catalogue, state, settings, prompts);
+    SetBrowser browser(widgets, actions, BrowserHooks{}, catalogue, state, settings, prompts);
     browser.restoreSettings();
     window.show();
     window.activateWindow();

@@ -42,19 +42,23 @@ LaunchController::LaunchController(MainWindow &window, LaunchHooks hooks)
 
 void LaunchController::connectActions() {
     const MainActions &actions = m_window.actions();
-    for (const CaptureKind kind : AllCaptureKinds()) {
-        const CaptureKindInfo &info = CaptureInfo(kind);
-        for (const QString &name : {info.fileMenuAction, info.itemPopupAction}) {
-            if (QAction *action = actions.find(name)) {
-                connect(action, &QAction::triggered, this, [this, kind] { LaunchWithCapture(kind); });
-            }
-        }
+    using A = ActionId;
+    const std::pair<A, CaptureKind> captures[] = {{A::FileRecord, CaptureKind::RecordInput},
+                                                  {A::ItemPopupRecord, CaptureKind::RecordInput},
+                                                  {A::FilePlayback, CaptureKind::PlaybackInput},
+                                                  {A::ItemPopupPlayback, CaptureKind::PlaybackInput},
+                                                  {A::FileSound, CaptureKind::Wav},
+                                                  {A::ItemPopupSound, CaptureKind::Wav},
+                                                  {A::FileVideo, CaptureKind::Mng},
+                                                  {A::ItemPopupVideo, CaptureKind::Mng},
+                                                  {A::FileVidSnd, CaptureKind::Avi},
+                                                  {A::ItemPopupSndVid, CaptureKind::Avi}};
+    for (const auto &[id, kind] : captures) {
+        connect(actions[id], &QAction::triggered, this, [this, kind = kind] { LaunchWithCapture(kind); });
     }
-    // mnuPopupRandom is the same action as mnuFileRandom.
-    for (const char *name : {"mnuFileRandom", "mnuTrayRandom"}) {
-        if (QAction *action = actions.find(QLatin1String(name))) {
-            connect(action, &QAction::triggered, this, &LaunchController::PlayRandomSet);
-        }
+    // The general pop-up's Play Random Set is the same action as the File menu's.
+    for (const A id : {A::FileRandom, A::TrayRandom}) {
+        connect(actions[id], &QAction::triggered, this, &LaunchController::PlayRandomSet);
     }
 }
 

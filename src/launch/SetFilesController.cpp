@@ -37,22 +37,25 @@ SetFilesController::SetFilesController(MainWindow &window, LaunchHooks hooks)
 
 void SetFilesController::connectActions() {
     const MainActions &actions = m_window.actions();
-    const auto onTrigger = [&](const QString &name, auto handler) {
-        if (QAction *action = actions.find(name)) {
-            connect(action, &QAction::triggered, this, handler);
-        }
+    using A = ActionId;
+    const auto onTrigger = [&](A id, auto handler) {
+        connect(actions[id], &QAction::triggered, this, handler);
     };
-    for (const SetFileType type : AllSetFileTypes()) {
-        const SetFileTypeInfo &info = SetFileInfo(type);
-        onTrigger(info.itemPopupAction, [this, type] { DeleteSetFile(type); });
-        onTrigger(info.toolsAction, [this, type] { DeleteAllSetFiles(type); });
+    const std::tuple<A, A, SetFileType> deletes[] = {
+        {A::ItemPopupDelNv, A::ToolsDelNv, SetFileType::Nvram},
+        {A::ItemPopupDelCfg, A::ToolsDelCfg, SetFileType::Configuration},
+        {A::ItemPopupDelDif, A::ToolsDelDif, SetFileType::Difference},
+        {A::ItemPopupDelIni, A::ToolsDelIni, SetFileType::Ini}};
+    for (const auto &[oneSet, allSets, type] : deletes) {
+        onTrigger(oneSet, [this, type = type] { DeleteSetFile(type); });
+        onTrigger(allSets, [this, type = type] { DeleteAllSetFiles(type); });
     }
-    onTrigger(QStringLiteral("mnuItemPopupDelAll"), [this] { DeleteSetFilesOfAllTypes(); });
-    onTrigger(QStringLiteral("mnuToolsDelAll"), [this] { DeleteAllSetFilesOfAllTypes(); });
-    onTrigger(QStringLiteral("mnuPopupSnap0"), [this] { DeleteSnapshot(); });
-    onTrigger(QStringLiteral("mnuPopupSnap1"), [this] { RenameSnapshot(); });
-    onTrigger(QStringLiteral("mnuToolsExplorer"), [this] { OpenEmulatorFolder(); });
-    onTrigger(QStringLiteral("mnuItemPopupMaws"), [this] { OpenSetInfoOnline(); });
+    onTrigger(A::ItemPopupDelAll, [this] { DeleteSetFilesOfAllTypes(); });
+    onTrigger(A::ToolsDelAll, [this] { DeleteAllSetFilesOfAllTypes(); });
+    onTrigger(A::PopupSnap0, [this] { DeleteSnapshot(); });
+    onTrigger(A::PopupSnap1, [this] { RenameSnapshot(); });
+    onTrigger(A::ToolsExplorer, [this] { OpenEmulatorFolder(); });
+    onTrigger(A::ItemPopupMaws, [this] { OpenSetInfoOnline(); });
     if (QMenu *popup = actions.generalPopup()) {
         connect(popup, &QMenu::aboutToShow, this, &SetFilesController::PrepareSnapshotEntries);
     }
@@ -124,9 +127,9 @@ bool SetFilesController::snapshotShown() const {
 
 void SetFilesController::PrepareSnapshotEntries() {
     const MainActions &actions = m_window.actions();
-    QAction *deleteEntry = actions.find(QStringLiteral("mnuPopupSnap0"));
-    QAction *renameEntry = actions.find(QStringLiteral("mnuPopupSnap1"));
-    QAction *separator = actions.find(QStringLiteral("mnuPopupBar0"));
+    QAction *deleteEntry = actions[ActionId::PopupSnap0];
+    QAction *renameEntry = actions[ActionId::PopupSnap1];
+    QAction *separator = actions[ActionId::PopupBar0];
     const bool shown = snapshotShown();
     const QString name = shown ? caption()->text() : QString();
     for (QAction *action : {deleteEntry, renameEntry, separator}) {

@@ -22,13 +22,9 @@ VerifyController::VerifyController(MainWindow &window, LaunchHooks hooks)
 
 void VerifyController::connectActions() {
     const MainActions &actions = m_window.actions();
-    if (QAction *verifySet = actions.find(QStringLiteral("mnuItemPopupVerify"))) {
-        connect(verifySet, &QAction::triggered, this, [this] { VerifySet(); });
-    }
-    // mnuPopupVerify is the same action as mnuToolsVerify.
-    if (QAction *verifyAll = actions.find(QStringLiteral("mnuToolsVerify"))) {
-        connect(verifyAll, &QAction::triggered, this, &VerifyController::VerifyAllSets);
-    }
+    connect(actions[ActionId::ItemPopupVerify], &QAction::triggered, this, [this] { VerifySet(); });
+    // The general pop-up's Verify All Sets is the same action as the Tools menu's.
+    connect(actions[ActionId::ToolsVerify], &QAction::triggered, this, &VerifyController::VerifyAllSets);
 }
 
 void VerifyController::VerifySet() {

@@ -46,8 +46,8 @@ InfoPanel::InfoPanel(MainWindow &window, InfoPanelHooks hooks, QObject *parent)
     m_historyBox = window.findChild<QPlainTextEdit *>(QStringLiteral("txtHistory"));
     m_scroll = window.findChild<QScrollBar *>(QStringLiteral("HScroll1"));
     Q_ASSERT(m_panel && m_caption && m_picture && m_historyBox && m_scroll);
-    m_historyAction = window.actions().find(QStringLiteral("mnuViewHistory"));
-    m_pictureAction = window.actions().find(QStringLiteral("mnuViewPicture"));
+    m_historyAction = window.action(ActionId::ViewHistory);
+    m_pictureAction = window.action(ActionId::ViewPicture);
 
     // The picture is drawn at the label's size, which fitPicture sets.
     m_picture->setScaledContents(false);
@@ -67,9 +67,8 @@ void InfoPanel::connectActions() {
     MainActions &actions = m_window.actions();
     connect(m_historyAction, &QAction::triggered, this, &InfoPanel::setHistoryShown);
     connect(m_pictureAction, &QAction::triggered, this, &InfoPanel::setPictureShown);
-    connect(actions[QStringLiteral("mnuToolsReloadHistory")], &QAction::triggered, this,
-            &InfoPanel::reloadHistory);
-    connect(actions[QStringLiteral("mnuItemPopupHistoryNotepad")], &QAction::triggered, this,
+    connect(actions[ActionId::ToolsReloadHistory], &QAction::triggered, this, &InfoPanel::reloadHistory);
+    connect(actions[ActionId::ItemPopupHistoryNotepad], &QAction::triggered, this,
             &InfoPanel::openHistoryInEditor);
 }
 

@@ -3,8 +3,8 @@
 #include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
 #include "app/UserPrompts.h"
+#include "browser/setlist/BrowserActions.h"
 #include "browser/setlist/EmptyViewNotice.h"
-#include "browser/setlist/SetBrowserActions.h"
 #include "browser/setlist/SetListModel.h"
 #include "browser/setlist/SetListView.h"
 #include "browser/setlist/SetReportView.h"
@@ -44,13 +44,12 @@ public:
 
 } // namespace
 
-SetBrowser::SetBrowser(const BrowserWidgets &widgets, QObject *actionRoot, BrowserHooks hooks,
+SetBrowser::SetBrowser(const BrowserWidgets &widgets, const BrowserActions &actions, BrowserHooks hooks,
                        SetCatalogue &catalogue, ProgramState &state, const FrontendSettings &settings,
                        UserPrompts &prompts, QObject *parent)
     : QObject(parent), m_widgets(widgets), m_hooks(std::move(hooks)), m_catalogue(catalogue), m_state(state),
-      m_settings(settings), m_prompts(prompts), m_actions(std::make_unique<Actions>()),
+      m_settings(settings), m_prompts(prompts), m_actions(actions),
       m_listModel(new SetListModel(catalogue, this)), m_treeModel(new SetTreeModel(catalogue, this)) {
-    findActions(actionRoot);
     if (m_widgets.list) {
         m_widgets.list->setModel(m_listModel);
         m_notices << new EmptyViewNotice(m_widgets.list->detailsView())
@@ -73,36 +72,6 @@ SetBrowser::SetBrowser(const BrowserWidgets &widgets, QObject *actionRoot, Brows
 }
 
 SetBrowser::~SetBrowser() = default;
-
-void SetBrowser::findActions(QObject *root) {
-    if (!root) {
-        return;
-    }
-    const auto find = [root](const char *name) {
-        return root->findChild<QAction *>(QLatin1String(name));
-    };
-    Actions &a = *m_actions;
-    a.filePlay = find("mnuFilePlay");
-    a.filePlayBar = find("mnuFilePlayBar");
-    a.fileAddFav = find("mnuFileAddFav");
-    a.viewFav = find("mnuViewFav");
-    a.viewMode = {find("mnuListViewMode1"), find("mnuListViewMode2"), find("mnuListViewMode3")};
-    a.gameLists = {find("mnuViewGameLists1"), find("mnuViewGameLists2")};
-    a.clones = find("mnuOptionsClones");
-    a.collapse = find("mnuCollapse");
-    a.columnOrder = find("mnuToolsColumnOrder");
-    a.popupPlay = find("mnuItemPopupPlay");
-    a.popupAddFav = find("mnuItemPopupAddFav");
-    a.popupRemFav = find("mnuItemPopupRemFav");
-    a.favourites = find("tbrFavourites");
-    a.addFav = find("tbrAddFav");
-    a.available = find("tbrAvailable");
-    a.unavailable = find("tbrUnavailable");
-    a.paths = find("tbrPaths");
-    a.options = find("tbrOptions");
-    a.verify = find("tbrVerify");
-    a.fileMenu = root->findChild<QMenu *>(QStringLiteral("mnuFile"));
-}
 
 void SetBrowser::connectViews() {
     if (SetListView *list = m_widgets.list) {
@@ -164,7 +133,7 @@ QLineEdit *SetBrowser::shownSearchBox() const {
 }
 
 bool SetBrowser::favouritesViewOn() const {
-    const Actions &a = *m_actions;
+    const BrowserActions &a = m_actions;
     return (a.favourites && a.favourites->isChecked()) || (a.viewFav && a.viewFav->isChecked());
 }
 
@@ -332,8 +301,8 @@ void SetBrowser::showDetails(SetView record) {
     setPanel(5, record.manufacturer().toString());
     setPanel(6, record.status().toString());
     setPanel(7, record.driver().toString());
-    if (m_actions->filePlay) {
-        m_actions->filePlay->setText(QStringLiteral("&Play ") + record.name().toString());
+    if (m_actions.filePlay) {
+        m_actions.filePlay->setText(QStringLiteral("&Play ") + record.name().toString());
     }
     if (m_hooks.showSetInfo) {
         m_hooks.showSetInfo(record.name().toString(), record.parent().toString());
@@ -357,11 +326,11 @@ void SetBrowser::setPanel(int panel, const QString &text) {
 }
 
 void SetBrowser::setPlayVisible(bool visible) {
-    if (m_actions->filePlay) {
-        m_actions->filePlay->setVisible(visible);
+    if (m_actions.filePlay) {
+        m_actions.filePlay->setVisible(visible);
     }
-    if (m_actions->filePlayBar) {
-        m_actions->filePlayBar->setVisible(visible);
+    if (m_actions.filePlayBar) {
+        m_actions.filePlayBar->setVisible(visible);
     }
 }
 
@@ -403,8 +372,8 @@ std::optional<SetView> SetBrowser::recordOfNode(int node) const {
 
 void SetBrowser::makeCurrent(SetView record) {
     m_state.CurrentSetName = record.name().toString();
-    if (m_actions->verify && m_state.ShowToolTips) {
-        m_actions->verify->setToolTip(QStringLiteral("Verify ") + record.name().toString());
+    if (m_actions.verify && m_state.ShowToolTips) {
+        m_actions.verify->setToolTip(QStringLiteral("Verify ") + record.name().toString());
     }
     showDetails(record);
     Q_EMIT currentSetChanged(m_state.CurrentSetName);

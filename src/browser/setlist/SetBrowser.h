@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/setlist/BrowserActions.h"
 #include "browser/setlist/FavouritesFile.h"
 #include "browser/setlist/HeaderSortState.h"
 #include "browser/setlist/SetRows.h"
@@ -54,8 +55,8 @@ struct BrowserHooks {
 };
 
 // The set browser's behaviour: the views of the catalogue, the availability filters, search, selection,
-// the view modes, sorting, column layout and favourites. Menu entries and toolbar buttons are found by
-// their object names under the action root; an entry and its pop-up twin are one QAction.
+// the view modes, sorting, column layout and favourites. It drives the menu entries and toolbar buttons it
+// is given; an entry and its pop-up twin are one QAction.
 class SetBrowser : public QObject {
     Q_OBJECT
 public:
@@ -63,7 +64,7 @@ public:
     static constexpr int kListMode = 2;
     static constexpr int kDetailsMode = 3;
 
-    SetBrowser(const BrowserWidgets &widgets, QObject *actionRoot, BrowserHooks hooks,
+    SetBrowser(const BrowserWidgets &widgets, const BrowserActions &actions, BrowserHooks hooks,
                SetCatalogue &catalogue, ProgramState &state, const FrontendSettings &settings,
                UserPrompts &prompts, QObject *parent = nullptr);
     ~SetBrowser() override;
@@ -149,9 +150,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Actions;
-
-    void findActions(QObject *root);
     void connectActions();
     void connectViews();
     void installFilters();
@@ -196,7 +194,7 @@ private:
     ProgramState &m_state;
     const FrontendSettings &m_settings;
     UserPrompts &m_prompts;
-    std::unique_ptr<Actions> m_actions;
+    BrowserActions m_actions;
     SetListModel *m_listModel;
     SetTreeModel *m_treeModel;
     QList<EmptyViewNotice *> m_notices;

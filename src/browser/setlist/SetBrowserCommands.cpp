@@ -3,9 +3,9 @@
 #include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
 #include "app/UserPrompts.h"
+#include "browser/setlist/BrowserActions.h"
 #include "browser/setlist/ColumnLayout.h"
 #include "browser/setlist/SetBrowser.h"
-#include "browser/setlist/SetBrowserActions.h"
 #include "browser/setlist/SetListModel.h"
 #include "browser/setlist/SetListView.h"
 #include "browser/setlist/SetTreeModel.h"
@@ -43,7 +43,7 @@ void SetToolTip(QAction *action, const QString &text) {
 } // namespace
 
 void SetBrowser::connectActions() {
-    const Actions &a = *m_actions;
+    const BrowserActions &a = m_actions;
     const auto onTrigger = [this](QAction *action, auto handler) {
         if (action) {
             connect(action, &QAction::triggered, this, handler);
@@ -64,8 +64,8 @@ void SetBrowser::connectActions() {
     onTrigger(a.popupRemFav, [this] { RemoveFavourite(); });
     onTrigger(a.favourites, [this](bool pressed) { onFavouritesButton(pressed); });
     onTrigger(a.addFav, [this] { onAddFavouriteButton(); });
-    onTrigger(a.available, [this] { onAvailabilityButton(m_actions->available); });
-    onTrigger(a.unavailable, [this] { onAvailabilityButton(m_actions->unavailable); });
+    onTrigger(a.available, [this] { onAvailabilityButton(m_actions.available); });
+    onTrigger(a.unavailable, [this] { onAvailabilityButton(m_actions.unavailable); });
     onTrigger(a.verify, [this] {
         if (shownCount() > 0 && !busy() && m_hooks.verifySet) {
             m_hooks.verifySet();
@@ -88,8 +88,8 @@ void SetBrowser::connectActions() {
 void SetBrowser::restoreSettings() {
     m_filter.showAvailable = m_settings.get(Settings::ShowA);
     m_filter.showUnavailable = m_settings.get(Settings::ShowU);
-    SetChecked(m_actions->available, m_filter.showAvailable);
-    SetChecked(m_actions->unavailable, m_filter.showUnavailable);
+    SetChecked(m_actions.available, m_filter.showAvailable);
+    SetChecked(m_actions.unavailable, m_filter.showUnavailable);
     setAvailabilityChecks(m_filter.showAvailable, m_filter.showUnavailable);
     setGhostIcon(m_settings.get(Settings::GhostIcon));
     m_mouseFocus = m_settings.get(Settings::MouseFocus);
@@ -108,7 +108,7 @@ void SetBrowser::restoreSettings() {
         m_widgets.list->setViewStyle(mode);
     }
     for (int i = 0; i < 3; ++i) {
-        SetChecked(m_actions->viewMode[std::size_t(i)], i + 1 == mode);
+        SetChecked(m_actions.viewMode[std::size_t(i)], i + 1 == mode);
     }
     RefreshToolTips();
 }
@@ -145,8 +145,8 @@ void SetBrowser::showGrouped(bool grouped) {
     if (m_widgets.text2) {
         m_widgets.text2->setHidden(!grouped);
     }
-    if (m_actions->collapse) {
-        m_actions->collapse->setEnabled(grouped);
+    if (m_actions.collapse) {
+        m_actions.collapse->setEnabled(grouped);
     }
 }
 
@@ -187,7 +187,7 @@ void SetBrowser::setViewMode(int index) {
     }
     // Also when nothing changed: a checkable entry unchecks itself when chosen again.
     for (int i = 0; i < 3; ++i) {
-        SetChecked(m_actions->viewMode[std::size_t(i)], i + 1 == m_viewMode);
+        SetChecked(m_actions.viewMode[std::size_t(i)], i + 1 == m_viewMode);
     }
 }
 
@@ -203,13 +203,13 @@ void SetBrowser::collapseTree() {
 // --- Availability filters ---
 
 void SetBrowser::setAvailabilityChecks(bool available, bool unavailable) {
-    SetChecked(m_actions->gameLists[0], available);
-    SetChecked(m_actions->gameLists[1], unavailable);
+    SetChecked(m_actions.gameLists[0], available);
+    SetChecked(m_actions.gameLists[1], unavailable);
 }
 
 void SetBrowser::setFavouritesChecks(bool on) {
-    SetChecked(m_actions->favourites, on);
-    SetChecked(m_actions->viewFav, on);
+    SetChecked(m_actions.favourites, on);
+    SetChecked(m_actions.viewFav, on);
 }
 
 void SetBrowser::toggleAvailability(int index) {
@@ -233,10 +233,10 @@ void SetBrowser::toggleAvailability(int index) {
 }
 
 void SetBrowser::ApplyListFilter() {
-    m_filter.showAvailable = IsChecked(m_actions->gameLists[0]);
-    m_filter.showUnavailable = IsChecked(m_actions->gameLists[1]);
-    SetChecked(m_actions->available, m_filter.showAvailable);
-    SetChecked(m_actions->unavailable, m_filter.showUnavailable);
+    m_filter.showAvailable = IsChecked(m_actions.gameLists[0]);
+    m_filter.showUnavailable = IsChecked(m_actions.gameLists[1]);
+    SetChecked(m_actions.available, m_filter.showAvailable);
+    SetChecked(m_actions.unavailable, m_filter.showUnavailable);
     setFavouritesChecks(false);
     if (m_widgets.text1 && !m_widgets.text1->text().isEmpty()) {
         m_widgets.text1->clear(); // the search box's change handler refills by the new filters
@@ -248,10 +248,10 @@ void SetBrowser::ApplyListFilter() {
 }
 
 void SetBrowser::ApplyTreeFilter() {
-    m_filter.showAvailable = IsChecked(m_actions->gameLists[0]);
-    m_filter.showUnavailable = IsChecked(m_actions->gameLists[1]);
-    SetChecked(m_actions->available, m_filter.showAvailable);
-    SetChecked(m_actions->unavailable, m_filter.showUnavailable);
+    m_filter.showAvailable = IsChecked(m_actions.gameLists[0]);
+    m_filter.showUnavailable = IsChecked(m_actions.gameLists[1]);
+    SetChecked(m_actions.available, m_filter.showAvailable);
+    SetChecked(m_actions.unavailable, m_filter.showUnavailable);
     setFavouritesChecks(false);
     if (m_widgets.text2 && !m_widgets.text2->text().isEmpty()) {
         m_widgets.text2->clear();
@@ -263,13 +263,13 @@ void SetBrowser::ApplyTreeFilter() {
 }
 
 void SetBrowser::SyncFilterFromToolbar() {
-    m_filter.showAvailable = IsChecked(m_actions->available);
-    m_filter.showUnavailable = IsChecked(m_actions->unavailable);
+    m_filter.showAvailable = IsChecked(m_actions.available);
+    m_filter.showUnavailable = IsChecked(m_actions.unavailable);
     setAvailabilityChecks(m_filter.showAvailable, m_filter.showUnavailable);
 }
 
 void SetBrowser::onAvailabilityButton(QAction *clicked) {
-    if (!IsChecked(m_actions->available) && !IsChecked(m_actions->unavailable)) {
+    if (!IsChecked(m_actions.available) && !IsChecked(m_actions.unavailable)) {
         clicked->setChecked(true); // the only pressed button stays pressed
         return;
     }
@@ -292,7 +292,7 @@ void SetBrowser::toggleClones() {
     if (m_hooks.reloadCatalogue) {
         m_hooks.reloadCatalogue();
     }
-    const bool favouritesOnly = IsChecked(m_actions->favourites);
+    const bool favouritesOnly = IsChecked(m_actions.favourites);
     if (!m_catalogue.isEmpty()) {
         if (isGrouped()) {
             favouritesOnly ? FillFavouriteTree() : FillSetTree();
@@ -340,7 +340,7 @@ void SetBrowser::resetColumnOrder() {
 // --- Tooltips ---
 
 void SetBrowser::RefreshToolTips() {
-    const Actions &a = *m_actions;
+    const BrowserActions &a = m_actions;
     const bool on = m_state.ShowToolTips;
     const auto tip = [on](const QString &text) {
         return on ? text : QString();
@@ -417,7 +417,7 @@ void SetBrowser::RemoveFavourite() {
         return;
     }
     // The last favourite is gone: back to the normal view.
-    if (IsChecked(m_actions->favourites)) {
+    if (IsChecked(m_actions.favourites)) {
         SyncFilterFromToolbar();
     }
     setFavouritesChecks(false);
@@ -426,12 +426,12 @@ void SetBrowser::RemoveFavourite() {
 }
 
 void SetBrowser::ToggleFavouritesView() {
-    QAction *menu = m_actions->viewFav;
+    QAction *menu = m_actions.viewFav;
     if (!menu) {
         return;
     }
     if (!favourites().exists()) {
-        menu->setChecked(IsChecked(m_actions->favourites)); // undo the entry's own flip
+        menu->setChecked(IsChecked(m_actions.favourites)); // undo the entry's own flip
         showNoFavouritesHint();
         return;
     }
@@ -451,12 +451,12 @@ void SetBrowser::ToggleFavouritesView() {
 
 void SetBrowser::onFavouritesButton(bool pressed) {
     if (!favourites().exists()) {
-        SetChecked(m_actions->favourites, false);
+        SetChecked(m_actions.favourites, false);
         RefreshToolTips();
         showNoFavouritesHint();
         return;
     }
-    SetChecked(m_actions->viewFav, pressed);
+    SetChecked(m_actions.viewFav, pressed);
     if (!pressed) {
         SyncFilterFromToolbar();
     }
@@ -470,7 +470,7 @@ void SetBrowser::onFavouritesButton(bool pressed) {
 }
 
 void SetBrowser::onAddFavouriteButton() {
-    if (IsChecked(m_actions->favourites) || m_state.CurrentSetName.isEmpty()) {
+    if (IsChecked(m_actions.favourites) || m_state.CurrentSetName.isEmpty()) {
         return;
     }
     if (!IsFavourite(m_state.CurrentSetName)) {
@@ -479,7 +479,7 @@ void SetBrowser::onAddFavouriteButton() {
 }
 
 void SetBrowser::prepareFileMenu() {
-    QAction *entry = m_actions->fileAddFav;
+    QAction *entry = m_actions.fileAddFav;
     if (!entry) {
         return;
     }
@@ -492,7 +492,7 @@ void SetBrowser::prepareFileMenu() {
 }
 
 void SetBrowser::onFileAddFavourite() {
-    if (m_actions->fileAddFav->text() == kRemoveFavouriteCaption) {
+    if (m_actions.fileAddFav->text() == kRemoveFavouriteCaption) {
         RemoveFavourite();
     } else {
         AddFavourite();
@@ -508,15 +508,15 @@ void SetBrowser::prepareItemPopup() {
             name = record->name().toString();
         }
     }
-    if (m_actions->popupPlay) {
-        m_actions->popupPlay->setText(QStringLiteral("Play ") + name);
+    if (m_actions.popupPlay) {
+        m_actions.popupPlay->setText(QStringLiteral("Play ") + name);
     }
     const bool favourite = IsFavourite(name);
-    if (m_actions->popupAddFav) {
-        m_actions->popupAddFav->setVisible(!favourite);
+    if (m_actions.popupAddFav) {
+        m_actions.popupAddFav->setVisible(!favourite);
     }
-    if (m_actions->popupRemFav) {
-        m_actions->popupRemFav->setVisible(favourite);
+    if (m_actions.popupRemFav) {
+        m_actions.popupRemFav->setVisible(favourite);
     }
 }
 

@@ -12,7 +12,7 @@ list(APPEND QX_CORE_SOURCES
 list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EmptyViewNotice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetBrowser.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/SetBrowserActions.h
+    ${CMAKE_CURRENT_LIST_DIR}/BrowserActions.h
     ${CMAKE_CURRENT_LIST_DIR}/SetBrowserCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetListModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetListView.cpp

@@ -12,24 +12,153 @@ namespace qx {
 
 namespace {
 
-// Commands whose feature is not part of this build yet: they exist, with their captions, but stay disabled.
-const QStringList kNotYetBuilt{
-    QStringLiteral("mnuViewFullScreen"),
-    QStringLiteral("mnuOptionsFolders"),
-    QStringLiteral("mnuOptionsDefault"),
-    QStringLiteral("mnuOptionsVector"),
-    QStringLiteral("mnuOptionsGUI"),
-    QStringLiteral("mnuToolsBIOS"),
-    QStringLiteral("mnuHelpAbout"),
-    QStringLiteral("mnuItemPopupSetOptions"),
-    QStringLiteral("mnuItemPopupDriverOptions"),
-    QStringLiteral("mnuPopupFolders"),
-    QStringLiteral("mnuPopupDefault"),
-    QStringLiteral("mnuPopupVector"),
-    QStringLiteral("mnuPopupOptionsGUI"),
-    QStringLiteral("tbrPaths"),
-    QStringLiteral("tbrOptions"),
+using A = ActionId;
+
+// A separator in a menu's list of entries that is no command of its own.
+constexpr A kBar = A::Count;
+
+enum Flag { kPlain = 0, kCheckable = 1, kSeparator = 2 };
+
+struct ActionEntry {
+    A id;
+    const char *name;
+    const char *caption;
+    const char *shortcut;
+    int flags;
 };
+
+// Every command with its documented name, caption and shortcut, in the order the menus list them.
+constexpr ActionEntry kActionTable[] = {
+    // File
+    {A::FilePlay, "mnuFilePlay", "&Play ", "", kPlain},
+    {A::FilePlayBar, "mnuFilePlayBar", "", "", kSeparator},
+    {A::FileRandom, "mnuFileRandom", "Play &Random Set", "Ctrl+R", kPlain},
+    {A::FileAddFav, "mnuFileAddFav", "Add To &Favourites", "", kPlain},
+    {A::FileRecord, "mnuFileRecord", "Record Input...", "", kPlain},
+    {A::FilePlayback, "mnuFilePlayback", "Playback Input...", "", kPlain},
+    {A::FileVidSnd, "mnuFileVidSnd", "Record AVI...", "", kPlain},
+    {A::FileSound, "mnuFileSound", "Record &WAV...", "", kPlain},
+    {A::FileVideo, "mnuFileVideo", "Record &MNG...", "", kPlain},
+    {A::FileExit, "mnuFileExit", "E&xit", "Ctrl+X", kPlain},
+    // View
+    {A::ViewToolbar, "mnuViewToolbar", "&Toolbar", "Ctrl+T", kCheckable},
+    {A::ViewStatusBar, "mnuViewStatusBar", "&Status Bar", "Ctrl+S", kCheckable},
+    {A::ViewMenuBar, "mnuViewMenuBar", "&Menu Bar", "Ctrl+M", kCheckable},
+    {A::ViewHistory, "mnuViewHistory", "&History", "Ctrl+H", kCheckable},
+    {A::ViewPicture, "mnuViewPicture", "Picture &Image", "Ctrl+I", kCheckable},
+    {A::ViewFullScreen, "mnuViewFullScreen", "Full Screen", "F11", kCheckable},
+    {A::ListViewMode1, "mnuListViewMode1", "&Grouped", "", kCheckable},
+    {A::ListViewMode2, "mnuListViewMode2", "&List", "", kCheckable},
+    {A::ListViewMode3, "mnuListViewMode3", "&Details", "", kCheckable},
+    {A::Collapse, "mnuCollapse", "Collapse List", "", kPlain},
+    // Options
+    {A::OptionsFolders, "mnuOptionsFolders", "Paths/&Directories...", "Ctrl+D", kPlain},
+    {A::OptionsDefault, "mnuOptionsDefault", "Default &Options...", "Ctrl+O", kPlain},
+    {A::OptionsVector, "mnuOptionsVector", "V&ector Options...", "Ctrl+E", kPlain},
+    {A::OptionsGUI, "mnuOptionsGUI", "&Preferences...", "", kPlain},
+    {A::FontsList, "mnuFontsList", "Set List...", "", kPlain},
+    {A::FontsHistory, "mnuFontsHistory", "History...", "", kPlain},
+    {A::FontsStatusBar, "mnuFontsStatusBar", "Status Bar...", "", kPlain},
+    {A::ColourAll, "mnuColourAll", "All...", "", kPlain},
+    {A::ColourList, "mnuColourList", "Set List...", "", kPlain},
+    {A::ColourHistory, "mnuColourHistory", "History / Picture...", "", kPlain},
+    // Set-List
+    {A::ViewFav, "mnuViewFav", "&Favourites", "Ctrl+F", kCheckable},
+    {A::ViewGameLists1, "mnuViewGameLists1", "&Available", "Ctrl+A", kCheckable},
+    {A::ViewGameLists2, "mnuViewGameLists2", "&Unavailable", "Ctrl+U", kCheckable},
+    {A::OptionsClones, "mnuOptionsClones", "&Clones", "Ctrl+C", kCheckable},
+    {A::ToolsBIOS, "mnuToolsBIOS", "&BIOS List", "", kPlain},
+    // Tools
+    {A::ToolsExplorer, "mnuToolsExplorer", "&Open MAME Folder", "", kPlain},
+    {A::ToolsDelNv, "mnuToolsDelNv", "&NVRAM (*.nv)", "", kPlain},
+    {A::ToolsDelCfg, "mnuToolsDelCfg", "&Configuration (*.cfg)", "", kPlain},
+    {A::ToolsDelDif, "mnuToolsDelDif", "HDD &Difference (*.dif)", "", kPlain},
+    {A::ToolsDelIni, "mnuToolsDelIni", "INI Files (*.ini)", "", kPlain},
+    {A::ToolsDelAll, "mnuToolsDelAll", "&All Above Files", "", kPlain},
+    {A::ToolsColumnOrder, "mnuToolsColumnOrder", "Reset &Column Order", "", kPlain},
+    {A::ToolsReloadHistory, "mnuToolsReloadHistory", "Reload History File", "", kPlain},
+    {A::ToolsVerify, "mnuToolsVerify", "&Verify All Sets", "", kPlain},
+    {A::ToolsSelectMame, "mnuToolsSelectMame", "Select &MAME...", "", kPlain},
+    // Help
+    {A::HelpMameTxt, "mnuHelpMameTxt", "mame.txt", "", kPlain},
+    {A::HelpWhatsNew, "mnuHelpWhatsNew", "whatsnew.txt", "", kPlain},
+    {A::HelpHome, "mnuHelpHome", "Quorvex Home", "", kPlain},
+    {A::HelpMameHome, "mnuHelpMameHome", "MAME &Home", "", kPlain},
+    {A::HelpHistoryHome, "mnuHelpHistoryHome", "&History Database Home", "", kPlain},
+    {A::HelpAbout, "mnuHelpAbout", "&About Quorvex", "F1", kPlain},
+    // Item pop-up entries with captions of their own
+    {A::ItemPopupPlay, "mnuItemPopupPlay", "Play ", "", kPlain},
+    {A::ItemPopupAddFav, "mnuItemPopupAddFav", "Add To Favourites", "", kPlain},
+    {A::ItemPopupRemFav, "mnuItemPopupRemFav", "Remove From Favourites", "", kPlain},
+    {A::ItemPopupRecord, "mnuItemPopupRecord", "Record Input...", "", kPlain},
+    {A::ItemPopupPlayback, "mnuItemPopupPlayback", "Playback Input...", "", kPlain},
+    {A::ItemPopupSndVid, "mnuItemPopupSndVid", "Record AVI...", "", kPlain},
+    {A::ItemPopupSound, "mnuItemPopupSound", "Record WAV...", "", kPlain},
+    {A::ItemPopupVideo, "mnuItemPopupVideo", "Record MNG...", "", kPlain},
+    {A::ItemPopupSetOptions, "mnuItemPopupSetOptions", "Set Options", "", kPlain},
+    {A::ItemPopupDriverOptions, "mnuItemPopupDriverOptions", "Driver Options", "", kPlain},
+    {A::ItemPopupDelNv, "mnuItemPopupDelNv", ".nv", "", kPlain},
+    {A::ItemPopupDelCfg, "mnuItemPopupDelCfg", ".cfg", "", kPlain},
+    {A::ItemPopupDelDif, "mnuItemPopupDelDif", ".dif", "", kPlain},
+    {A::ItemPopupDelIni, "mnuItemPopupDelIni", ".ini", "", kPlain},
+    {A::ItemPopupDelAll, "mnuItemPopupDelAll", "All Above Files", "", kPlain},
+    {A::ItemPopupVerify, "mnuItemPopupVerify", "Verify Set", "", kPlain},
+    {A::ItemPopupHistoryNotepad, "mnuItemPopupHistoryNotepad", "Open History in Text Editor", "", kPlain},
+    {A::ItemPopupCopy0, "mnuItemPopupCopy0", "Description", "", kPlain},
+    {A::ItemPopupCopy1, "mnuItemPopupCopy1", "Name", "", kPlain},
+    {A::ItemPopupCopy2, "mnuItemPopupCopy2", "Parent", "", kPlain},
+    {A::ItemPopupCopy3, "mnuItemPopupCopy3", "Manufacturer", "", kPlain},
+    {A::ItemPopupMaws, "mnuItemPopupMaws", "Open Info. Online...", "", kPlain},
+    // General pop-up entries with captions of their own
+    {A::PopupSnap0, "mnuPopupSnap0", "Delete ", "", kPlain},
+    {A::PopupSnap1, "mnuPopupSnap1", "Rename ", "", kPlain},
+    {A::PopupBar0, "mnuPopupBar0", "", "", kSeparator},
+    {A::PopupFolders, "mnuPopupFolders", "Paths/Directories...", "", kPlain},
+    {A::PopupDefault, "mnuPopupDefault", "Default MAME Options...", "", kPlain},
+    {A::PopupVector, "mnuPopupVector", "Vector Options...", "", kPlain},
+    {A::PopupOptionsGUI, "mnuPopupOptionsGUI", "Preferences...", "", kPlain},
+    // Tray menu
+    {A::TrayFavNone, "mnuTrayFavNone", "no favourites", "", kPlain},
+    {A::TrayBarRandom, "mnuTrayBarRandom", "", "", kSeparator},
+    {A::TrayRandom, "mnuTrayRandom", "Play Random Set", "", kPlain},
+    {A::TrayBarPlay, "mnuTrayBarPlay", "", "", kSeparator},
+    {A::TrayPlay, "mnuTrayPlay", "Play", "", kPlain},
+    {A::TrayShow, "mnuTrayShow", "Show", "", kPlain},
+    {A::TrayExit, "mnuTrayExit", "Exit", "", kPlain},
+    // Toolbar buttons 1 to 10; 3, 6 and 9 carry no action
+    {A::TbrFavourites, "tbrFavourites", "Favourites", "", kCheckable},
+    {A::TbrAddFav, "tbrAddFav", "Add To Favourites", "", kPlain},
+    {A::TbrAvailable, "tbrAvailable", "Available", "", kCheckable},
+    {A::TbrUnavailable, "tbrUnavailable", "Unavailable", "", kCheckable},
+    {A::TbrPaths, "tbrPaths", "Paths / Directories", "", kPlain},
+    {A::TbrOptions, "tbrOptions", "Default MAME Options", "", kPlain},
+    {A::TbrVerify, "tbrVerify", "Verify", "", kPlain},
+};
+static_assert(std::size(kActionTable) == std::size_t(A::Count), "every command has its entry");
+
+// Commands whose feature is not part of this build yet: they exist, with their captions, but stay disabled.
+constexpr A kNotYetBuilt[] = {
+    A::ViewFullScreen,
+    A::OptionsFolders,
+    A::OptionsDefault,
+    A::OptionsVector,
+    A::OptionsGUI,
+    A::ToolsBIOS,
+    A::HelpAbout,
+    A::ItemPopupSetOptions,
+    A::ItemPopupDriverOptions,
+    A::PopupFolders,
+    A::PopupDefault,
+    A::PopupVector,
+    A::PopupOptionsGUI,
+    A::TbrPaths,
+    A::TbrOptions,
+};
+
+// The toolbar's buttons 1 to 10; kBar where a separator stands.
+constexpr A kToolbarButtons[] = {
+    A::TbrFavourites, A::TbrAddFav,  kBar, A::TbrAvailable, A::TbrUnavailable, kBar,
+    A::TbrPaths,      A::TbrOptions, kBar, A::TbrVerify};
 
 } // namespace
 
@@ -39,14 +168,13 @@ MainActions::MainActions(QWidget *window) : QObject(window), m_window(window) {
     buildItemPopup();
     buildGeneralPopup();
     buildTrayMenu();
-    for (const QString &name : kNotYetBuilt) {
-        if (QAction *action = find(name)) {
-            action->setEnabled(false);
-        }
+    for (const A id : kNotYetBuilt) {
+        (*this)[id]->setEnabled(false);
     }
+    (*this)[A::TrayFavNone]->setEnabled(false);
     m_commands = new QActionGroup(this);
     m_commands->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    for (QAction *action : std::as_const(m_byName)) {
+    for (QAction *action : m_actions) {
         if (action->actionGroup() != m_viewModes) {
             m_commands->addAction(action);
         }
@@ -58,45 +186,53 @@ void MainActions::setCommandsEnabled(bool enabled) {
     m_viewModes->setEnabled(enabled);
 }
 
-QAction *MainActions::add(const QString &name, const QString &caption, const QString &shortcut,
-                          bool checkable) {
-    auto *action = new QAction(caption, m_window);
-    action->setObjectName(name);
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(QKeySequence(shortcut));
-        // Shortcuts reach the window even while the menu bar is hidden.
-        m_window->addAction(action);
+void MainActions::createActions() {
+    for (const ActionEntry &entry : kActionTable) {
+        auto *action = new QAction(QString::fromUtf8(entry.caption), m_window);
+        action->setObjectName(QLatin1String(entry.name));
+        action->setSeparator(entry.flags & kSeparator);
+        action->setCheckable(entry.flags & kCheckable);
+        if (*entry.shortcut) {
+            action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
+            // Shortcuts reach the window even while the menu bar is hidden.
+            m_window->addAction(action);
+        }
+        m_actions[std::size_t(entry.id)] = action;
+        m_byName.insert(action->objectName(), action);
     }
-    action->setCheckable(checkable);
-    m_byName.insert(name, action);
-    return action;
+
+    // The general pop-up's twins of menu-bar entries.
+    alias(QStringLiteral("mnuPopupRandom"), A::FileRandom);
+    alias(QStringLiteral("mnuPopupToolbar"), A::ViewToolbar);
+    alias(QStringLiteral("mnuPopupStatusBar"), A::ViewStatusBar);
+    alias(QStringLiteral("mnuPopupMenuBar"), A::ViewMenuBar);
+    alias(QStringLiteral("mnuPopupHistory"), A::ViewHistory);
+    alias(QStringLiteral("mnuPopupPicture"), A::ViewPicture);
+    alias(QStringLiteral("mnuPopupFullScreen"), A::ViewFullScreen);
+    alias(QStringLiteral("mnuPopupListViewMode1"), A::ListViewMode1);
+    alias(QStringLiteral("mnuPopupListViewMode2"), A::ListViewMode2);
+    alias(QStringLiteral("mnuPopupListViewMode3"), A::ListViewMode3);
+    alias(QStringLiteral("mnuPopupCollapse"), A::Collapse);
+    alias(QStringLiteral("mnuPopupFav"), A::ViewFav);
+    alias(QStringLiteral("mnuPopupGameLists1"), A::ViewGameLists1);
+    alias(QStringLiteral("mnuPopupGameLists2"), A::ViewGameLists2);
+    alias(QStringLiteral("mnuPopupClones"), A::OptionsClones);
+    alias(QStringLiteral("mnuPopupVerify"), A::ToolsVerify);
+
+    // Exactly one view mode is checked at a time; choosing the checked one leaves it checked.
+    m_viewModes = new QActionGroup(this);
+    m_viewModes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (const A mode : {A::ListViewMode1, A::ListViewMode2, A::ListViewMode3}) {
+        m_viewModes->addAction((*this)[mode]);
+    }
 }
 
-QAction *MainActions::separator(const QString &name) {
-    auto *action = new QAction(m_window);
-    action->setSeparator(true);
-    action->setObjectName(name);
-    m_byName.insert(name, action);
-    return action;
-}
-
-void MainActions::alias(const QString &twin, const QString &name) {
-    QAction *action = m_byName.value(name);
-    Q_ASSERT(action);
+void MainActions::alias(const QString &twin, ActionId id) {
+    QAction *action = (*this)[id];
     m_byName.insert(twin, action);
     QStringList twins = action->property("twinNames").toStringList();
     twins.append(twin);
     action->setProperty("twinNames", twins);
-}
-
-QAction *MainActions::find(const QString &name) const {
-    return m_byName.value(name);
-}
-
-QAction *MainActions::operator[](const QString &name) const {
-    QAction *action = find(name);
-    Q_ASSERT_X(action, "MainActions", qPrintable(name));
-    return action;
 }
 
 QStringList MainActions::aliasesOf(const QString &name) const {
@@ -111,197 +247,58 @@ QMenu *MainActions::newMenu(const QString &name, const QString &caption, QWidget
     return menu;
 }
 
-void MainActions::createActions() {
-    // File
-    add(QStringLiteral("mnuFilePlay"), QStringLiteral("&Play "));
-    separator(QStringLiteral("mnuFilePlayBar"));
-    add(QStringLiteral("mnuFileRandom"), QStringLiteral("Play &Random Set"), QStringLiteral("Ctrl+R"));
-    add(QStringLiteral("mnuFileAddFav"), QStringLiteral("Add To &Favourites"));
-    add(QStringLiteral("mnuFileRecord"), QStringLiteral("Record Input..."));
-    add(QStringLiteral("mnuFilePlayback"), QStringLiteral("Playback Input..."));
-    add(QStringLiteral("mnuFileVidSnd"), QStringLiteral("Record AVI..."));
-    add(QStringLiteral("mnuFileSound"), QStringLiteral("Record &WAV..."));
-    add(QStringLiteral("mnuFileVideo"), QStringLiteral("Record &MNG..."));
-    add(QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"), QStringLiteral("Ctrl+X"));
-    // View
-    add(QStringLiteral("mnuViewToolbar"), QStringLiteral("&Toolbar"), QStringLiteral("Ctrl+T"), true);
-    add(QStringLiteral("mnuViewStatusBar"), QStringLiteral("&Status Bar"), QStringLiteral("Ctrl+S"), true);
-    add(QStringLiteral("mnuViewMenuBar"), QStringLiteral("&Menu Bar"), QStringLiteral("Ctrl+M"), true);
-    add(QStringLiteral("mnuViewHistory"), QStringLiteral("&History"), QStringLiteral("Ctrl+H"), true);
-    add(QStringLiteral("mnuViewPicture"), QStringLiteral("Picture &Image"), QStringLiteral("Ctrl+I"), true);
-    add(QStringLiteral("mnuViewFullScreen"), QStringLiteral("Full Screen"), QStringLiteral("F11"), true);
-    add(QStringLiteral("mnuListViewMode1"), QStringLiteral("&Grouped"), {}, true);
-    add(QStringLiteral("mnuListViewMode2"), QStringLiteral("&List"), {}, true);
-    add(QStringLiteral("mnuListViewMode3"), QStringLiteral("&Details"), {}, true);
-    add(QStringLiteral("mnuCollapse"), QStringLiteral("Collapse List"));
-    // Options
-    add(QStringLiteral("mnuOptionsFolders"), QStringLiteral("Paths/&Directories..."),
-        QStringLiteral("Ctrl+D"));
-    add(QStringLiteral("mnuOptionsDefault"), QStringLiteral("Default &Options..."), QStringLiteral("Ctrl+O"));
-    add(QStringLiteral("mnuOptionsVector"), QStringLiteral("V&ector Options..."), QStringLiteral("Ctrl+E"));
-    add(QStringLiteral("mnuOptionsGUI"), QStringLiteral("&Preferences..."));
-    add(QStringLiteral("mnuFontsList"), QStringLiteral("Set List..."));
-    add(QStringLiteral("mnuFontsHistory"), QStringLiteral("History..."));
-    add(QStringLiteral("mnuFontsStatusBar"), QStringLiteral("Status Bar..."));
-    add(QStringLiteral("mnuColourAll"), QStringLiteral("All..."));
-    add(QStringLiteral("mnuColourList"), QStringLiteral("Set List..."));
-    add(QStringLiteral("mnuColourHistory"), QStringLiteral("History / Picture..."));
-    // Set-List
-    add(QStringLiteral("mnuViewFav"), QStringLiteral("&Favourites"), QStringLiteral("Ctrl+F"), true);
-    add(QStringLiteral("mnuViewGameLists1"), QStringLiteral("&Available"), QStringLiteral("Ctrl+A"), true);
-    add(QStringLiteral("mnuViewGameLists2"), QStringLiteral("&Unavailable"), QStringLiteral("Ctrl+U"), true);
-    add(QStringLiteral("mnuOptionsClones"), QStringLiteral("&Clones"), QStringLiteral("Ctrl+C"), true);
-    add(QStringLiteral("mnuToolsBIOS"), QStringLiteral("&BIOS List"));
-    // Tools
-    add(QStringLiteral("mnuToolsExplorer"), QStringLiteral("&Open MAME Folder"));
-    add(QStringLiteral("mnuToolsDelNv"), QStringLiteral("&NVRAM (*.nv)"));
-    add(QStringLiteral("mnuToolsDelCfg"), QStringLiteral("&Configuration (*.cfg)"));
-    add(QStringLiteral("mnuToolsDelDif"), QStringLiteral("HDD &Difference (*.dif)"));
-    add(QStringLiteral("mnuToolsDelIni"), QStringLiteral("INI Files (*.ini)"));
-    add(QStringLiteral("mnuToolsDelAll"), QStringLiteral("&All Above Files"));
-    add(QStringLiteral("mnuToolsColumnOrder"), QStringLiteral("Reset &Column Order"));
-    add(QStringLiteral("mnuToolsReloadHistory"), QStringLiteral("Reload History File"));
-    add(QStringLiteral("mnuToolsVerify"), QStringLiteral("&Verify All Sets"));
-    add(QStringLiteral("mnuToolsSelectMame"), QStringLiteral("Select &MAME..."));
-    // Help
-    add(QStringLiteral("mnuHelpMameTxt"), QStringLiteral("mame.txt"));
-    add(QStringLiteral("mnuHelpWhatsNew"), QStringLiteral("whatsnew.txt"));
-    add(QStringLiteral("mnuHelpHome"), QStringLiteral("Quorvex Home"));
-    add(QStringLiteral("mnuHelpMameHome"), QStringLiteral("MAME &Home"));
-    add(QStringLiteral("mnuHelpHistoryHome"), QStringLiteral("&History Database Home"));
-    add(QStringLiteral("mnuHelpAbout"), QStringLiteral("&About Quorvex"), QStringLiteral("F1"));
+namespace {
 
-    // Item pop-up entries with captions of their own.
-    add(QStringLiteral("mnuItemPopupPlay"), QStringLiteral("Play "));
-    add(QStringLiteral("mnuItemPopupAddFav"), QStringLiteral("Add To Favourites"));
-    add(QStringLiteral("mnuItemPopupRemFav"), QStringLiteral("Remove From Favourites"));
-    add(QStringLiteral("mnuItemPopupRecord"), QStringLiteral("Record Input..."));
-    add(QStringLiteral("mnuItemPopupPlayback"), QStringLiteral("Playback Input..."));
-    add(QStringLiteral("mnuItemPopupSndVid"), QStringLiteral("Record AVI..."));
-    add(QStringLiteral("mnuItemPopupSound"), QStringLiteral("Record WAV..."));
-    add(QStringLiteral("mnuItemPopupVideo"), QStringLiteral("Record MNG..."));
-    add(QStringLiteral("mnuItemPopupSetOptions"), QStringLiteral("Set Options"));
-    add(QStringLiteral("mnuItemPopupDriverOptions"), QStringLiteral("Driver Options"));
-    add(QStringLiteral("mnuItemPopupDelNv"), QStringLiteral(".nv"));
-    add(QStringLiteral("mnuItemPopupDelCfg"), QStringLiteral(".cfg"));
-    add(QStringLiteral("mnuItemPopupDelDif"), QStringLiteral(".dif"));
-    add(QStringLiteral("mnuItemPopupDelIni"), QStringLiteral(".ini"));
-    add(QStringLiteral("mnuItemPopupDelAll"), QStringLiteral("All Above Files"));
-    add(QStringLiteral("mnuItemPopupVerify"), QStringLiteral("Verify Set"));
-    add(QStringLiteral("mnuItemPopupHistoryNotepad"), QStringLiteral("Open History in Text Editor"));
-    add(QStringLiteral("mnuItemPopupCopy0"), QStringLiteral("Description"));
-    add(QStringLiteral("mnuItemPopupCopy1"), QStringLiteral("Name"));
-    add(QStringLiteral("mnuItemPopupCopy2"), QStringLiteral("Parent"));
-    add(QStringLiteral("mnuItemPopupCopy3"), QStringLiteral("Manufacturer"));
-    add(QStringLiteral("mnuItemPopupMaws"), QStringLiteral("Open Info. Online..."));
-
-    // General pop-up entries with captions of their own.
-    add(QStringLiteral("mnuPopupSnap0"), QStringLiteral("Delete "));
-    add(QStringLiteral("mnuPopupSnap1"), QStringLiteral("Rename "));
-    separator(QStringLiteral("mnuPopupBar0"));
-    add(QStringLiteral("mnuPopupFolders"), QStringLiteral("Paths/Directories..."));
-    add(QStringLiteral("mnuPopupDefault"), QStringLiteral("Default MAME Options..."));
-    add(QStringLiteral("mnuPopupVector"), QStringLiteral("Vector Options..."));
-    add(QStringLiteral("mnuPopupOptionsGUI"), QStringLiteral("Preferences..."));
-
-    // The general pop-up's twins of menu-bar entries.
-    alias(QStringLiteral("mnuPopupRandom"), QStringLiteral("mnuFileRandom"));
-    alias(QStringLiteral("mnuPopupToolbar"), QStringLiteral("mnuViewToolbar"));
-    alias(QStringLiteral("mnuPopupStatusBar"), QStringLiteral("mnuViewStatusBar"));
-    alias(QStringLiteral("mnuPopupMenuBar"), QStringLiteral("mnuViewMenuBar"));
-    alias(QStringLiteral("mnuPopupHistory"), QStringLiteral("mnuViewHistory"));
-    alias(QStringLiteral("mnuPopupPicture"), QStringLiteral("mnuViewPicture"));
-    alias(QStringLiteral("mnuPopupFullScreen"), QStringLiteral("mnuViewFullScreen"));
-    for (int i = 1; i <= 3; ++i) {
-        alias(QStringLiteral("mnuPopupListViewMode%1").arg(i), QStringLiteral("mnuListViewMode%1").arg(i));
-    }
-    alias(QStringLiteral("mnuPopupCollapse"), QStringLiteral("mnuCollapse"));
-    alias(QStringLiteral("mnuPopupFav"), QStringLiteral("mnuViewFav"));
-    alias(QStringLiteral("mnuPopupGameLists1"), QStringLiteral("mnuViewGameLists1"));
-    alias(QStringLiteral("mnuPopupGameLists2"), QStringLiteral("mnuViewGameLists2"));
-    alias(QStringLiteral("mnuPopupClones"), QStringLiteral("mnuOptionsClones"));
-    alias(QStringLiteral("mnuPopupVerify"), QStringLiteral("mnuToolsVerify"));
-
-    // Tray menu.
-    add(QStringLiteral("mnuTrayFavNone"), QStringLiteral("no favourites"))->setEnabled(false);
-    add(QStringLiteral("mnuTrayRandom"), QStringLiteral("Play Random Set"));
-    add(QStringLiteral("mnuTrayPlay"), QStringLiteral("Play"));
-    add(QStringLiteral("mnuTrayShow"), QStringLiteral("Show"));
-    add(QStringLiteral("mnuTrayExit"), QStringLiteral("Exit"));
-
-    // Toolbar buttons 1 to 10; 3, 6 and 9 carry no action.
-    add(QStringLiteral("tbrFavourites"), QStringLiteral("Favourites"), {}, true);
-    add(QStringLiteral("tbrAddFav"), QStringLiteral("Add To Favourites"));
-    add(QStringLiteral("tbrAvailable"), QStringLiteral("Available"), {}, true);
-    add(QStringLiteral("tbrUnavailable"), QStringLiteral("Unavailable"), {}, true);
-    add(QStringLiteral("tbrPaths"), QStringLiteral("Paths / Directories"));
-    add(QStringLiteral("tbrOptions"), QStringLiteral("Default MAME Options"));
-    add(QStringLiteral("tbrVerify"), QStringLiteral("Verify"));
-
-    // Exactly one view mode is checked at a time; choosing the checked one leaves it checked.
-    m_viewModes = new QActionGroup(this);
-    m_viewModes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    for (int i = 1; i <= 3; ++i) {
-        m_viewModes->addAction(find(QStringLiteral("mnuListViewMode%1").arg(i)));
+void addEntries(QMenu *menu, const MainActions &actions, std::initializer_list<A> entries) {
+    for (const A id : entries) {
+        if (id == kBar) {
+            menu->addSeparator();
+        } else {
+            menu->addAction(actions[id]);
+        }
     }
 }
 
+} // namespace
+
 void MainActions::buildMenuBar(QMenuBar *bar) {
-    auto actions = [this](QMenu *menu, const QStringList &names) {
-        for (const QString &name : names) {
-            if (name == QLatin1String("-")) {
-                menu->addSeparator();
-            } else {
-                menu->addAction((*this)[name]);
-            }
-        }
-    };
     QMenu *file = newMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"), bar);
-    actions(file, {QStringLiteral("mnuFilePlay"), QStringLiteral("mnuFilePlayBar"),
-                   QStringLiteral("mnuFileRandom"), QStringLiteral("-"), QStringLiteral("mnuFileAddFav"),
-                   QStringLiteral("-"), QStringLiteral("mnuFileRecord"), QStringLiteral("mnuFilePlayback"),
-                   QStringLiteral("-"), QStringLiteral("mnuFileVidSnd"), QStringLiteral("mnuFileSound"),
-                   QStringLiteral("mnuFileVideo"), QStringLiteral("-"), QStringLiteral("mnuFileExit")});
+    addEntries(file, *this,
+               {A::FilePlay, A::FilePlayBar, A::FileRandom, kBar, A::FileAddFav, kBar, A::FileRecord,
+                A::FilePlayback, kBar, A::FileVidSnd, A::FileSound, A::FileVideo, kBar, A::FileExit});
+    m_fileMenu = file;
     QMenu *view = newMenu(QStringLiteral("mnuView"), QStringLiteral("&View"), bar);
-    actions(view,
-            {QStringLiteral("mnuViewToolbar"), QStringLiteral("mnuViewStatusBar"),
-             QStringLiteral("mnuViewMenuBar"), QStringLiteral("-"), QStringLiteral("mnuViewHistory"),
-             QStringLiteral("mnuViewPicture"), QStringLiteral("-"), QStringLiteral("mnuViewFullScreen"),
-             QStringLiteral("-"), QStringLiteral("mnuListViewMode1"), QStringLiteral("mnuListViewMode2"),
-             QStringLiteral("mnuListViewMode3"), QStringLiteral("-"), QStringLiteral("mnuCollapse")});
+    addEntries(view, *this,
+               {A::ViewToolbar, A::ViewStatusBar, A::ViewMenuBar, kBar, A::ViewHistory, A::ViewPicture, kBar,
+                A::ViewFullScreen, kBar, A::ListViewMode1, A::ListViewMode2, A::ListViewMode3, kBar,
+                A::Collapse});
     QMenu *options = newMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"), bar);
-    actions(options, {QStringLiteral("mnuOptionsFolders"), QStringLiteral("mnuOptionsDefault"),
-                      QStringLiteral("mnuOptionsVector"), QStringLiteral("-"),
-                      QStringLiteral("mnuOptionsGUI"), QStringLiteral("-")});
+    addEntries(options, *this,
+               {A::OptionsFolders, A::OptionsDefault, A::OptionsVector, kBar, A::OptionsGUI, kBar});
     QMenu *fonts = newMenu(QStringLiteral("mnuOptionsFonts"), QStringLiteral("F&onts"), options);
-    actions(fonts, {QStringLiteral("mnuFontsList"), QStringLiteral("mnuFontsHistory"),
-                    QStringLiteral("mnuFontsStatusBar")});
+    addEntries(fonts, *this, {A::FontsList, A::FontsHistory, A::FontsStatusBar});
     options->addMenu(fonts);
     QMenu *colours =
         newMenu(QStringLiteral("mnuOptionsColour"), QStringLiteral("&Background Colour"), options);
-    actions(colours, {QStringLiteral("mnuColourAll"), QStringLiteral("mnuColourList"),
-                      QStringLiteral("mnuColourHistory")});
+    addEntries(colours, *this, {A::ColourAll, A::ColourList, A::ColourHistory});
     options->addMenu(colours);
     QMenu *setList = newMenu(QStringLiteral("mnuSetList"), QStringLiteral("&Set-List"), bar);
-    actions(setList, {QStringLiteral("mnuViewFav"), QStringLiteral("-"), QStringLiteral("mnuViewGameLists1"),
-                      QStringLiteral("mnuViewGameLists2"), QStringLiteral("mnuOptionsClones"),
-                      QStringLiteral("-"), QStringLiteral("mnuToolsBIOS")});
+    addEntries(
+        setList, *this,
+        {A::ViewFav, kBar, A::ViewGameLists1, A::ViewGameLists2, A::OptionsClones, kBar, A::ToolsBIOS});
     QMenu *tools = newMenu(QStringLiteral("mnuTools"), QStringLiteral("&Tools"), bar);
-    actions(tools, {QStringLiteral("mnuToolsExplorer"), QStringLiteral("-")});
+    addEntries(tools, *this, {A::ToolsExplorer, kBar});
     QMenu *del = newMenu(QStringLiteral("mnuToolsDelete"), QStringLiteral("&Delete"), tools);
-    actions(del, {QStringLiteral("mnuToolsDelNv"), QStringLiteral("mnuToolsDelCfg"),
-                  QStringLiteral("mnuToolsDelDif"), QStringLiteral("mnuToolsDelIni"), QStringLiteral("-"),
-                  QStringLiteral("mnuToolsDelAll")});
+    addEntries(del, *this,
+               {A::ToolsDelNv, A::ToolsDelCfg, A::ToolsDelDif, A::ToolsDelIni, kBar, A::ToolsDelAll});
     tools->addMenu(del);
-    actions(tools,
-            {QStringLiteral("-"), QStringLiteral("mnuToolsColumnOrder"), QStringLiteral("-"),
-             QStringLiteral("mnuToolsReloadHistory"), QStringLiteral("-"), QStringLiteral("mnuToolsVerify"),
-             QStringLiteral("-"), QStringLiteral("mnuToolsSelectMame")});
+    addEntries(tools, *this,
+               {kBar, A::ToolsColumnOrder, kBar, A::ToolsReloadHistory, kBar, A::ToolsVerify, kBar,
+                A::ToolsSelectMame});
     QMenu *help = newMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"), bar);
-    actions(help,
-            {QStringLiteral("mnuHelpMameTxt"), QStringLiteral("mnuHelpWhatsNew"), QStringLiteral("-"),
-             QStringLiteral("mnuHelpHome"), QStringLiteral("mnuHelpMameHome"),
-             QStringLiteral("mnuHelpHistoryHome"), QStringLiteral("-"), QStringLiteral("mnuHelpAbout")});
+    addEntries(help, *this,
+               {A::HelpMameTxt, A::HelpWhatsNew, kBar, A::HelpHome, A::HelpMameHome, A::HelpHistoryHome, kBar,
+                A::HelpAbout});
     for (QMenu *menu : {file, view, options, setList, tools, help}) {
         bar->addMenu(menu);
     }
@@ -309,138 +306,103 @@ void MainActions::buildMenuBar(QMenuBar *bar) {
 
 void MainActions::buildItemPopup() {
     QMenu *popup = newMenu(QStringLiteral("mnuItemPopup"), QString(), m_window);
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupPlay")]);
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupAddFav")]);
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupRemFav")]);
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupRecord")]);
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupPlayback")]);
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupSndVid")]);
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupSound")]);
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupVideo")]);
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupSetOptions")]);
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupDriverOptions")]);
-    popup->addSeparator();
+    addEntries(popup, *this,
+               {A::ItemPopupPlay, kBar, A::ItemPopupAddFav, A::ItemPopupRemFav, kBar, A::ItemPopupRecord,
+                A::ItemPopupPlayback, kBar, A::ItemPopupSndVid, A::ItemPopupSound, A::ItemPopupVideo, kBar,
+                A::ItemPopupSetOptions, A::ItemPopupDriverOptions, kBar});
     QMenu *del = newMenu(QStringLiteral("mnuItemPopupDelete"), QStringLiteral("Delete"), popup);
-    for (const char *name :
-         {"mnuItemPopupDelNv", "mnuItemPopupDelCfg", "mnuItemPopupDelDif", "mnuItemPopupDelIni"}) {
-        del->addAction((*this)[QLatin1String(name)]);
-    }
-    del->addSeparator();
-    del->addAction((*this)[QStringLiteral("mnuItemPopupDelAll")]);
+    addEntries(del, *this,
+               {A::ItemPopupDelNv, A::ItemPopupDelCfg, A::ItemPopupDelDif, A::ItemPopupDelIni, kBar,
+                A::ItemPopupDelAll});
     popup->addMenu(del);
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupVerify")]);
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupHistoryNotepad")]);
-    popup->addSeparator();
+    addEntries(popup, *this, {kBar, A::ItemPopupVerify, kBar, A::ItemPopupHistoryNotepad, kBar});
     QMenu *copy = newMenu(QStringLiteral("mnuItemPopupCopy"), QStringLiteral("Copy To Clipboard"), popup);
-    for (int i = 0; i < 4; ++i) {
-        copy->addAction((*this)[QStringLiteral("mnuItemPopupCopy%1").arg(i)]);
-    }
+    addEntries(copy, *this, {A::ItemPopupCopy0, A::ItemPopupCopy1, A::ItemPopupCopy2, A::ItemPopupCopy3});
     popup->addMenu(copy);
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuItemPopupMaws")]);
+    addEntries(popup, *this, {kBar, A::ItemPopupMaws});
     m_itemPopup = popup;
 }
 
 void MainActions::buildGeneralPopup() {
     QMenu *popup = newMenu(QStringLiteral("mnuPopup"), QString(), m_window);
-    popup->addAction((*this)[QStringLiteral("mnuPopupSnap0")]);
-    popup->addAction((*this)[QStringLiteral("mnuPopupSnap1")]);
-    popup->addAction((*this)[QStringLiteral("mnuPopupBar0")]);
-    popup->addAction((*this)[QStringLiteral("mnuPopupRandom")]);
-    popup->addSeparator();
+    addEntries(popup, *this, {A::PopupSnap0, A::PopupSnap1, A::PopupBar0, A::FileRandom, kBar});
     QMenu *view = newMenu(QStringLiteral("mnuPopupView"), QStringLiteral("View"), popup);
-    for (const char *name : {"mnuPopupToolbar", "mnuPopupStatusBar", "mnuPopupMenuBar"}) {
-        view->addAction((*this)[QLatin1String(name)]);
-    }
-    view->addSeparator();
-    view->addAction((*this)[QStringLiteral("mnuPopupHistory")]);
-    view->addAction((*this)[QStringLiteral("mnuPopupPicture")]);
+    addEntries(view, *this,
+               {A::ViewToolbar, A::ViewStatusBar, A::ViewMenuBar, kBar, A::ViewHistory, A::ViewPicture});
     popup->addMenu(view);
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuPopupFullScreen")]);
-    popup->addSeparator();
-    for (int i = 1; i <= 3; ++i) {
-        popup->addAction((*this)[QStringLiteral("mnuPopupListViewMode%1").arg(i)]);
-    }
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuPopupCollapse")]);
-    popup->addSeparator();
-    for (const char *name : {"mnuPopupFolders", "mnuPopupDefault", "mnuPopupVector"}) {
-        popup->addAction((*this)[QLatin1String(name)]);
-    }
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuPopupOptionsGUI")]);
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuPopupFav")]);
-    popup->addSeparator();
-    for (const char *name : {"mnuPopupGameLists1", "mnuPopupGameLists2", "mnuPopupClones"}) {
-        popup->addAction((*this)[QLatin1String(name)]);
-    }
-    popup->addSeparator();
-    popup->addAction((*this)[QStringLiteral("mnuPopupVerify")]);
+    addEntries(popup, *this,
+               {kBar,
+                A::ViewFullScreen,
+                kBar,
+                A::ListViewMode1,
+                A::ListViewMode2,
+                A::ListViewMode3,
+                kBar,
+                A::Collapse,
+                kBar,
+                A::PopupFolders,
+                A::PopupDefault,
+                A::PopupVector,
+                kBar,
+                A::PopupOptionsGUI,
+                kBar,
+                A::ViewFav,
+                kBar,
+                A::ViewGameLists1,
+                A::ViewGameLists2,
+                A::OptionsClones,
+                kBar,
+                A::ToolsVerify});
     m_generalPopup = popup;
 }
 
 void MainActions::buildTrayMenu() {
     QMenu *tray = newMenu(QStringLiteral("mnuTray"), QString(), m_window);
-    QMenu *favourites = newMenu(QStringLiteral("mnuTrayFav"), QStringLiteral("Favourites"), tray);
-    favourites->addAction((*this)[QStringLiteral("mnuTrayFavNone")]);
-    tray->addMenu(favourites);
-    tray->addSeparator()->setObjectName(QStringLiteral("mnuTrayBarRandom"));
-    tray->addAction((*this)[QStringLiteral("mnuTrayRandom")]);
-    tray->addSeparator()->setObjectName(QStringLiteral("mnuTrayBarPlay"));
-    tray->addAction((*this)[QStringLiteral("mnuTrayPlay")]);
-    tray->addSeparator();
-    tray->addAction((*this)[QStringLiteral("mnuTrayShow")]);
-    tray->addSeparator();
-    tray->addAction((*this)[QStringLiteral("mnuTrayExit")]);
+    m_trayFavourites = newMenu(QStringLiteral("mnuTrayFav"), QStringLiteral("Favourites"), tray);
+    m_trayFavourites->addAction((*this)[A::TrayFavNone]);
+    tray->addMenu(m_trayFavourites);
+    addEntries(
+        tray, *this,
+        {A::TrayBarRandom, A::TrayRandom, A::TrayBarPlay, A::TrayPlay, kBar, A::TrayShow, kBar, A::TrayExit});
     m_trayMenu = tray;
 }
 
 void MainActions::buildToolBar(QToolBar *bar) {
     // The desktop theme's icon where it has one, the program's own otherwise.
-    static const char *const kIcons[][3] = {
-        {"tbrFavourites", "emblem-favorite", "favourites"},
-        {"tbrAddFav", "bookmark-new", "add-favourite"},
-        {"tbrAvailable", "emblem-default", "available"},
-        {"tbrUnavailable", "emblem-unreadable", "unavailable"},
-        {"tbrPaths", "folder", "paths"},
-        {"tbrOptions", "preferences-system", "options"},
-        {"tbrVerify", "system-search", "verify"},
+    static const struct {
+        A id;
+        const char *themed;
+        const char *own;
+    } kIcons[] = {
+        {A::TbrFavourites, "emblem-favorite", "favourites"},
+        {A::TbrAddFav, "bookmark-new", "add-favourite"},
+        {A::TbrAvailable, "emblem-default", "available"},
+        {A::TbrUnavailable, "emblem-unreadable", "unavailable"},
+        {A::TbrPaths, "folder", "paths"},
+        {A::TbrOptions, "preferences-system", "options"},
+        {A::TbrVerify, "system-search", "verify"},
     };
     for (const auto &icon : kIcons) {
-        const QIcon themed = QIcon::fromTheme(QLatin1String(icon[1]));
+        const QIcon themed = QIcon::fromTheme(QLatin1String(icon.themed));
         // A theme may name an icon it cannot draw here (an SVG without its icon engine): check a pixmap.
         const bool usable = !themed.isNull() && !themed.pixmap(QSize(16, 16)).isNull();
-        (*this)[QLatin1String(icon[0])]->setIcon(
-            usable ? themed : QIcon(QStringLiteral(":/quorvex/icons/%1.png").arg(QLatin1String(icon[2]))));
+        (*this)[icon.id]->setIcon(
+            usable ? themed : QIcon(QStringLiteral(":/quorvex/icons/%1.png").arg(QLatin1String(icon.own))));
     }
-    bar->addAction((*this)[QStringLiteral("tbrFavourites")]);
-    bar->addAction((*this)[QStringLiteral("tbrAddFav")]);
-    bar->addSeparator();
-    bar->addAction((*this)[QStringLiteral("tbrAvailable")]);
-    bar->addAction((*this)[QStringLiteral("tbrUnavailable")]);
-    bar->addSeparator();
-    bar->addAction((*this)[QStringLiteral("tbrPaths")]);
-    bar->addAction((*this)[QStringLiteral("tbrOptions")]);
-    bar->addSeparator();
-    bar->addAction((*this)[QStringLiteral("tbrVerify")]);
+    for (const A button : kToolbarButtons) {
+        if (button == kBar) {
+            bar->addSeparator();
+        } else {
+            bar->addAction((*this)[button]);
+        }
+    }
 }
 
 QAction *MainActions::toolbarButton(int number) const {
-    static const char *const kButtons[] = {"tbrFavourites",  "tbrAddFav", nullptr,    "tbrAvailable",
-                                           "tbrUnavailable", nullptr,     "tbrPaths", "tbrOptions",
-                                           nullptr,          "tbrVerify"};
-    if (number < 1 || number > 10 || !kButtons[number - 1]) {
+    if (number < 1 || number > 10 || kToolbarButtons[number - 1] == kBar) {
         return nullptr;
     }
-    return find(QLatin1String(kButtons[number - 1]));
+    return (*this)[kToolbarButtons[number - 1]];
 }
 
 } // namespace qx

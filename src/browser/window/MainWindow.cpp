@@ -74,6 +74,10 @@ MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
 }
 
+QAction *MainWindow::action(ActionId id) const {
+    return (*m_actions)[id];
+}
+
 void MainWindow::setReadOnly() {
     m_readOnly = true;
     auto *notice = new QLabel(QStringLiteral("Read-only: changes are not saved"), m_status);
@@ -233,6 +237,28 @@ void MainWindow::createBrowser() {
     widgets.itemPopup = m_actions->itemPopup();
     widgets.generalPopup = m_actions->generalPopup();
     widgets.pictureCaption = m_caption;
+    const MainActions &a = *m_actions;
+    BrowserActions actions;
+    actions.filePlay = a[ActionId::FilePlay];
+    actions.filePlayBar = a[ActionId::FilePlayBar];
+    actions.fileAddFav = a[ActionId::FileAddFav];
+    actions.viewFav = a[ActionId::ViewFav];
+    actions.viewMode = {a[ActionId::ListViewMode1], a[ActionId::ListViewMode2], a[ActionId::ListViewMode3]};
+    actions.gameLists = {a[ActionId::ViewGameLists1], a[ActionId::ViewGameLists2]};
+    actions.clones = a[ActionId::OptionsClones];
+    actions.collapse = a[ActionId::Collapse];
+    actions.columnOrder = a[ActionId::ToolsColumnOrder];
+    actions.popupPlay = a[ActionId::ItemPopupPlay];
+    actions.popupAddFav = a[ActionId::ItemPopupAddFav];
+    actions.popupRemFav = a[ActionId::ItemPopupRemFav];
+    actions.favourites = a[ActionId::TbrFavourites];
+    actions.addFav = a[ActionId::TbrAddFav];
+    actions.available = a[ActionId::TbrAvailable];
+    actions.unavailable = a[ActionId::TbrUnavailable];
+    actions.paths = a[ActionId::TbrPaths];
+    actions.options = a[ActionId::TbrOptions];
+    actions.verify = a[ActionId::TbrVerify];
+    actions.fileMenu = a.fileMenu();
     BrowserHooks hooks;
     hooks.isBusy = [this] {
         return m_busy;
@@ -263,7 +289,7 @@ void MainWindow::createBrowser() {
         }
     };
     m_browser =
-        new SetBrowser(widgets, this, std::move(hooks), m_catalogue, m_state, m_settings, m_prompts, this);
+        new SetBrowser(widgets, actions, std::move(hooks), m_catalogue, m_state, m_settings, m_prompts, this);
 }
 
 void MainWindow::createInfoPanel(QWidget *body) {
@@ -298,23 +324,23 @@ void MainWindow::createInfoPanel(QWidget *body) {
 
 void MainWindow::connectActions() {
     MainActions &a = *m_actions;
-    connect(a[QStringLiteral("mnuFileExit")], &QAction::triggered, this, &QWidget::close);
-    connect(a[QStringLiteral("mnuTrayExit")], &QAction::triggered, this, &QWidget::close);
-    connect(a[QStringLiteral("mnuViewMenuBar")], &QAction::triggered, this, &MainWindow::ToggleMenuBar);
-    connect(a[QStringLiteral("mnuViewToolbar")], &QAction::triggered, this,
+    connect(a[ActionId::FileExit], &QAction::triggered, this, &QWidget::close);
+    connect(a[ActionId::TrayExit], &QAction::triggered, this, &QWidget::close);
+    connect(a[ActionId::ViewMenuBar], &QAction::triggered, this, &MainWindow::ToggleMenuBar);
+    connect(a[ActionId::ViewToolbar], &QAction::triggered, this,
             [this] { ShowToolbar(m_toolbar->isHidden()); });
-    connect(a[QStringLiteral("mnuViewStatusBar")], &QAction::triggered, this, &MainWindow::ToggleStatusBar);
-    connect(a[QStringLiteral("mnuToolsSelectMame")], &QAction::triggered, this, &MainWindow::SelectEmulator);
+    connect(a[ActionId::ViewStatusBar], &QAction::triggered, this, &MainWindow::ToggleStatusBar);
+    connect(a[ActionId::ToolsSelectMame], &QAction::triggered, this, &MainWindow::SelectEmulator);
     // The item pop-up names the set its entries act on.
     connect(a.itemPopup(), &QMenu::aboutToShow, this, [this] {
         const QString name = m_state.CurrentSetName;
-        m_actions->find(QStringLiteral("mnuItemPopupVerify"))->setText(QStringLiteral("Verify ") + name);
-        static const char *const kDeletes[][2] = {{"mnuItemPopupDelNv", ".nv"},
-                                                  {"mnuItemPopupDelCfg", ".cfg"},
-                                                  {"mnuItemPopupDelDif", ".dif"},
-                                                  {"mnuItemPopupDelIni", ".ini"}};
-        for (const auto &entry : kDeletes) {
-            m_actions->find(QLatin1String(entry[0]))->setText(name + QLatin1String(entry[1]));
+        action(ActionId::ItemPopupVerify)->setText(QStringLiteral("Verify ") + name);
+        static const std::pair<ActionId, const char *> kDeletes[] = {{ActionId::ItemPopupDelNv, ".nv"},
+                                                                     {ActionId::ItemPopupDelCfg, ".cfg"},
+                                                                     {ActionId::ItemPopupDelDif, ".dif"},
+                                                                     {ActionId::ItemPopupDelIni, ".ini"}};
+        for (const auto &[id, extension] : kDeletes) {
+            action(id)->setText(name + QLatin1String(extension));
         }
     });
 }
@@ -387,12 +413,12 @@ void MainWindow::ToggleMenuBar() {
 void MainWindow::setMenuBarShown(bool shown) {
     menuBar()->setVisible(shown);
     // The entry and its shortcut live on the window, so they reach it while the bar is hidden too.
-    m_actions->find(QStringLiteral("mnuViewMenuBar"))->setChecked(shown);
+    action(ActionId::ViewMenuBar)->setChecked(shown);
 }
 
 void MainWindow::ShowToolbar(bool show) {
     m_toolbar->setVisible(show);
-    m_actions->find(QStringLiteral("mnuViewToolbar"))->setChecked(show);
+    action(ActionId::ViewToolbar)->setChecked(show);
     int left = m_splitterLeft;
     SizeControls(left);
 }
@@ -400,7 +426,7 @@ void MainWindow::ShowToolbar(bool show) {
 void MainWindow::ToggleStatusBar() {
     const bool show = m_status->isHidden();
     m_status->setVisible(show);
-    m_actions->find(QStringLiteral("mnuViewStatusBar"))->setChecked(show);
+    action(ActionId::ViewStatusBar)->setChecked(show);
     int left = m_splitterLeft;
     SizeControls(left);
     m_settings.set(Settings::ShowStatusBar, show);

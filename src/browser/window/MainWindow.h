@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -19,6 +20,7 @@ class QTreeView;
 
 namespace qx {
 
+enum class ActionId;
 class InfoPanel;
 class LaunchController;
 class SetFilesController;
@@ -67,6 +69,7 @@ public:
     const FrontendSettings &settings() const { return m_settings; }
     SetCatalogue &catalogue() { return m_catalogue; }
     MainActions &actions() const { return *m_actions; }
+    QAction *action(ActionId id) const;
     StatusPanels &statusPanels() const { return *m_status; }
     UserPrompts &prompts() const { return m_prompts; }
     PlatformServices &services() const { return m_services; }

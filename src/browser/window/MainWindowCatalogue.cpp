@@ -133,10 +133,10 @@ void MainWindow::clearViews() {
     }
     m_browser->clearViews();
     if (m_browser->favouritesViewOn()) {
-        m_actions->find(QStringLiteral("tbrFavourites"))->setChecked(false);
-        m_actions->find(QStringLiteral("mnuViewFav"))->setChecked(false);
-        m_actions->find(QStringLiteral("mnuViewGameLists1"))->setEnabled(true);
-        m_actions->find(QStringLiteral("mnuViewGameLists2"))->setEnabled(true);
+        action(ActionId::TbrFavourites)->setChecked(false);
+        action(ActionId::ViewFav)->setChecked(false);
+        action(ActionId::ViewGameLists1)->setEnabled(true);
+        action(ActionId::ViewGameLists2)->setEnabled(true);
     }
 }
 
@@ -145,7 +145,7 @@ void MainWindow::clearInfoCaption() {
 }
 
 bool MainWindow::clonesChecked() const {
-    return m_actions->find(QStringLiteral("mnuOptionsClones"))->isChecked();
+    return action(ActionId::OptionsClones)->isChecked();
 }
 
 void MainWindow::showCatalogue(SetCatalogue catalogue) {
@@ -164,7 +164,7 @@ void MainWindow::reloadHistory() {
 }
 
 bool MainWindow::availableButtonPressed() const {
-    return m_actions->find(QStringLiteral("tbrAvailable"))->isChecked();
+    return action(ActionId::TbrAvailable)->isChecked();
 }
 
 void MainWindow::showRomPathsDialog(bool) {}

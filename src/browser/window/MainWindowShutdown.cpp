@@ -44,7 +44,7 @@ void MainWindow::unload() {
             m_info->writeSettings();
         }
         s.set(Settings::Toolbar, !m_toolbar->isHidden());
-        s.set(Settings::HideClones, m_actions->find(QStringLiteral("mnuOptionsClones"))->isChecked());
+        s.set(Settings::HideClones, action(ActionId::OptionsClones)->isChecked());
         s.set(Settings::SplitterLeft, QString::number(m_splitterLeft));
         s.set(Settings::CheckSamples, m_state.checksamples);
     }

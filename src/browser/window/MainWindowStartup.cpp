@@ -46,7 +46,7 @@ bool MainWindow::load() {
     applyAppearance();
     const bool statusShown = m_settings.get(Settings::ShowStatusBar);
     m_status->setVisible(statusShown);
-    m_actions->find(QStringLiteral("mnuViewStatusBar"))->setChecked(statusShown);
+    action(ActionId::ViewStatusBar)->setChecked(statusShown);
 
     m_state.EmulatorPath = m_settings.get(Settings::Exe);
     const bool known = !m_state.EmulatorPath.isEmpty() && FileExists(m_state.EmulatorPath);
@@ -57,7 +57,7 @@ bool MainWindow::load() {
     resolveEmulatorFolders();
 
     ShowToolbar(m_settings.get(Settings::Toolbar));
-    m_actions->find(QStringLiteral("mnuOptionsClones"))->setChecked(m_settings.get(Settings::HideClones));
+    action(ActionId::OptionsClones)->setChecked(m_settings.get(Settings::HideClones));
     LoadSetList();
     m_browser->restoreSettings();
     m_browser->fillShownView();

@@ -30,14 +30,14 @@ TrayIcon::TrayIcon(MainWindow &window, TrayHooks hooks, QObject *parent)
 
     MainActions &actions = window.actions();
     m_menu = actions.trayMenu();
-    m_favouritesMenu = actions.menu(QStringLiteral("mnuTrayFav"));
-    connect(actions[QStringLiteral("mnuTrayShow")], &QAction::triggered, this, &TrayIcon::restoreWindow);
-    connect(actions[QStringLiteral("mnuTrayRandom")], &QAction::triggered, this, [this] {
+    m_favouritesMenu = actions.trayFavouritesMenu();
+    connect(actions[ActionId::TrayShow], &QAction::triggered, this, &TrayIcon::restoreWindow);
+    connect(actions[ActionId::TrayRandom], &QAction::triggered, this, [this] {
         if (m_hooks.playRandom) {
             m_hooks.playRandom();
         }
     });
-    QAction *play = actions[QStringLiteral("mnuTrayPlay")];
+    QAction *play = actions[ActionId::TrayPlay];
     connect(play, &QAction::triggered, this, [this, play] {
         if (m_hooks.launchSet && !play->data().toString().isEmpty()) {
             m_hooks.launchSet(play->data().toString());
@@ -114,7 +114,7 @@ void TrayIcon::BuildTrayMenu() {
     const FavouritesFile favourites(m_window.state().favouritesPath());
     m_favouriteList = TrayFavouriteEntries(m_window.catalogue(), favourites);
     addFavouritesPage(m_favouritesMenu, 0);
-    m_window.actions()[QStringLiteral("mnuTrayFavNone")]->setVisible(m_favourites.isEmpty());
+    m_window.actions()[ActionId::TrayFavNone]->setVisible(m_favourites.isEmpty());
 }
 
 void TrayIcon::addFavouritesPage(QMenu *menu, qsizetype first) {
@@ -153,7 +153,7 @@ bool TrayIcon::prepareMenu() {
     BuildTrayMenu();
     const QString name = m_window.statusPanels().panelText(2);
     const qsizetype index = name.isEmpty() ? -1 : m_window.catalogue().indexOfName(name);
-    QAction *play = m_window.actions()[QStringLiteral("mnuTrayPlay")];
+    QAction *play = m_window.actions()[ActionId::TrayPlay];
     if (index >= 0) {
         play->setText(QStringLiteral("Play ") +
                       MenuCaption(m_window.catalogue().at(index).description().toString()));
@@ -166,12 +166,10 @@ bool TrayIcon::prepareMenu() {
 }
 
 void TrayIcon::setPlayEntriesVisible(bool visible) {
-    for (QAction *action : m_menu->actions()) {
-        const QString name = action->objectName();
-        if (name == QLatin1String("mnuTrayBarRandom") || name == QLatin1String("mnuTrayRandom") ||
-            name == QLatin1String("mnuTrayBarPlay") || name == QLatin1String("mnuTrayPlay")) {
-            action->setVisible(visible);
-        }
+    const MainActions &actions = m_window.actions();
+    for (const ActionId id :
+         {ActionId::TrayBarRandom, ActionId::TrayRandom, ActionId::TrayBarPlay, ActionId::TrayPlay}) {
+        actions[id]->setVisible(visible);
     }
 }
 

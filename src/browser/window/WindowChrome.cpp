@@ -77,27 +77,26 @@ QWidget *WindowChrome::control(const char *name) const {
 
 void WindowChrome::connectActions() {
     MainActions &a = m_window.actions();
-    connect(a[QStringLiteral("mnuFontsList")], &QAction::triggered, this, &WindowChrome::pickListFont);
-    connect(a[QStringLiteral("mnuFontsHistory")], &QAction::triggered, this, &WindowChrome::pickHistoryFont);
-    connect(a[QStringLiteral("mnuFontsStatusBar")], &QAction::triggered, this,
-            &WindowChrome::pickStatusBarFont);
-    connect(a[QStringLiteral("mnuColourAll")], &QAction::triggered, this, &WindowChrome::pickColourForAll);
-    connect(a[QStringLiteral("mnuColourList")], &QAction::triggered, this, &WindowChrome::pickListColour);
-    connect(a[QStringLiteral("mnuColourHistory")], &QAction::triggered, this,
-            &WindowChrome::pickHistoryColour);
-    for (int field = 0; field < 4; ++field) {
-        connect(a[QStringLiteral("mnuItemPopupCopy%1").arg(field)], &QAction::triggered, this,
-                [this, field] { CopyToClipboard(CopyField(field)); });
+    connect(a[ActionId::FontsList], &QAction::triggered, this, &WindowChrome::pickListFont);
+    connect(a[ActionId::FontsHistory], &QAction::triggered, this, &WindowChrome::pickHistoryFont);
+    connect(a[ActionId::FontsStatusBar], &QAction::triggered, this, &WindowChrome::pickStatusBarFont);
+    connect(a[ActionId::ColourAll], &QAction::triggered, this, &WindowChrome::pickColourForAll);
+    connect(a[ActionId::ColourList], &QAction::triggered, this, &WindowChrome::pickListColour);
+    connect(a[ActionId::ColourHistory], &QAction::triggered, this, &WindowChrome::pickHistoryColour);
+    const std::pair<ActionId, CopyField> copies[] = {{ActionId::ItemPopupCopy0, CopyField::Description},
+                                                     {ActionId::ItemPopupCopy1, CopyField::Name},
+                                                     {ActionId::ItemPopupCopy2, CopyField::Parent},
+                                                     {ActionId::ItemPopupCopy3, CopyField::Manufacturer}};
+    for (const auto &[id, field] : copies) {
+        connect(a[id], &QAction::triggered, this, [this, field = field] { CopyToClipboard(field); });
     }
-    connect(a[QStringLiteral("mnuHelpMameTxt")], &QAction::triggered, this,
+    connect(a[ActionId::HelpMameTxt], &QAction::triggered, this,
             [this] { openHelpDocument(QStringLiteral("mame.txt")); });
-    connect(a[QStringLiteral("mnuHelpWhatsNew")], &QAction::triggered, this,
+    connect(a[ActionId::HelpWhatsNew], &QAction::triggered, this,
             [this] { openHelpDocument(QStringLiteral("whatsnew.txt")); });
-    connect(a[QStringLiteral("mnuHelpHome")], &QAction::triggered, this,
-            [this] { openHomePage(HomePage::Quorvex); });
-    connect(a[QStringLiteral("mnuHelpMameHome")], &QAction::triggered, this,
-            [this] { openHomePage(HomePage::Mame); });
-    connect(a[QStringLiteral("mnuHelpHistoryHome")], &QAction::triggered, this,
+    connect(a[ActionId::HelpHome], &QAction::triggered, this, [this] { openHomePage(HomePage::Quorvex); });
+    connect(a[ActionId::HelpMameHome], &QAction::triggered, this, [this] { openHomePage(HomePage::Mame); });
+    connect(a[ActionId::HelpHistoryHome], &QAction::triggered, this,
             [this] { openHomePage(HomePage::HistoryDatabase); });
 }
 

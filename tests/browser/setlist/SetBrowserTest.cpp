@@ -90,8 +90,8 @@ public:
         hooks.verifySet = [this] {
             ++verified;
         };
-        browser =
-            std::make_unique<SetBrowser>(widgets, &actionRoot, hooks, catalogue, state, settings, prompts);
+        browser = std::make_unique<SetBrowser>(widgets, browserActions(), hooks, catalogue, state, settings,
+                                               prompts);
         browser->restoreSettings();
         browser->fillShownView();
         browser->reselectAndShow();
@@ -105,6 +105,30 @@ public:
             qFatal("no action %s", name);
         }
         return found;
+    }
+    BrowserActions browserActions() const {
+        BrowserActions a;
+        a.filePlay = action("mnuFilePlay");
+        a.filePlayBar = action("mnuFilePlayBar");
+        a.fileAddFav = action("mnuFileAddFav");
+        a.viewFav = action("mnuViewFav");
+        a.viewMode = {action("mnuListViewMode1"), action("mnuListViewMode2"), action("mnuListViewMode3")};
+        a.gameLists = {action("mnuViewGameLists1"), action("mnuViewGameLists2")};
+        a.clones = action("mnuOptionsClones");
+        a.collapse = action("mnuCollapse");
+        a.columnOrder = action("mnuToolsColumnOrder");
+        a.popupPlay = action("mnuItemPopupPlay");
+        a.popupAddFav = action("mnuItemPopupAddFav");
+        a.popupRemFav = action("mnuItemPopupRemFav");
+        a.favourites = action("tbrFavourites");
+        a.addFav = action("tbrAddFav");
+        a.available = action("tbrAvailable");
+        a.unavailable = action("tbrUnavailable");
+        a.paths = action("tbrPaths");
+        a.options = action("tbrOptions");
+        a.verify = action("tbrVerify");
+        a.fileMenu = fileMenu;
+        return a;
     }
     QString panel(int number) const { return widgets.panels.at(std::size_t(number - 1))->text(); }
     SetListModel *listModel() const { return browser->listModel(); }

@@ -141,13 +141,11 @@ private Q_SLOTS:
                  QStringLiteral("Pac-Man (c) 1980 Namco.\nEat the dots.\n"));
         window.infoPanel().finishPendingPicture();
         QVERIFY(!window.findChild<QLabel *>(QStringLiteral("picFlyer"))->pixmap().isNull());
-        QCOMPARE(window.actions()[QStringLiteral("mnuFilePlay")]->text(), QStringLiteral("&Play pacman"));
+        QCOMPARE(window.actions()[ActionId::FilePlay]->text(), QStringLiteral("&Play pacman"));
         Q_EMIT window.actions().itemPopup()->aboutToShow();
-        QCOMPARE(window.actions()[QStringLiteral("mnuItemPopupVerify")]->text(),
-                 QStringLiteral("Verify pacman"));
-        QCOMPARE(window.actions()[QStringLiteral("mnuItemPopupDelNv")]->text(), QStringLiteral("pacman.nv"));
-        QCOMPARE(window.actions()[QStringLiteral("mnuItemPopupDelIni")]->text(),
-                 QStringLiteral("pacman.ini"));
+        QCOMPARE(window.actions()[ActionId::ItemPopupVerify]->text(), QStringLiteral("Verify pacman"));
+        QCOMPARE(window.actions()[ActionId::ItemPopupDelNv]->text(), QStringLiteral("pacman.nv"));
+        QCOMPARE(window.actions()[ActionId::ItemPopupDelIni]->text(), QStringLiteral("pacman.ini"));
         QVERIFY(window.close());
     }
 
@@ -165,7 +163,7 @@ private Q_SLOTS:
                   "#\ninipath                   ini\nsnapshot_directory        shots\n");
         program.prompts.queueFile(installStandin(other.path()));
         program.prompts.queueAnswer(PromptAnswer::No); // no fast scan: MAME verifies the sets
-        window.actions()[QStringLiteral("mnuToolsSelectMame")]->trigger();
+        window.actions()[ActionId::ToolsSelectMame]->trigger();
 
         const FileDialogRequest &request = program.prompts.shown().at(0).fileRequest;
         QCOMPARE(request.title, QStringLiteral("Select MAME executable, e.g. mame"));
@@ -211,7 +209,7 @@ private Q_SLOTS:
             }
         });
         clicker.start(50);
-        window.actions()[QStringLiteral("mnuToolsVerify")]->trigger();
+        window.actions()[ActionId::ToolsVerify]->trigger();
         qunsetenv("QX_STANDIN_SLEEP_MS");
         qunsetenv("QX_STANDIN_SLEEP_ON");
         QVERIFY(program.prompts.shownTexts().contains(kVerifyCancelledMessage));
@@ -234,7 +232,7 @@ private Q_SLOTS:
         QVERIFY(!window.isBusy());
 
         // With the tree shown, Enter plays the current set.
-        window.actions()[QStringLiteral("mnuListViewMode1")]->trigger();
+        window.actions()[ActionId::ListViewMode1]->trigger();
         window.state().CurrentSetName = QStringLiteral("galaga");
         QTreeView *tree = window.findChild<QTreeView *>(QStringLiteral("TreeView1"));
         tree->setFocus();
@@ -272,14 +270,14 @@ private Q_SLOTS:
         const std::unique_ptr<MainWindow> window = program.start();
         MainActions &actions = window->actions();
         if (search.isEmpty()) {
-            actions[QStringLiteral("tbrUnavailable")]->trigger(); // pacman goes
+            actions[ActionId::TbrUnavailable]->trigger(); // pacman goes
         } else {
             window->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(search);
         }
-        QCOMPARE(actions[QStringLiteral("mnuFilePlay")]->text(), QStringLiteral("&Play ") + shown);
-        actions[QStringLiteral("mnuFilePlay")]->trigger();
+        QCOMPARE(actions[ActionId::FilePlay]->text(), QStringLiteral("&Play ") + shown);
+        actions[ActionId::FilePlay]->trigger();
         program.prompts.queueFile(program.path() + QStringLiteral("inp/take.inp"));
-        actions[QStringLiteral("mnuFileRecord")]->trigger();
+        actions[ActionId::FileRecord]->trigger();
         QCOMPARE(program.launches().size(), 2);
         for (const StandinCall &run : program.launches()) {
             QCOMPARE(run.args.constFirst(), shown);
@@ -288,9 +286,9 @@ private Q_SLOTS:
         QTest::mouseClick(window->findChild<QLabel *>(QStringLiteral("Label1")), Qt::LeftButton, {},
                           QPoint(5, 5));
         Q_EMIT actions.generalPopup()->aboutToShow();
-        QCOMPARE(actions[QStringLiteral("mnuPopupSnap0")]->text(), QStringLiteral("Delete 0001.png"));
+        QCOMPARE(actions[ActionId::PopupSnap0]->text(), QStringLiteral("Delete 0001.png"));
         program.prompts.queueAnswer(PromptAnswer::Yes);
-        actions[QStringLiteral("mnuPopupSnap0")]->trigger();
+        actions[ActionId::PopupSnap0]->trigger();
         QVERIFY(!QFile::exists(program.path() + QStringLiteral("snap/%1/0001.png").arg(shown)));
         QVERIFY(QFile::exists(program.path() + QStringLiteral("snap/pacman/0001.png")));
     }
@@ -305,8 +303,8 @@ private Q_SLOTS:
             }
         });
         window->RefreshCatalogue();
-        QVERIFY(window->actions()[QStringLiteral("mnuOptionsClones")]->isChecked());
-        QAction *available = window->actions()[QStringLiteral("mnuViewGameLists1")];
+        QVERIFY(window->actions()[ActionId::OptionsClones]->isChecked());
+        QAction *available = window->actions()[ActionId::ViewGameLists1];
         QVERIFY(available->isChecked() && available->isEnabled());
     }
 
@@ -323,22 +321,22 @@ private Q_SLOTS:
         text1->setText(QStringLiteral("xyz"));
         QVERIFY(notice->isVisible());
         QCOMPARE(notice->text(), QStringLiteral("No set matches \u201Cxyz\u201D"));
-        window->actions()[QStringLiteral("mnuViewPicture")]->trigger();
-        window->actions()[QStringLiteral("mnuListViewMode1")]->trigger();
+        window->actions()[ActionId::ViewPicture]->trigger();
+        window->actions()[ActionId::ListViewMode1]->trigger();
         window->resize(700, 600);
         auto *text2 = window->findChild<QLineEdit *>(QStringLiteral("Text2"));
         QTRY_VERIFY(text2->isVisible());
         QTRY_COMPARE(text2->width(), TwipsToPixels(PixelsToTwips(window->frameGeometry().width()) - 3200));
-        window->actions()[QStringLiteral("mnuListViewMode3")]->trigger();
+        window->actions()[ActionId::ListViewMode3]->trigger();
         QVERIFY(text1->isVisible() && text1->text().isEmpty());
         QCOMPARE(window->statusPanels().panelText(1), QStringLiteral("3 sets"));
 
         const QString howToAdd = QStringLiteral(
             "No favourites to show. To add one, right-click a set and choose \u201CAdd To Favourites\u201D.");
-        window->actions()[QStringLiteral("tbrFavourites")]->trigger(); // there is none yet
+        window->actions()[ActionId::TbrFavourites]->trigger(); // there is none yet
         QCOMPARE(QToolTip::text(), howToAdd);
         writeFile(program.path() + QStringLiteral("qx_fav.dat"), "notaset\r\n");
-        window->actions()[QStringLiteral("mnuViewFav")]->trigger();
+        window->actions()[ActionId::ViewFav]->trigger();
         QVERIFY(notice->isVisible());
         QCOMPARE(notice->text(), howToAdd);
     }
@@ -479,7 +477,7 @@ private Q_SLOTS:
         QVERIFY(window.load());
         window.show();
         window.state().CurrentSetName = QStringLiteral("pacman");
-        QVERIFY(window.actions()[QStringLiteral("mnuViewMenuBar")]->isChecked());
+        QVERIFY(window.actions()[ActionId::ViewMenuBar]->isChecked());
         const auto header = [](const MainWindow &shown) {
             return shown.findChild<QTableView *>(QStringLiteral("lvListViewDetails"))->horizontalHeader();
         };
@@ -550,11 +548,11 @@ private Q_SLOTS:
         MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
-        window.actions()[QStringLiteral("mnuViewStatusBar")]->trigger();
+        window.actions()[ActionId::ViewStatusBar]->trigger();
         QVERIFY(window.statusBar()->isHidden());
         QCOMPARE(program.settings().read(Settings::ShowStatusBar), QStringLiteral("0"));
         // The general pop-up's twin is the same action, so it shows the same check mark.
-        QVERIFY(!window.actions()[QStringLiteral("mnuPopupStatusBar")]->isChecked());
+        QVERIFY(!window.actions()[ActionId::ViewStatusBar]->isChecked());
     }
 
     void handEditedSettingsFallBackAndSurvive() {
@@ -568,8 +566,8 @@ private Q_SLOTS:
         MainWindow window(program.path(), program.prompts, program.services);
         QVERIFY(window.load());
         window.show();
-        QCOMPARE(window.width(), TwipsToPixels(10500));                             // MainWidth's default
-        QVERIFY(window.actions()[QStringLiteral("mnuListViewMode3")]->isChecked()); // ViewMode's default
+        QCOMPARE(window.width(), TwipsToPixels(10500));                  // MainWidth's default
+        QVERIFY(window.actions()[ActionId::ListViewMode3]->isChecked()); // ViewMode's default
         QVERIFY(window.close());
         const QByteArray saved = readFile(program.ini());
         QVERIFY(saved.contains("\r\nCustomKey=keep me\r\n"));
@@ -607,7 +605,7 @@ private Q_SLOTS:
             if (fault < 2 && !makeReadOnly(program.dir.path())) {
                 QSKIP("cannot make a folder read-only here");
             }
-            window.actions()[QStringLiteral("mnuViewStatusBar")]->trigger(); // saved at once: fails
+            window.actions()[ActionId::ViewStatusBar]->trigger(); // saved at once: fails
             window.close();
             makeWritable(program.dir.path());
         }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "browser/setlist/SetBrowser.h"
-
 #include <array>
 
 class QAction;
@@ -9,8 +7,9 @@ class QMenu;
 
 namespace qx {
 
-// The menu entries and toolbar buttons the browser drives, found by object name. Missing ones stay null.
-struct SetBrowser::Actions {
+// The menu entries and toolbar buttons the browser drives, as the main window hands them over (its
+// MainActions). Missing ones stay null.
+struct BrowserActions {
     QAction *filePlay = nullptr;          // mnuFilePlay
     QAction *filePlayBar = nullptr;       // mnuFilePlayBar, the separator under it
     QAction *fileAddFav = nullptr;        // mnuFileAddFav
