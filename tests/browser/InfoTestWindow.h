@@ -6,6 +6,7 @@
 #include "ScriptedUserPrompts.h"
 #include "TestDirs.h"
 #include "app/FrontendSettings.h"
+#include "browser/setlist/SetBrowser.h"
 #include "browser/window/MainWindow.h"
 
 #include <QColor>
@@ -58,6 +59,25 @@ struct InfoTestWindow {
         state.SnapshotDirectory = emulatorDir() + QStringLiteral("snap/");
         window->resize(1200, 800);
         window->show();
+    }
+
+    // Makes the set the browser's selected one, as a click on it does; a catalogue of that set alone is made
+    // when the window's lacks it. An empty name selects nothing.
+    void select(const QString &name) const {
+        if (name.isEmpty()) {
+            return;
+        }
+        SetCatalogue &catalogue = window->catalogue();
+        if (catalogue.indexOfName(name) < 0) {
+            SetRecord record;
+            record.Name = name;
+            record.Description = name;
+            catalogue = SetCatalogue({record});
+            window->browser().clearViews();
+        }
+        window->state().CurrentSetName = name;
+        window->browser().fillShownView();
+        window->browser().reselectAndShow();
     }
 
     QString programDir() const { return program.path() + QLatin1Char('/'); }

@@ -4,10 +4,10 @@
 #include "app/PlatformServices.h"
 #include "app/TextFile.h"
 #include "app/UserPrompts.h"
+#include "browser/setlist/SetBrowser.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainLayout.h"
 #include "browser/window/MainWindow.h"
-#include "browser/window/StatusPanels.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -412,7 +412,7 @@ void InfoPanel::setHistoryShown(bool shown) {
             m_scroll->hide();
             m_picture->hide();
         }
-        const QString name = m_window.statusPanels().panelText(2);
+        const QString name = m_window.browser().selectedSet().name;
         if (!name.isEmpty()) {
             ShowSetHistory(name);
         }
@@ -441,8 +441,9 @@ void InfoPanel::setPictureShown(bool shown) {
         } else {
             m_bothShown = true;
         }
-        m_name = m_window.statusPanels().panelText(2);
-        m_parent = m_window.statusPanels().panelText(3);
+        const SelectedSet &selected = m_window.browser().selectedSet();
+        m_name = selected.name;
+        m_parent = selected.parent;
         ShowPicture(m_name, m_parent);
     } else {
         removePicture();

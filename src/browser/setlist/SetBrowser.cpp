@@ -29,7 +29,6 @@
 namespace qx {
 namespace {
 
-const QString kSetsSuffix = QStringLiteral(" sets");
 const QString kNoFavouritesHint = QStringLiteral(
     "No favourites to show. To add one, right-click a set and choose \u201CAdd To Favourites\u201D.");
 
@@ -269,7 +268,7 @@ void SetBrowser::ReselectTreeNode() {
 // The set shown is the current set: what the details, File ▸ Play's caption and every command name is what
 // they act on, also when a refill or a search selected another row than the current set's.
 void SetBrowser::ShowListSelection() {
-    setPanel(1, QString::number(m_listModel->rowCount()) + kSetsSuffix);
+    Q_EMIT shownCountChanged(m_listModel->rowCount());
     const std::optional<SetView> record =
         m_widgets.list ? m_listModel->record(m_widgets.list->selectedRow()) : std::nullopt;
     if (record) {
@@ -281,7 +280,7 @@ void SetBrowser::ShowListSelection() {
 }
 
 void SetBrowser::ShowTreeSelection() {
-    setPanel(1, QString::number(m_treeModel->nodeCount()) + kSetsSuffix);
+    Q_EMIT shownCountChanged(m_treeModel->nodeCount());
     const bool nodeSelected = m_widgets.tree && m_widgets.tree->selectionModel()->hasSelection();
     const std::optional<SetView> record =
         nodeSelected ? recordOfNode(m_treeModel->nodeOf(m_widgets.tree->currentIndex())) : std::nullopt;
@@ -295,12 +294,7 @@ void SetBrowser::ShowTreeSelection() {
 
 void SetBrowser::showDetails(SetView record) {
     setPlayVisible(true);
-    setPanel(2, record.name().toString());
-    setPanel(3, record.parent().toString());
-    setPanel(4, record.year().toString());
-    setPanel(5, record.manufacturer().toString());
-    setPanel(6, record.status().toString());
-    setPanel(7, record.driver().toString());
+    showSelected(SelectedSet::Of(record));
     if (m_actions.filePlay) {
         m_actions.filePlay->setText(QStringLiteral("&Play ") + record.name().toString());
     }
@@ -311,18 +305,15 @@ void SetBrowser::showDetails(SetView record) {
 
 void SetBrowser::clearDetails() {
     setPlayVisible(false);
-    for (int panel = 2; panel <= 7; ++panel) {
-        setPanel(panel, QString());
-    }
+    showSelected({});
     if (m_hooks.clearSetInfo) {
         m_hooks.clearSetInfo();
     }
 }
 
-void SetBrowser::setPanel(int panel, const QString &text) {
-    if (QLabel *label = m_widgets.panels.at(std::size_t(panel - 1))) {
-        label->setText(text);
-    }
+void SetBrowser::showSelected(const SelectedSet &set) {
+    m_selected = set;
+    Q_EMIT selectedSetShown(m_selected);
 }
 
 void SetBrowser::setPlayVisible(bool visible) {
@@ -376,7 +367,6 @@ void SetBrowser::makeCurrent(SetView record) {
         m_actions.verify->setToolTip(QStringLiteral("Verify ") + record.name().toString());
     }
     showDetails(record);
-    Q_EMIT currentSetChanged(m_state.CurrentSetName);
 }
 
 bool SetBrowser::PickRandomListSet() {
@@ -435,13 +425,7 @@ void SetBrowser::launchFromEnter() {
     if (busy() || !m_hooks.launchSet) {
         return;
     }
-    QString name = m_state.CurrentSetName;
-    if (!isGrouped()) {
-        QLabel *panel2 = m_widgets.panels[1];
-        const std::optional<SetView> record =
-            m_widgets.list ? m_listModel->record(m_widgets.list->selectedRow()) : std::nullopt;
-        name = panel2 ? panel2->text() : (record ? record->name().toString() : QString());
-    }
+    const QString name = isGrouped() ? m_state.CurrentSetName : m_selected.name;
     if (!name.isEmpty()) {
         m_hooks.launchSet(name);
     }
@@ -477,7 +461,7 @@ void SetBrowser::onText2Changed(const QString &text) {
     m_treeModel->clear();
     if (!text.isEmpty()) {
         SearchSetTree(text);
-        setPanel(1, QString::number(m_treeModel->nodeCount()) + kSetsSuffix);
+        Q_EMIT shownCountChanged(m_treeModel->nodeCount());
         updateEmptyViewText();
     } else if (!busy()) {
         favouritesViewOn() ? FillFavouriteTree() : FillSetTree();
@@ -541,9 +525,7 @@ bool SetBrowser::eventFilter(QObject *watched, QEvent *event) {
                 m_searchIndex.rebuild(m_catalogue);
             }
             if (box == m_widgets.text2) {
-                for (int panel = 2; panel <= 7; ++panel) {
-                    setPanel(panel, QString());
-                }
+                showSelected({});
                 if (m_hooks.clearSetInfo) {
                     m_hooks.clearSetInfo();
                 }

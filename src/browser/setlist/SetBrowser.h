@@ -5,6 +5,7 @@
 #include "browser/setlist/HeaderSortState.h"
 #include "browser/setlist/SetRows.h"
 #include "browser/setlist/SetSearch.h"
+#include "catalogue/SelectedSet.h"
 
 #include <QObject>
 #include <array>
@@ -36,7 +37,6 @@ struct BrowserWidgets {
     QTreeView *tree = nullptr;         // TreeView1
     QLineEdit *text1 = nullptr;        // search box of the list
     QLineEdit *text2 = nullptr;        // search box of the tree
-    std::array<QLabel *, 7> panels{};  // status panels 1 to 7 (panels[0] is panel 1)
     QMenu *itemPopup = nullptr;        // right button over a set
     QMenu *generalPopup = nullptr;     // right button over empty space
     QWidget *pictureCaption = nullptr; // Label1; the browser only sets its tooltip
@@ -115,7 +115,9 @@ public:
     void ShowTreeSelection();
     bool PickRandomListSet();
     bool PickRandomTreeSet();
-    // Enter: the Name in status panel 2 in List/Details, CurrentSetName in Grouped.
+    // The set whose details are shown (the status bar displays it); empty when none is.
+    const SelectedSet &selectedSet() const { return m_selected; }
+    // Enter: the selected set in List/Details, CurrentSetName in Grouped.
     void launchFromEnter();
 
     // --- Filters and chrome ---
@@ -143,8 +145,10 @@ public:
     void prepareItemPopup();            // the item pop-up is about to open
 
 Q_SIGNALS:
-    // The current set changed through a click or a key in a view.
-    void currentSetChanged(const QString &name);
+    // The shown view now holds this many items (or nodes).
+    void shownCountChanged(int count);
+    // The set whose details are shown changed; empty when none is.
+    void selectedSetShown(const SelectedSet &set);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -158,7 +162,7 @@ private:
     SetRows searchRows(const QString &text);
     FavouritesFile favourites() const;
     QLineEdit *shownSearchBox() const;
-    void setPanel(int panel, const QString &text);
+    void showSelected(const SelectedSet &set);
     void clearDetails();
     void showDetails(SetView record);
     void setPlayVisible(bool visible);
@@ -200,6 +204,7 @@ private:
     QList<EmptyViewNotice *> m_notices;
     HeaderSortState m_sort{kSetColumnCount};
     SearchIndex m_searchIndex;
+    SelectedSet m_selected;
     AvailabilityFilter m_filter;
     int m_viewMode = kDetailsMode;
     bool m_mouseFocus = false;

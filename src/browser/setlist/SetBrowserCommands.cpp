@@ -413,7 +413,7 @@ void SetBrowser::RemoveFavourite() {
         m_listModel->removeRow(m_widgets.list->selectedRow());
     }
     if (shownCount() > 0) {
-        setPanel(1, QString::number(shownCount()) + QStringLiteral(" sets"));
+        Q_EMIT shownCountChanged(shownCount());
         return;
     }
     // The last favourite is gone: back to the normal view.

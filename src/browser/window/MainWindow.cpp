@@ -157,7 +157,7 @@ void MainWindow::attachParts() {
 void MainWindow::createLaunchers() {
     LaunchHooks hooks;
     hooks.currentSelection = [this] {
-        return m_browser->isGrouped() ? m_state.CurrentSetName : m_status->panelText(2);
+        return m_browser->isGrouped() ? m_state.CurrentSetName : m_browser->selectedSet().name;
     };
     hooks.pickRandomSet = [this] {
         return m_browser->isGrouped() ? m_browser->PickRandomTreeSet() : m_browser->PickRandomListSet();
@@ -231,9 +231,6 @@ void MainWindow::createBrowser() {
     widgets.tree = m_tree;
     widgets.text1 = m_text1;
     widgets.text2 = m_text2;
-    for (int panel = 1; panel <= StatusPanels::kPanelCount; ++panel) {
-        widgets.panels[panel - 1] = m_status->panel(panel);
-    }
     widgets.itemPopup = m_actions->itemPopup();
     widgets.generalPopup = m_actions->generalPopup();
     widgets.pictureCaption = m_caption;
@@ -290,6 +287,8 @@ void MainWindow::createBrowser() {
     };
     m_browser =
         new SetBrowser(widgets, actions, std::move(hooks), m_catalogue, m_state, m_settings, m_prompts, this);
+    connect(m_browser, &SetBrowser::shownCountChanged, m_status, &StatusPanels::showCount);
+    connect(m_browser, &SetBrowser::selectedSetShown, m_status, &StatusPanels::showSet);
 }
 
 void MainWindow::createInfoPanel(QWidget *body) {

@@ -1,5 +1,7 @@
 #include "browser/window/StatusPanels.h"
 
+#include "catalogue/SelectedSet.h"
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -63,6 +65,17 @@ void StatusPanels::setPanelText(int panel, const QString &text) {
 QString StatusPanels::panelText(int panel) const {
     const QLabel *label = this->panel(panel);
     return label ? label->text() : QString();
+}
+
+void StatusPanels::showCount(int count) {
+    setPanelText(1, QString::number(count) + QStringLiteral(" sets"));
+}
+
+void StatusPanels::showSet(const SelectedSet &set) {
+    const QString *texts[] = {&set.name, &set.parent, &set.year, &set.manufacturer, &set.status, &set.driver};
+    for (int panel = 2; panel <= kPanelCount; ++panel) {
+        setPanelText(panel, *texts[panel - 2]);
+    }
 }
 
 void StatusPanels::clearSetPanels() {

@@ -8,6 +8,8 @@ class QPushButton;
 
 namespace qx {
 
+struct SelectedSet;
+
 // The main window's status bar (sbStatusBar): seven panels (1 the count of sets shown, 2 Name, 3 Parent,
 // 4 Year, 5 Manufacturer, 6 Status, 7 Driver of the selected set), and a single-text mode with a progress
 // bar, a count of what was done and a Cancel button, that long operations switch to while they run.
@@ -18,6 +20,10 @@ public:
 
     explicit StatusPanels(QWidget *parent = nullptr);
 
+    // Panel 1: "12 sets".
+    void showCount(int count);
+    // Panels 2 to 7; all empty for an empty set.
+    void showSet(const SelectedSet &set);
     // Panels are numbered 1 to 7.
     void setPanelText(int panel, const QString &text);
     QString panelText(int panel) const;

@@ -1,9 +1,9 @@
 #include "browser/window/TrayIcon.h"
 
 #include "browser/setlist/FavouritesFile.h"
+#include "browser/setlist/SetBrowser.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainWindow.h"
-#include "browser/window/StatusPanels.h"
 
 #include <QAction>
 #include <QApplication>
@@ -151,7 +151,7 @@ void TrayIcon::addFavouritesPage(QMenu *menu, qsizetype first) {
 
 bool TrayIcon::prepareMenu() {
     BuildTrayMenu();
-    const QString name = m_window.statusPanels().panelText(2);
+    const QString name = m_window.browser().selectedSet().name;
     const qsizetype index = name.isEmpty() ? -1 : m_window.catalogue().indexOfName(name);
     QAction *play = m_window.actions()[ActionId::TrayPlay];
     if (index >= 0) {

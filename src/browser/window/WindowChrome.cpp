@@ -3,6 +3,7 @@
 #include "app/AppearanceConversions.h"
 #include "app/PathHelpers.h"
 #include "app/PlatformServices.h"
+#include "browser/setlist/SetBrowser.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainWindow.h"
 #include "browser/window/StatusPanels.h"
@@ -214,7 +215,7 @@ void WindowChrome::CopyToClipboard(CopyField field) {
     PlatformServices &services = m_window.services();
     services.setClipboardText(QString());
     const SetCatalogue &catalogue = m_window.catalogue();
-    const qsizetype index = catalogue.indexOfName(m_window.statusPanels().panelText(2));
+    const qsizetype index = catalogue.indexOfName(m_window.browser().selectedSet().name);
     if (index < 0) {
         return;
     }

@@ -263,7 +263,7 @@ private Q_SLOTS:
         QVERIFY(holder->isHidden());
 
         // On again: the set in status panel 2 gets its history.
-        test.window->statusPanels().setPanelText(2, QStringLiteral("pacman"));
+        test.select(QStringLiteral("pacman"));
         history->trigger();
         QVERIFY(panel.historyShown());
         QVERIFY(holder->isVisible());
@@ -280,7 +280,7 @@ private Q_SLOTS:
         panel.restoreFromSettings();
         panel.finishHistoryLoad();
         QVERIFY(panel.historyAvailable() && !panel.historyLoaded());
-        test.window->statusPanels().setPanelText(2, QStringLiteral("pacman"));
+        test.select(QStringLiteral("pacman"));
         test.window->actions().find(QStringLiteral("mnuViewHistory"))->trigger();
         QVERIFY(!panel.historyLoaded()); // its result arrives through the event loop
         QTRY_COMPARE(test.find<QPlainTextEdit>("txtHistory")->toPlainText(), kPacmanHistory);
@@ -325,7 +325,7 @@ private Q_SLOTS:
         QVERIFY(test.find<QScrollBar>("HScroll1")->isHidden());
         QCOMPARE(test.find<QLabel>("Label1")->text(), QString());
 
-        test.window->statusPanels().setPanelText(2, QStringLiteral("pacman"));
+        test.select(QStringLiteral("pacman"));
         test.window->actions().find(QStringLiteral("mnuViewPicture"))->trigger();
         panel.finishPendingPicture();
         QVERIFY(panel.bothShown());

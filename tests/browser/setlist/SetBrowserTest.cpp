@@ -57,10 +57,6 @@ public:
              std::initializer_list<QWidget *>{widgets.text1, widgets.text2, widgets.list, widgets.tree}) {
             layout->addWidget(widget);
         }
-        for (QLabel *&panel : widgets.panels) {
-            panel = new QLabel(&window);
-            layout->addWidget(panel);
-        }
         widgets.itemPopup = new QMenu(&window);
         widgets.generalPopup = new QMenu(&window);
         widgets.pictureCaption = new QLabel(&window);
@@ -92,6 +88,8 @@ public:
         };
         browser = std::make_unique<SetBrowser>(widgets, browserActions(), hooks, catalogue, state, settings,
                                                prompts);
+        QObject::connect(browser.get(), &SetBrowser::shownCountChanged, &window,
+                         [this](int count) { countShown = count; });
         browser->restoreSettings();
         browser->fillShownView();
         browser->reselectAndShow();
@@ -130,7 +128,18 @@ public:
         a.fileMenu = fileMenu;
         return a;
     }
-    QString panel(int number) const { return widgets.panels.at(std::size_t(number - 1))->text(); }
+    // What the status bar's panel shows: the count, then the selected set's fields.
+    QString panel(int number) const {
+        const SelectedSet &set = browser->selectedSet();
+        const QString fields[] = {QString::number(countShown) + QStringLiteral(" sets"),
+                                  set.name,
+                                  set.parent,
+                                  set.year,
+                                  set.manufacturer,
+                                  set.status,
+                                  set.driver};
+        return fields[number - 1];
+    }
     SetListModel *listModel() const { return browser->listModel(); }
     SetTreeModel *treeModel() const { return browser->treeModel(); }
     QStringList listNames() const {
@@ -167,6 +176,7 @@ public:
     QStringList launched;
     QStringList infoShown;
     int infoCleared = 0;
+    int countShown = -1;
     int verified = 0;
     bool busy = false;
 

@@ -212,7 +212,7 @@ private Q_SLOTS:
         WindowAppearance appearance;
         WindowChrome chrome(*test.window, appearance);
         test.services.clipboard = QStringLiteral("something copied before");
-        test.window->statusPanels().setPanelText(2, selected);
+        test.select(selected);
         test.window->actions().find(QStringLiteral("mnuItemPopupCopy%1").arg(field))->trigger();
         QCOMPARE(test.services.clipboard, expected);
     }
@@ -353,7 +353,7 @@ private Q_SLOTS:
         QVERIFY(!play->isVisible());
         QVERIFY(!random->isVisible());
 
-        test.window->statusPanels().setPanelText(2, QStringLiteral("puckman"));
+        test.select(QStringLiteral("puckman"));
         QVERIFY(tray.prepareMenu());
         QVERIFY(play->isVisible());
         QVERIFY(random->isVisible());
