@@ -181,13 +181,13 @@ VerifyRunOutcome CatalogueSteps::verifyAllSets() {
     watch.outputLimitBytes = m_state.runLimits.outputBytes;
     const VerifyAllRomsRun run = VerifyAllRoms(m_state.EmulatorPath, m_state.EmulatorDir, output, watch);
 
-    VerifyRunOutcome outcome{run.result.end, RunFailureText(run.result, run.spec, watch)};
+    VerifyRunOutcome outcome{run.result.end, RunFailureText(run.result, run.request, watch)};
     if (run.result.end == RunEnd::Exited) {
         // MAME's exit code tells of missing files, which is no failure; an empty answer is.
         outcome.failure = QFileInfo(output).size() > 0
                               ? QString()
                               : QStringLiteral("MAME printed nothing (%1)")
-                                    .arg(CommandText(run.spec.program, run.spec.arguments));
+                                    .arg(CommandText(run.request.program, run.request.arguments));
     }
     return outcome;
 }

@@ -66,7 +66,7 @@ int LaunchController::runHidden(const QString &setName, const QStringList &extra
     const bool keepConsole = m_window.settings().get(Settings::KeepConsoleOpen);
     m_window.hide();
     QCoreApplication::processEvents();
-    const int result = RunUntilExit(SetLaunchSpec(m_window.state(), keepConsole, setName, extraArguments));
+    const int result = RunUntilExit(SetLaunchRequest(m_window.state(), keepConsole, setName, extraArguments));
     QCoreApplication::processEvents();
     return result;
 }

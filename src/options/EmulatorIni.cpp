@@ -10,16 +10,16 @@ QString EnsureEmulatorIni(const QString &emulatorPath, const QString &emulatorDi
                           const MameRunLimits &limits, QString *error) {
     const QString iniPath = WithTrailingSeparator(emulatorDir) + QStringLiteral("mame.ini");
     if (!FileExists(iniPath)) {
-        CommandSpec spec;
-        spec.program = emulatorPath;
-        spec.arguments = {QStringLiteral("-createconfig")};
-        spec.workingDirectory = emulatorDir;
-        spec.windowStyle = kWindowHidden;
+        CommandRequest request;
+        request.program = emulatorPath;
+        request.arguments = {QStringLiteral("-createconfig")};
+        request.workingDirectory = emulatorDir;
+        request.windowStyle = kWindowHidden;
         RunWatch watch;
         watch.timeLimitMs = limits.answerMs;
-        const RunResult run = RunWatched(spec, watch);
+        const RunResult run = RunWatched(request, watch);
         if (run.stopped() && error) {
-            *error = RunFailureText(run, spec, watch) +
+            *error = RunFailureText(run, request, watch) +
                      QStringLiteral(", so MAME's option file %1 was not written.").arg(iniPath);
         }
     }
