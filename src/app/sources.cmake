@@ -13,7 +13,9 @@ list(APPEND QX_CORE_SOURCES
 )
 list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AppearanceConversions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ModalToolDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtPlatformServices.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtUserPrompts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScopeGuards.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowHelpers.cpp
 )

@@ -1,3 +1,4 @@
+#include "ScriptedLaunchHost.h"
 #include "ScriptedUserPrompts.h"
 #include "TestDirs.h"
 #include "app/FrontendSettings.h"
@@ -64,7 +65,7 @@ private Q_SLOTS:
 
     void pongRunsAndTheWindowComesBack() {
         RealMame mame;
-        LaunchController launch(*mame.window, {});
+        LaunchController launch(mame.window->launchHost());
         bool hiddenWhileRunning = false;
         QTimer::singleShot(0, mame.window.get(), [&] { hiddenWhileRunning = !mame.window->isVisible(); });
 
@@ -84,17 +85,15 @@ private Q_SLOTS:
                                  "pong=Pong (Rev E)==Atari=1972=good=2=pong.cpp=no\r\n";
         writeFile(state.cachePath(), cache);
         mame.window->catalogue() = LoadSetList(state.cachePath(), true);
-        QStringList changes;
-        LaunchHooks hooks;
-        hooks.setItemState = [&](const QString &name, SetState to) {
-            changes.append(name + QLatin1Char('=') + QString::number(int(to)));
-        };
-        VerifyController verify(*mame.window, hooks);
+        ScriptedLaunchHost host(*mame.window);
+        VerifyController verify(host);
 
         verify.VerifySet(QStringLiteral("pong")); // needs no ROM: best available
         verify.VerifySet(QStringLiteral("pacman"));
 
-        QCOMPARE(changes, (QStringList{QStringLiteral("pong=1"), QStringLiteral("pacman=2")}));
+        QCOMPARE(host.setStates,
+                 (QList<QPair<QString, SetState>>{{QStringLiteral("pong"), SetState::Available},
+                                                  {QStringLiteral("pacman"), SetState::Unavailable}}));
         QCOMPARE(readFile(state.cachePath()), QByteArray(cache)
                                                   .replace("good=1=pacman", "good=2=pacman")
                                                   .replace("good=2=pong", "good=1=pong"));

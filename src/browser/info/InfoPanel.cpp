@@ -348,6 +348,18 @@ void InfoPanel::removePicture() {
     m_picture->resize(TwipsToPixels(100), 0);
 }
 
+QString InfoPanel::shownSnapshot() const {
+    const QString caption = m_caption->text();
+    if (!m_snapshotMode || caption.isEmpty() || caption.contains(QStringLiteral("found"))) {
+        return QString();
+    }
+    return caption;
+}
+
+void InfoPanel::setCaption(const QString &text) {
+    m_caption->setText(text);
+}
+
 QSize InfoPanel::pictureArea() const {
     // The picture fits beside the caption line; above the history text it takes at most half the panel.
     const int captionHeight = m_caption->height();

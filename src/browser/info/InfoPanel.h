@@ -77,6 +77,11 @@ public:
     const QString &shownSet() const { return m_name; }
     // Removes the shown picture (after its file was deleted): no picture, height 0, width 100 twips.
     void removePicture();
+    // The numbered snapshot file the picture shows ("0003.png"); empty while it shows a flyer, nothing, or
+    // a snapshot that was not found.
+    QString shownSnapshot() const;
+    // The caption line's text (a renamed or deleted snapshot's new name).
+    void setCaption(const QString &text);
     bool snapshotScrolled() const { return m_snapshotScrolled; }
     const HistoryDatabase &historyDatabase() const { return m_history; }
     bool historyLoaded() const { return m_historyLoad == HistoryLoad::Done; }

@@ -32,18 +32,4 @@ struct BrowserActions {
     QMenu *fileMenu = nullptr;            // mnuFile, when the window has one
 };
 
-// Sets a flag for the length of a scope and restores it after, so a selection the browser makes itself is
-// never taken for the user's click.
-class FlagScope {
-public:
-    explicit FlagScope(bool &flag) : m_flag(flag), m_old(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = m_old; }
-    FlagScope(const FlagScope &) = delete;
-    FlagScope &operator=(const FlagScope &) = delete;
-
-private:
-    bool &m_flag;
-    bool m_old;
-};
-
 } // namespace qx

@@ -2,6 +2,7 @@
 
 #include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
+#include "app/ScopeGuards.h"
 #include "app/UserPrompts.h"
 #include "browser/setlist/BrowserActions.h"
 #include "browser/setlist/EmptyViewNotice.h"
@@ -31,15 +32,6 @@ namespace {
 
 const QString kNoFavouritesHint = QStringLiteral(
     "No favourites to show. To add one, right-click a set and choose \u201CAdd To Favourites\u201D.");
-
-// Shows the busy pointer while a search scans the catalogue.
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
 
 } // namespace
 

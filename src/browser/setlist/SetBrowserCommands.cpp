@@ -2,6 +2,7 @@
 // SetBrowser.cpp.
 #include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
+#include "app/ScopeGuards.h"
 #include "app/UserPrompts.h"
 #include "browser/setlist/BrowserActions.h"
 #include "browser/setlist/ColumnLayout.h"

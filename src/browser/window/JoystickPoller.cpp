@@ -35,19 +35,16 @@ void JoystickPoller::updateTimer() {
     }
 }
 
-JoystickPoller::Pause::Pause(JoystickPoller &poller) : m_poller(&poller) {
-    ++poller.m_pauses;
-    poller.updateTimer();
+void JoystickPoller::pausePolling() {
+    ++m_pauses;
+    updateTimer();
 }
 
-JoystickPoller::Pause::~Pause() {
-    if (!m_poller) {
-        return;
+void JoystickPoller::resumePolling() {
+    if (--m_pauses == 0) {
+        m_resumed = true;
     }
-    if (--m_poller->m_pauses == 0) {
-        m_poller->m_resumed = true;
-    }
-    m_poller->updateTimer();
+    updateTimer();
 }
 
 void JoystickPoller::poll() {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/ScopeGuards.h"
 #include "browser/window/Joystick.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <functional>
 
@@ -13,7 +13,7 @@ namespace qx {
 // list. A button acts when it goes down, then again at most every kRepeatIntervalMs while held, so a
 // cabinet player steps through a long list at a pace that can be followed. The buttons of one poll act in
 // button order (buttons 1 and 3 together: play, then down).
-class JoystickPoller : public QObject {
+class JoystickPoller : public QObject, public JoystickPoll {
     Q_OBJECT
 
 public:
@@ -35,19 +35,11 @@ public:
     void setMinimisedCheck(std::function<bool()> isMinimised) { m_isMinimised = std::move(isMinimised); }
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
-    // Stops the polling while it lives (a modal dialog, a MAME run); polling resumes when the last of
-    // several nested pauses ends. Buttons still held at the first poll after it act only after being let
-    // go, so a player holding Play as MAME exits does not start the set again.
-    class Pause {
-    public:
-        explicit Pause(JoystickPoller &poller);
-        ~Pause();
-        Pause(const Pause &) = delete;
-        Pause &operator=(const Pause &) = delete;
-
-    private:
-        QPointer<JoystickPoller> m_poller;
-    };
+    // A JoystickPause stops the polling while it lives (a modal dialog, a MAME run); polling resumes when
+    // the last of several nested pauses ends. Buttons still held at the first poll after it act only after
+    // being let go, so a player holding Play as MAME exits does not start the set again.
+    void pausePolling() override;
+    void resumePolling() override;
 
     // One poll, as the timer runs it every kPollIntervalMs; does nothing while not polling.
     void poll();

@@ -7,15 +7,15 @@
 #include "browser/setlist/SetListModel.h"
 #include "browser/setlist/SetListView.h"
 #include "browser/setlist/SetTreeModel.h"
+#include "browser/window/JoystickPoller.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainLayout.h"
+#include "browser/window/SdlJoystick.h"
 #include "browser/window/SplitterHandle.h"
 #include "browser/window/StatusPanels.h"
 #include "browser/window/TrayIcon.h"
 #include "browser/window/WindowChrome.h"
-#include "launch/LaunchController.h"
-#include "launch/SetFilesController.h"
-#include "launch/VerifyController.h"
+#include "browser/window/WindowLaunchHost.h"
 
 #include <QAction>
 #include <QApplication>
@@ -70,6 +70,8 @@ MainWindow::MainWindow(const QString &programDir, UserPrompts &prompts, Platform
 }
 
 MainWindow::~MainWindow() {
+    // The poll goes before the joystick it reads.
+    delete m_joystick;
     m_settings.setWriteFailureHandler({});
     qApp->removeEventFilter(this);
 }
@@ -141,154 +143,8 @@ void MainWindow::createControls() {
 
     createInfoPanel(m_body);
 
-    m_joystickTimer = new QTimer(this);
-    m_joystickTimer->setObjectName(QStringLiteral("Timer1"));
     createBrowser();
-}
-
-void MainWindow::attachParts() {
-    if (m_info) {
-        return;
-    }
-    createInfoChrome();
-    createLaunchers();
-}
-
-void MainWindow::createLaunchers() {
-    LaunchHooks hooks;
-    hooks.currentSelection = [this] {
-        return m_browser->isGrouped() ? m_state.CurrentSetName : m_browser->selectedSet().name;
-    };
-    hooks.pickRandomSet = [this] {
-        return m_browser->isGrouped() ? m_browser->PickRandomTreeSet() : m_browser->PickRandomListSet();
-    };
-    hooks.refreshSelectionDisplay = [this] {
-        if (m_browser->isGrouped()) {
-            m_browser->ShowTreeSelection();
-        } else {
-            m_browser->ShowListSelection();
-        }
-    };
-    hooks.setItemState = [this](const QString &name, SetState) {
-        m_browser->listModel()->refreshSet(name);
-        m_browser->treeModel()->refreshSet(name);
-    };
-    hooks.runRefreshCatalogue = [this] {
-        RefreshCatalogue();
-    };
-    hooks.snapshotShown = [this] {
-        return m_info->snapshotMode();
-    };
-    hooks.clearPicture = [this] {
-        m_info->removePicture();
-    };
-    hooks.shownPictureSet = [this] {
-        return m_info->shownSet();
-    };
-    m_launch = new LaunchController(*this, hooks);
-    m_launch->connectActions();
-    m_verify = new VerifyController(*this, hooks);
-    m_verify->connectActions();
-    m_setFiles = new SetFilesController(*this, hooks);
-    m_setFiles->connectActions();
-}
-
-void MainWindow::createInfoChrome() {
-    InfoPanelHooks infoHooks;
-    infoHooks.reselectShownView = [this] {
-        m_browser->reselectAndShow();
-    };
-    m_info = new InfoPanel(*this, std::move(infoHooks), this);
-    WindowChromeHooks chromeHooks;
-    chromeHooks.focusShownView = [this] {
-        focusShownView();
-    };
-    m_chrome = new WindowChrome(*this, m_appearance, std::move(chromeHooks), this);
-    TrayHooks trayHooks;
-    trayHooks.focusShownView = [this] {
-        focusShownView();
-    };
-    trayHooks.launchSet = [this](const QString &name) {
-        m_launch->LaunchSet(name);
-    };
-    m_trayIcon = new TrayIcon(*this, std::move(trayHooks), this);
-}
-
-void MainWindow::focusShownView() {
-    // The set stays shown as it is: a click on the picture must not take the snapshot back to the first.
-    if (m_browser->isGrouped()) {
-        m_tree->setFocus();
-        m_browser->ReselectTreeNode();
-    } else {
-        m_list->setFocus();
-        m_browser->ReselectListItem();
-    }
-}
-
-void MainWindow::createBrowser() {
-    BrowserWidgets widgets;
-    widgets.list = m_list;
-    widgets.tree = m_tree;
-    widgets.text1 = m_text1;
-    widgets.text2 = m_text2;
-    widgets.itemPopup = m_actions->itemPopup();
-    widgets.generalPopup = m_actions->generalPopup();
-    widgets.pictureCaption = m_caption;
-    const MainActions &a = *m_actions;
-    BrowserActions actions;
-    actions.filePlay = a[ActionId::FilePlay];
-    actions.filePlayBar = a[ActionId::FilePlayBar];
-    actions.fileAddFav = a[ActionId::FileAddFav];
-    actions.viewFav = a[ActionId::ViewFav];
-    actions.viewMode = {a[ActionId::ListViewMode1], a[ActionId::ListViewMode2], a[ActionId::ListViewMode3]};
-    actions.gameLists = {a[ActionId::ViewGameLists1], a[ActionId::ViewGameLists2]};
-    actions.clones = a[ActionId::OptionsClones];
-    actions.collapse = a[ActionId::Collapse];
-    actions.columnOrder = a[ActionId::ToolsColumnOrder];
-    actions.popupPlay = a[ActionId::ItemPopupPlay];
-    actions.popupAddFav = a[ActionId::ItemPopupAddFav];
-    actions.popupRemFav = a[ActionId::ItemPopupRemFav];
-    actions.favourites = a[ActionId::TbrFavourites];
-    actions.addFav = a[ActionId::TbrAddFav];
-    actions.available = a[ActionId::TbrAvailable];
-    actions.unavailable = a[ActionId::TbrUnavailable];
-    actions.paths = a[ActionId::TbrPaths];
-    actions.options = a[ActionId::TbrOptions];
-    actions.verify = a[ActionId::TbrVerify];
-    actions.fileMenu = a.fileMenu();
-    BrowserHooks hooks;
-    hooks.isBusy = [this] {
-        return m_busy;
-    };
-    hooks.reloadCatalogue = [this] {
-        LoadSetList();
-    };
-    // The information panel and the launch and verify controllers are attached when the window loads;
-    // the hooks reach them when called.
-    hooks.showSetInfo = [this](const QString &name, const QString &parent) {
-        if (m_info) {
-            m_info->showSetInfo(name, parent);
-        }
-    };
-    hooks.clearSetInfo = [this] {
-        if (m_info) {
-            m_info->clearSetInfo();
-        }
-    };
-    hooks.launchSet = [this](const QString &name) {
-        if (m_launch) {
-            m_launch->LaunchSet(name);
-        }
-    };
-    hooks.verifySet = [this] {
-        if (m_verify) {
-            m_verify->VerifySet();
-        }
-    };
-    m_browser =
-        new SetBrowser(widgets, actions, std::move(hooks), m_catalogue, m_state, m_settings, m_prompts, this);
-    connect(m_browser, &SetBrowser::shownCountChanged, m_status, &StatusPanels::showCount);
-    connect(m_browser, &SetBrowser::selectedSetShown, m_status, &StatusPanels::showSet);
+    createJoystick();
 }
 
 void MainWindow::createInfoPanel(QWidget *body) {
@@ -319,29 +175,6 @@ void MainWindow::createInfoPanel(QWidget *body) {
     m_scroll->setRange(0, 99);
     m_scroll->setFixedSize(TwipsToPixels(500) - 4, m_caption->height());
     m_scroll->hide();
-}
-
-void MainWindow::connectActions() {
-    MainActions &a = *m_actions;
-    connect(a[ActionId::FileExit], &QAction::triggered, this, &QWidget::close);
-    connect(a[ActionId::TrayExit], &QAction::triggered, this, &QWidget::close);
-    connect(a[ActionId::ViewMenuBar], &QAction::triggered, this, &MainWindow::ToggleMenuBar);
-    connect(a[ActionId::ViewToolbar], &QAction::triggered, this,
-            [this] { ShowToolbar(m_toolbar->isHidden()); });
-    connect(a[ActionId::ViewStatusBar], &QAction::triggered, this, &MainWindow::ToggleStatusBar);
-    connect(a[ActionId::ToolsSelectMame], &QAction::triggered, this, &MainWindow::SelectEmulator);
-    // The item pop-up names the set its entries act on.
-    connect(a.itemPopup(), &QMenu::aboutToShow, this, [this] {
-        const QString name = m_state.CurrentSetName;
-        action(ActionId::ItemPopupVerify)->setText(QStringLiteral("Verify ") + name);
-        static const std::pair<ActionId, const char *> kDeletes[] = {{ActionId::ItemPopupDelNv, ".nv"},
-                                                                     {ActionId::ItemPopupDelCfg, ".cfg"},
-                                                                     {ActionId::ItemPopupDelDif, ".dif"},
-                                                                     {ActionId::ItemPopupDelIni, ".ini"}};
-        for (const auto &[id, extension] : kDeletes) {
-            action(id)->setText(name + QLatin1String(extension));
-        }
-    });
 }
 
 void MainWindow::SizeControls(int &splitterLeftTwips) {

@@ -7,6 +7,7 @@
 #include "catalogue/SetCatalogue.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class QAction;
 class QFrame;
@@ -22,7 +23,12 @@ namespace qx {
 
 enum class ActionId;
 class InfoPanel;
+class JoystickPoll;
+class JoystickPoller;
 class LaunchController;
+class LaunchHost;
+class SdlJoystick;
+class WindowLaunchHost;
 class SetFilesController;
 class VerifyController;
 class MainActions;
@@ -75,7 +81,20 @@ public:
     PlatformServices &services() const { return m_services; }
 
     SetBrowser &browser() const { return *m_browser; }
+    SetListView &setListView() const { return *m_list; }
     InfoPanel &infoPanel() const { return *m_info; }
+    // The information panel once attachParts has run, else nullptr.
+    InfoPanel *infoPanelIfAttached() const { return m_info; }
+    // The main window as the launch, verify and per-set file controllers see it. A test may give the window
+    // a host of its own (one that scripts a few answers) before attachParts.
+    LaunchHost &launchHost();
+    void setLaunchHost(std::unique_ptr<WindowLaunchHost> host);
+    // The joystick poll: running while joyselect is on, paused by the window's dialogs and MAME runs.
+    JoystickPoll &joystick() const;
+    JoystickPoller &joystickPoller() const { return *m_joystick; }
+    // Polls joystick joyid while joyselect is on, as the settings say now (at start-up, and after the
+    // preferences changed them).
+    void applyJoystickSettings();
     TrayIcon &trayIcon() const { return *m_trayIcon; }
     LaunchController &launcher() const { return *m_launch; }
     VerifyController &verifier() const { return *m_verify; }
@@ -124,6 +143,10 @@ private:
     void createBrowser();
     void createInfoChrome();
     void createLaunchers();
+    void connectLaunchers();
+    void createJoystick();
+    // The view the user works in: the tree in Grouped mode, else the list's view of its style.
+    QWidget *shownView() const;
     void createInfoPanel(QWidget *body);
     void connectActions();
 
@@ -176,7 +199,9 @@ private:
     QLabel *m_picture = nullptr;
     QPlainTextEdit *m_history = nullptr;
     QScrollBar *m_scroll = nullptr;
-    QTimer *m_joystickTimer = nullptr;
+    std::unique_ptr<SdlJoystick> m_sdlJoystick;
+    JoystickPoller *m_joystick = nullptr;
+    std::unique_ptr<WindowLaunchHost> m_launchHost;
 
     bool m_busy = true;
     bool m_settingsWriteFailed = false;

@@ -2,9 +2,11 @@
 #include "app/FileDialog.h"
 #include "app/PathHelpers.h"
 #include "app/ProgramDirectory.h"
+#include "app/ScopeGuards.h"
 #include "app/UserPrompts.h"
 #include "browser/info/InfoPanel.h"
 #include "browser/setlist/SetBrowser.h"
+#include "browser/window/JoystickPoller.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainWindow.h"
 #include "browser/window/StatusPanels.h"
@@ -42,7 +44,7 @@ void MainWindow::LoadSetList() {
 
 void MainWindow::SelectEmulator() {
     m_busy = true;
-    m_joystickTimer->stop();
+    const JoystickPause pause(*m_joystick);
     QString title;
     QString path;
     FileDialog(m_prompts, FileDialogMode::Open, QFileInfo(m_state.EmulatorPath).absolutePath(),
@@ -70,12 +72,10 @@ void MainWindow::SelectEmulator() {
         }
     }
     m_busy = false;
-    if (m_settings.get(Settings::JoySelect)) {
-        m_joystickTimer->start(80);
-    }
 }
 
 void MainWindow::RefreshCatalogue() {
+    const JoystickPause pause(*m_joystick);
     m_busy = true;
     qx::RefreshCatalogue(m_state, m_settings, *this, m_prompts);
     m_busy = false;

@@ -40,9 +40,7 @@ bool MainWindow::load() {
     }
     readStartupState();
     setMenuBarShown(m_settings.get(Settings::ShowMenu));
-    if (m_settings.get(Settings::JoySelect)) {
-        m_joystickTimer->start(80);
-    }
+    applyJoystickSettings();
     applyAppearance();
     const bool statusShown = m_settings.get(Settings::ShowStatusBar);
     m_status->setVisible(statusShown);

@@ -5,7 +5,13 @@
 
 namespace qx {
 
-SdlJoystick::SdlJoystick() {
+SdlJoystick::SdlJoystick() = default;
+
+bool SdlJoystick::start() {
+    if (m_started) {
+        return m_available;
+    }
+    m_started = true;
     // Quorvex's window is not SDL's, so SDL must read buttons whatever window has the focus, and must
     // leave Ctrl+C and the termination signal to the program.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
@@ -13,10 +19,20 @@ SdlJoystick::SdlJoystick() {
     m_available = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
     if (!m_available) {
         m_error = QString::fromUtf8(SDL_GetError());
-        return;
+        return false;
     }
     // The state is read directly; queued joystick events would only pile up unread.
     SDL_JoystickEventState(SDL_IGNORE);
+    return true;
+}
+
+bool SdlJoystick::isAvailable() {
+    return start();
+}
+
+const QString &SdlJoystick::error() {
+    start();
+    return m_error;
 }
 
 SdlJoystick::~SdlJoystick() {
@@ -27,7 +43,7 @@ SdlJoystick::~SdlJoystick() {
 }
 
 int SdlJoystick::deviceCount() {
-    if (!m_available) {
+    if (!start()) {
         return 0;
     }
     SDL_JoystickUpdate();

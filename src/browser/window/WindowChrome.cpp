@@ -3,6 +3,7 @@
 #include "app/AppearanceConversions.h"
 #include "app/PathHelpers.h"
 #include "app/PlatformServices.h"
+#include "app/ScopeGuards.h"
 #include "browser/setlist/SetBrowser.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainWindow.h"
@@ -21,8 +22,6 @@
 namespace qx {
 
 namespace {
-
-constexpr int kJoystickPollMs = 80;
 
 // A MAME document where an installation keeps it: the emulator directory's docs folder, next to the
 // executable (or in a docs folder there), then the system's documentation folders of MAME's packages.
@@ -103,15 +102,8 @@ void WindowChrome::connectActions() {
 
 template <typename Dialog>
 auto WindowChrome::withJoystickStopped(Dialog dialog) {
-    auto *timer = m_window.findChild<QTimer *>(QStringLiteral("Timer1"));
-    if (timer) {
-        timer->stop();
-    }
-    auto result = dialog();
-    if (timer && m_window.settings().get(Settings::JoySelect)) {
-        timer->start(kJoystickPollMs);
-    }
-    return result;
+    const JoystickPause pause(m_window.joystick());
+    return dialog();
 }
 
 std::optional<FontChoice> WindowChrome::pickFont(QWidget *control, bool withColour) {

@@ -7,6 +7,7 @@ list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MainActions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowCatalogue.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowParts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowShutdown.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowStartup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SplitterHandle.cpp
@@ -14,6 +15,7 @@ list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/TrayIcon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowAppearance.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowChrome.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowLaunchHost.cpp
 )
 
 # Joystick selection: the button rules and the poll (core); SDL2's joystick API (ui).

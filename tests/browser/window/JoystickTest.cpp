@@ -109,8 +109,8 @@ private Q_SLOTS:
         QCOMPARE(pollUntil(400), QStringList());
         minimised = false;
         {
-            const JoystickPoller::Pause dialog(*m_poller);
-            { const JoystickPoller::Pause run(*m_poller); }
+            const JoystickPause dialog(*m_poller);
+            { const JoystickPause run(*m_poller); }
             QVERIFY(!m_poller->isPolling());
             QCOMPARE(pollUntil(800), QStringList());
         }

@@ -7,6 +7,7 @@
 #include "app/FrontendSettings.h"
 #include "app/ProfileIni.h"
 #include "browser/info/InfoPanel.h"
+#include "browser/window/JoystickPoller.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainLayout.h"
 #include "browser/window/StatusPanels.h"
@@ -37,6 +38,7 @@
 #include <QToolBar>
 #include <QToolTip>
 #include <QTreeView>
+#include <SDL.h>
 #include <memory>
 
 using namespace qx;
@@ -249,6 +251,39 @@ private Q_SLOTS:
         QCOMPARE(tree->isExpanded(parent), !expanded);
         QCOMPARE(program.launches().size(), 2);
         QVERIFY(window.close());
+    }
+
+    // With joystick selection on, the pad's Down and Up step through the shown list as the keys do, and
+    // Play runs MAME on the current set; a button held as MAME exits does not start it again.
+    void joystickButtonsStepThroughTheListAndPlay() {
+        QVERIFY(SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0);
+        const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 8, 0);
+        SDL_Joystick *pad = SDL_JoystickOpen(index);
+        const auto hold = [pad](int button) {
+            for (int b = 0; b < 8; ++b) {
+                SDL_JoystickSetVirtualButton(pad, b, b == button - 1);
+            }
+        };
+        CataloguedProgram program;
+        program.settings().set(Settings::JoySelect, true);
+        program.settings().set(Settings::JoyId, index);
+        MainWindow window(program.path(), program.prompts, program.services);
+        QVERIFY(window.load());
+        hold(3); // Down: pacman is followed by galaga
+        QTRY_COMPARE(window.state().CurrentSetName, QStringLiteral("galaga"));
+        hold(2); // Up
+        QTRY_COMPARE(window.state().CurrentSetName, QStringLiteral("pacman"));
+        hold(1); // Play
+        QTRY_COMPARE(program.launches().size(), 1);
+        QCOMPARE(program.launches().constFirst().args, QStringList{QStringLiteral("pacman")});
+        QTRY_VERIFY(window.isVisible() && !window.isBusy());
+        QTest::qWait(4 * JoystickPoller::kRepeatIntervalMs);
+        QCOMPARE(program.launches().size(), 1);
+        hold(0);
+        QVERIFY(window.close());
+        SDL_JoystickClose(pad);
+        SDL_JoystickDetachVirtual(index);
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     }
 
     // After a search or a refill selects a row, that set is the one File ▸ Play, the capture runs and the

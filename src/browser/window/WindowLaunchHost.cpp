@@ -1,0 +1,104 @@
+#include "browser/window/WindowLaunchHost.h"
+
+#include "app/ProgramState.h"
+#include "browser/info/InfoPanel.h"
+#include "browser/setlist/SetBrowser.h"
+#include "browser/setlist/SetListModel.h"
+#include "browser/setlist/SetListView.h"
+#include "browser/setlist/SetTreeModel.h"
+#include "browser/window/MainWindow.h"
+
+namespace qx {
+
+ProgramState &WindowLaunchHost::state() {
+    return m_window.state();
+}
+
+const FrontendSettings &WindowLaunchHost::settings() const {
+    return m_window.settings();
+}
+
+UserPrompts &WindowLaunchHost::prompts() const {
+    return m_window.prompts();
+}
+
+PlatformServices &WindowLaunchHost::services() const {
+    return m_window.services();
+}
+
+SetCatalogue &WindowLaunchHost::catalogue() {
+    return m_window.catalogue();
+}
+
+bool WindowLaunchHost::isBusy() const {
+    return m_window.isBusy();
+}
+
+void WindowLaunchHost::setBusy(bool busy) {
+    m_window.setBusy(busy);
+}
+
+QWidget &WindowLaunchHost::window() {
+    return m_window;
+}
+
+JoystickPoll &WindowLaunchHost::joystick() {
+    return m_window.joystick();
+}
+
+SelectedSet WindowLaunchHost::selectedSet() const {
+    return m_window.browser().selectedSet();
+}
+
+bool WindowLaunchHost::pickRandomSet() {
+    SetBrowser &browser = m_window.browser();
+    return browser.isGrouped() ? browser.PickRandomTreeSet() : browser.PickRandomListSet();
+}
+
+void WindowLaunchHost::showCurrentSet() {
+    SetBrowser &browser = m_window.browser();
+    if (browser.isGrouped()) {
+        browser.ShowTreeSelection();
+    } else {
+        browser.ShowListSelection();
+    }
+}
+
+void WindowLaunchHost::showSetState(const QString &name, SetState) {
+    m_window.browser().listModel()->refreshSet(name);
+    m_window.browser().treeModel()->refreshSet(name);
+}
+
+void WindowLaunchHost::refreshCatalogue() {
+    m_window.RefreshCatalogue();
+}
+
+const QWidget &WindowLaunchHost::setList() const {
+    return m_window.setListView();
+}
+
+// The information panel is attached when the window loads; a window that is not loaded (a test of one
+// controller) has none, and acts in the current set's snapshot folder.
+QString WindowLaunchHost::shownPictureSet() const {
+    const InfoPanel *info = m_window.infoPanelIfAttached();
+    return info ? info->shownSet() : m_window.state().CurrentSetName;
+}
+
+QString WindowLaunchHost::shownSnapshot() const {
+    const InfoPanel *info = m_window.infoPanelIfAttached();
+    return info ? info->shownSnapshot() : QString();
+}
+
+void WindowLaunchHost::setPictureCaption(const QString &caption) {
+    if (InfoPanel *info = m_window.infoPanelIfAttached()) {
+        info->setCaption(caption);
+    }
+}
+
+void WindowLaunchHost::removeShownPicture() {
+    if (InfoPanel *info = m_window.infoPanelIfAttached()) {
+        info->removePicture();
+    }
+}
+
+} // namespace qx
