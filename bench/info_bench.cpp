@@ -217,7 +217,7 @@ int main(int argc, char *argv[]) {
     window.show();
     QApplication::processEvents();
 
-    InfoPanel panel(window);
+    InfoPanel &panel = window.infoPanel();
     QElapsedTimer clock;
     clock.start();
     panel.restoreFromSettings();

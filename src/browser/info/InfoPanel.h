@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/Twips.h"
 #include "browser/info/HistoryDatabase.h"
 #include "browser/info/PictureLoader.h"
+#include "catalogue/SelectedSet.h"
 
+#include <QFrame>
 #include <QImage>
-#include <QObject>
 #include <QString>
 #include <QThreadPool>
 #include <functional>
@@ -13,27 +15,38 @@ class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QScrollBar;
-class QWidget;
 
 namespace qx {
 
-class MainWindow;
+class FrontendSettings;
+class PlatformServices;
+class UserPrompts;
+struct ProgramState;
 
-// What the information panel asks of the rest of the window. An unset hook does nothing.
-struct InfoPanelHooks {
+// What the information panel needs from the program around it.
+struct InfoPanelContext {
+    ProgramState &state;
+    const FrontendSettings &settings;
+    UserPrompts &prompts;
+    PlatformServices &services;
+    QAction *historyAction; // View ▸ "&History", with its pop-up twin
+    QAction *pictureAction; // View ▸ "Picture &Image", with its pop-up twin
+    // The set the browser shows as selected (what the panel shows when it is switched on).
+    std::function<SelectedSet()> selectedSet;
     // Selects the shown view's selected entry again (after View ▸ History was switched).
     std::function<void()> reselectShownView;
 };
 
 // The information panel right of the set list (picHolder): the history text of the current set
 // (txtHistory), its picture (picFlyer) with the caption line (Label1) and the scroll bar (HScroll1) that
-// steps through the set's numbered snapshots. It owns the panel's state (what is shown, whether the history
-// file is there) and connects View ▸ History, View ▸ Picture Image, Tools ▸ Reload History File and the item
-// pop-up's "Open History in Text Editor" itself.
-class InfoPanel : public QObject {
+// steps through the set's numbered snapshots. It builds and lays out its own children within the rectangle
+// the main window gives it, owns what it shows (whether the history file is there, which parts are on),
+// and drives View ▸ History and View ▸ Picture Image. The main window's layout depends on whether the panel
+// is shown and on its picture's width: layoutChanged says when either may have changed.
+class InfoPanel : public QFrame {
     Q_OBJECT
 public:
-    InfoPanel(MainWindow &window, InfoPanelHooks hooks = {}, QObject *parent = nullptr);
+    InfoPanel(InfoPanelContext context, QWidget *parent = nullptr);
     ~InfoPanel() override;
 
     // --- Start-up and shutdown ---
@@ -41,6 +54,13 @@ public:
     void restoreFromSettings();
     // Writes picture and ShowHistory ("-1"/"0"); false when the settings file could not be written.
     bool writeSettings() const;
+
+    // --- Layout ---
+    // Takes the rectangle (in the parent, in twips) and lays out the caption, picture, history and scroll bar
+    // in it, fitting the picture anew.
+    void place(const TwipsRect &rect);
+    // The width of the picture as drawn, in pixels; 0 when none is shown.
+    int pictureWidth() const;
 
     // --- Selection ---
     // A set was selected: its history when the history is shown, its pictures when the picture is shown;
@@ -65,6 +85,7 @@ public:
     void openHistoryInEditor();       // item pop-up ▸ "Open History in Text Editor"
     void toggleScrollBar();           // double-click on the caption, the picture or the panel
     void refreshToolTip();            // the caption's tooltip, by the ShowToolTips preference
+    void setScrollBarEnabled(bool enabled);
 
     // --- State ---
     bool historyShown() const { return m_historyShown; }
@@ -94,14 +115,24 @@ public:
     // Waits for the picture on its way and shows it (for callers that need the result at once).
     void finishPendingPicture();
 
+    // The children, for the fonts and colours the main window gives them.
+    QLabel *caption() const { return m_caption; }
+    QLabel *picture() const { return m_picture; }
+    QPlainTextEdit *historyBox() const { return m_historyBox; }
+
     static inline const QString kHistoryWorkFile = QStringLiteral("qx_history.txt");
 
+Q_SIGNALS:
+    // The panel was shown or hidden, or its picture changed size: the window lays out again.
+    void layoutChanged();
+
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     enum class HistoryLoad { NotStarted, Running, Done };
 
+    void createChildren();
     void connectActions();
     void ensureHistoryLoaded();
     void historyRead(quint64 ticket, const HistoryDatabase &database, bool ok);
@@ -111,24 +142,23 @@ private:
                         const QImage &drawn);
     QSize pictureArea() const;
     void fitPicture();
+    void layoutChildren();
+    // The picture or the parts shown changed: laid out anew, and the window told.
     void relayout();
     QString snapshotPath(const QString &name, int number) const;
 
-    MainWindow &m_window;
-    InfoPanelHooks m_hooks;
+    InfoPanelContext m_context;
+    QSize m_size; // in twips, as the window placed the panel
     HistoryDatabase m_history;
     HistoryLoad m_historyLoad = HistoryLoad::NotStarted;
     quint64 m_historyTicket = 0; // the history read whose result is awaited
     QString m_historyName;       // the set whose history is asked for
     PictureLoader m_loader;
 
-    QWidget *m_panel = nullptr;
     QLabel *m_caption = nullptr;
     QLabel *m_picture = nullptr;
     QPlainTextEdit *m_historyBox = nullptr;
     QScrollBar *m_scroll = nullptr;
-    QAction *m_historyAction = nullptr;
-    QAction *m_pictureAction = nullptr;
 
     QString m_name; // the set whose information is shown
     QString m_parent;
@@ -143,7 +173,6 @@ private:
     bool m_singlePicture = false;
     bool m_snapshotMode = false;
     bool m_snapshotScrolled = false;
-    bool m_layingOut = false;
     // Declared last: destroyed first, they wait for a running decode or history read before the rest goes.
     QThreadPool m_decoder;
     QThreadPool m_historyReader;

@@ -29,27 +29,6 @@ MainLayoutResult ComputeMainLayout(const MainLayoutInput &in) {
     }
 
     out.searchBoxWidth = in.outerWidth - kSearchBoxMarginTwips;
-
-    const int panelWidth = out.infoPanel.width;
-    const int panelHeight = out.infoPanel.height;
-    out.scrollBarLeft = panelWidth - 500;
-    out.caption = {0, 0, panelWidth, in.captionHeight};
-
-    out.pictureLeft = (panelWidth - in.pictureWidth) / 2 - 30;
-    out.historyLeft = 25;
-    out.historyWidth = panelWidth - 25;
-    if (in.bothShown) {
-        out.pictureTop = in.captionHeight;
-        out.historyTop = in.pictureHeight + 475;
-        const int height = panelHeight - (in.pictureHeight + 475);
-        if (height > 0) {
-            out.historyHeight = height;
-        }
-    } else {
-        out.pictureTop = (panelHeight - in.pictureHeight) / 2;
-        out.historyTop = in.captionHeight;
-        out.historyHeight = panelHeight - in.captionHeight;
-    }
     return out;
 }
 

@@ -141,40 +141,26 @@ void MainWindow::createControls() {
     m_splitter = new SplitterHandle(m_body);
     connect(m_splitter, &SplitterHandle::released, this, &MainWindow::onSplitterReleased);
 
-    createInfoPanel(m_body);
+    createInfoPanel();
 
     createBrowser();
     createJoystick();
 }
 
-void MainWindow::createInfoPanel(QWidget *body) {
-    m_infoPanel = new QFrame(body);
-    m_infoPanel->setObjectName(QStringLiteral("picHolder"));
-    m_infoPanel->setFrameShape(QFrame::StyledPanel);
-    m_infoPanel->setAutoFillBackground(true);
-    m_infoPanel->hide();
-
-    m_caption = new QLabel(m_infoPanel);
-    m_caption->setObjectName(QStringLiteral("Label1"));
-    m_caption->setAlignment(Qt::AlignCenter);
-    m_caption->setFixedHeight(m_caption->fontMetrics().height() + 6);
-
-    m_picture = new QLabel(m_infoPanel);
-    m_picture->setObjectName(QStringLiteral("picFlyer"));
-    m_picture->setAlignment(Qt::AlignCenter);
-    m_picture->resize(TwipsToPixels(100), 0);
-    m_picture->hide();
-
-    m_history = new QPlainTextEdit(m_infoPanel);
-    m_history->setObjectName(QStringLiteral("txtHistory"));
-    m_history->setReadOnly(true);
-    m_history->hide();
-
-    m_scroll = new QScrollBar(Qt::Horizontal, m_infoPanel);
-    m_scroll->setObjectName(QStringLiteral("HScroll1"));
-    m_scroll->setRange(0, 99);
-    m_scroll->setFixedSize(TwipsToPixels(500) - 4, m_caption->height());
-    m_scroll->hide();
+void MainWindow::createInfoPanel() {
+    m_info = new InfoPanel({m_state, m_settings, m_prompts, m_services, action(ActionId::ViewHistory),
+                            action(ActionId::ViewPicture), [this] { return m_browser->selectedSet(); },
+                            [this] {
+                                m_browser->reselectAndShow();
+                            }},
+                           m_body);
+    connect(m_info, &InfoPanel::layoutChanged, this, [this] {
+        int left = m_splitterLeft;
+        SizeControls(left);
+    });
+    connect(action(ActionId::ToolsReloadHistory), &QAction::triggered, m_info, &InfoPanel::reloadHistory);
+    connect(action(ActionId::ItemPopupHistoryNotepad), &QAction::triggered, m_info,
+            &InfoPanel::openHistoryInEditor);
 }
 
 void MainWindow::SizeControls(int &splitterLeftTwips) {
@@ -190,12 +176,24 @@ void MainWindow::SizeControls(int &splitterLeftTwips) {
     in.toolbarHeight = 0;
     in.statusBarHeight = 0;
     in.splitterLeft = splitterLeftTwips;
-    in.infoPanelVisible = !m_infoPanel->isHidden();
-    in.bothShown = m_info && m_info->bothShown();
-    in.pictureWidth = m_picture->isHidden() ? 0 : PixelsToTwips(m_picture->width());
-    in.pictureHeight = m_picture->isHidden() ? 0 : PixelsToTwips(m_picture->height());
-    in.captionHeight = PixelsToTwips(m_caption->height());
-    const MainLayoutResult out = ComputeMainLayout(in);
+    in.infoPanelVisible = !m_info->isHidden();
+    in.pictureWidth = PixelsToTwips(m_info->pictureWidth());
+    // The splitter makes room for the picture, and the picture is fitted to the panel the splitter leaves:
+    // a second pass settles both.
+    MainLayoutResult out;
+    for (int pass = 0; pass < 2; ++pass) {
+        out = ComputeMainLayout(in);
+        if (!in.infoPanelVisible) {
+            break;
+        }
+        m_info->place(out.infoPanel);
+        const int fitted = PixelsToTwips(m_info->pictureWidth());
+        if (fitted == in.pictureWidth) {
+            break;
+        }
+        in.pictureWidth = fitted;
+        in.splitterLeft = out.splitterLeft;
+    }
 
     splitterLeftTwips = out.splitterLeft;
     m_splitterLeft = out.splitterLeft;
@@ -203,22 +201,11 @@ void MainWindow::SizeControls(int &splitterLeftTwips) {
     m_splitter->setVisible(in.infoPanelVisible);
     m_list->setGeometry(pixelRect(out.list));
     m_tree->setGeometry(pixelRect(out.list));
-    if (in.infoPanelVisible) {
-        m_infoPanel->setGeometry(pixelRect(out.infoPanel));
-    }
     // The layout rules' width is the most the box takes; where the toolbar's buttons leave less, the
     // toolbar narrows the box rather than moving it into its overflow menu.
     const int searchWidth = std::max(TwipsToPixels(out.searchBoxWidth), kSearchBoxMinimumWidth);
     m_text1->setMaximumWidth(searchWidth);
     m_text2->setMaximumWidth(searchWidth);
-
-    m_scroll->move(TwipsToPixels(out.scrollBarLeft), 0);
-    m_caption->setGeometry(pixelRect(out.caption));
-    m_picture->move(TwipsToPixels(out.pictureLeft), TwipsToPixels(out.pictureTop));
-    const int historyHeight = out.historyHeight ? TwipsToPixels(*out.historyHeight) : m_history->height();
-    m_history->setGeometry(TwipsToPixels(out.historyLeft), TwipsToPixels(out.historyTop),
-                           TwipsToPixels(out.historyWidth), historyHeight);
-    m_scroll->raise();
     updateSplitterLimits();
 }
 

@@ -50,9 +50,8 @@ public:
     MainWindow(const QString &programDir, UserPrompts &prompts, PlatformServices &services);
     ~MainWindow() override;
 
-    // Attaches the information panel, the window chrome, the tray icon and the launch, verify and per-set
-    // file commands. load() does it first; a window that is never loaded (a test of one part) can be given
-    // parts of its own instead.
+    // Attaches the window chrome, the tray icon and the launch, verify and per-set file commands. load() does
+    // it first; a window that is never loaded (a test of one part) can be given parts of its own instead.
     void attachParts();
 
     // The start-up sequence. Returns false when the program is to end (the first-run set-up was cancelled
@@ -82,9 +81,8 @@ public:
 
     SetBrowser &browser() const { return *m_browser; }
     SetListView &setListView() const { return *m_list; }
+    QTreeView &treeView() const { return *m_tree; }
     InfoPanel &infoPanel() const { return *m_info; }
-    // The information panel once attachParts has run, else nullptr.
-    InfoPanel *infoPanelIfAttached() const { return m_info; }
     // The main window as the launch, verify and per-set file controllers see it. A test may give the window
     // a host of its own (one that scripts a few answers) before attachParts.
     LaunchHost &launchHost();
@@ -147,7 +145,7 @@ private:
     void createJoystick();
     // The view the user works in: the tree in Grouped mode, else the list's view of its style.
     QWidget *shownView() const;
-    void createInfoPanel(QWidget *body);
+    void createInfoPanel();
     void connectActions();
 
     // Start-up steps.
@@ -194,11 +192,6 @@ private:
     SetFilesController *m_setFiles = nullptr;
     QTreeView *m_tree = nullptr;
     SplitterHandle *m_splitter = nullptr;
-    QFrame *m_infoPanel = nullptr;
-    QLabel *m_caption = nullptr;
-    QLabel *m_picture = nullptr;
-    QPlainTextEdit *m_history = nullptr;
-    QScrollBar *m_scroll = nullptr;
     std::unique_ptr<SdlJoystick> m_sdlJoystick;
     JoystickPoller *m_joystick = nullptr;
     std::unique_ptr<WindowLaunchHost> m_launchHost;

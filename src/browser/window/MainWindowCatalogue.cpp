@@ -83,9 +83,9 @@ void MainWindow::RefreshCatalogue() {
 
 void MainWindow::showStatusText(const QString &text) {
     if (m_status->isHidden()) {
-        m_history->setPlainText(text);
+        m_info->historyBox()->setPlainText(text);
     } else {
-        m_history->clear();
+        m_info->historyBox()->clear();
         m_status->showSingleText(text);
     }
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -105,7 +105,7 @@ bool MainWindow::cancelRequested() const {
 
 void MainWindow::setControlsEnabled(bool enabled) {
     SetControlsEnabled(enabled);
-    m_scroll->setEnabled(enabled);
+    m_info->setScrollBarEnabled(enabled);
 }
 
 void MainWindow::setWaitCursor(bool waiting) {
@@ -123,10 +123,8 @@ void MainWindow::restoreIfMinimised() {
 }
 
 void MainWindow::clearViews() {
-    if (m_info) {
-        m_info->clearSetInfo();
-    }
-    m_caption->clear();
+    m_info->clearSetInfo();
+    m_info->setCaption(QString());
     QLineEdit *search = m_browser->isGrouped() ? m_text2 : m_text1;
     if (!search->text().isEmpty()) {
         search->clear();
@@ -141,7 +139,7 @@ void MainWindow::clearViews() {
 }
 
 void MainWindow::clearInfoCaption() {
-    m_caption->clear();
+    m_info->setCaption(QString());
 }
 
 bool MainWindow::clonesChecked() const {
@@ -158,9 +156,7 @@ void MainWindow::showCatalogue(SetCatalogue catalogue) {
 }
 
 void MainWindow::reloadHistory() {
-    if (m_info) {
-        m_info->LoadHistory();
-    }
+    m_info->LoadHistory();
 }
 
 bool MainWindow::availableButtonPressed() const {

@@ -29,7 +29,7 @@
 namespace qx {
 
 void MainWindow::attachParts() {
-    if (m_info) {
+    if (m_chrome) {
         return;
     }
     createInfoChrome();
@@ -95,11 +95,6 @@ void MainWindow::connectLaunchers() {
 }
 
 void MainWindow::createInfoChrome() {
-    InfoPanelHooks infoHooks;
-    infoHooks.reselectShownView = [this] {
-        m_browser->reselectAndShow();
-    };
-    m_info = new InfoPanel(*this, std::move(infoHooks), this);
     WindowChromeHooks chromeHooks;
     chromeHooks.focusShownView = [this] {
         focusShownView();
@@ -134,7 +129,7 @@ void MainWindow::createBrowser() {
     widgets.text2 = m_text2;
     widgets.itemPopup = m_actions->itemPopup();
     widgets.generalPopup = m_actions->generalPopup();
-    widgets.pictureCaption = m_caption;
+    widgets.pictureCaption = m_info->caption();
     const MainActions &a = *m_actions;
     BrowserActions actions;
     actions.filePlay = a[ActionId::FilePlay];
@@ -164,18 +159,13 @@ void MainWindow::createBrowser() {
     hooks.reloadCatalogue = [this] {
         LoadSetList();
     };
-    // The information panel and the launch and verify controllers are attached when the window loads;
-    // the hooks reach them when called.
     hooks.showSetInfo = [this](const QString &name, const QString &parent) {
-        if (m_info) {
-            m_info->showSetInfo(name, parent);
-        }
+        m_info->showSetInfo(name, parent);
     };
     hooks.clearSetInfo = [this] {
-        if (m_info) {
-            m_info->clearSetInfo();
-        }
+        m_info->clearSetInfo();
     };
+    // The launch and verify controllers are attached when the window loads; the hooks reach them when called.
     hooks.launchSet = [this](const QString &name) {
         if (m_launch) {
             m_launch->LaunchSet(name);

@@ -40,9 +40,7 @@ void MainWindow::unload() {
         writeWindowGeometry();
         m_appearance.writeListAndInfo(s);
         s.set(Settings::ShowMenu, !menuBar()->isHidden());
-        if (m_info) {
-            m_info->writeSettings();
-        }
+        m_info->writeSettings();
         s.set(Settings::Toolbar, !m_toolbar->isHidden());
         s.set(Settings::HideClones, action(ActionId::OptionsClones)->isChecked());
         s.set(Settings::SplitterLeft, QString::number(m_splitterLeft));

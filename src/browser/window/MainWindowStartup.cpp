@@ -91,11 +91,11 @@ void MainWindow::applyAppearance() {
     ApplyBackColour(m_list, m_appearance.listBackColour);
     ApplyBackColour(m_tree, m_appearance.treeBackColour);
     ApplyFont(m_status, m_appearance.statusFont);
-    ApplyFont(m_history, m_appearance.infoFont);
-    ApplyFont(m_caption, m_appearance.infoFont);
-    ApplyBackColour(m_history, m_appearance.infoBackColour);
-    ApplyBackColour(m_infoPanel, m_appearance.pictureBackColour);
-    ApplyBackColour(m_picture, m_appearance.pictureBackColour);
+    ApplyFont(m_info->historyBox(), m_appearance.infoFont);
+    ApplyFont(m_info->caption(), m_appearance.infoFont);
+    ApplyBackColour(m_info->historyBox(), m_appearance.infoBackColour);
+    ApplyBackColour(m_info, m_appearance.pictureBackColour);
+    ApplyBackColour(m_info->picture(), m_appearance.pictureBackColour);
 }
 
 bool MainWindow::startNormally() {

@@ -4,7 +4,9 @@
 #include "app/PathHelpers.h"
 #include "app/PlatformServices.h"
 #include "app/ScopeGuards.h"
+#include "browser/info/InfoPanel.h"
 #include "browser/setlist/SetBrowser.h"
+#include "browser/setlist/SetListView.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainWindow.h"
 #include "browser/window/StatusPanels.h"
@@ -16,8 +18,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QTreeView>
 
 namespace qx {
 
@@ -60,19 +64,13 @@ WindowChrome::WindowChrome(MainWindow &window, WindowAppearance &appearance, Win
     connectActions();
     // The caption and the picture pass their mouse buttons on to the panel, so watching the panel sees every
     // release on them once. The right button opens the general pop-up, not a menu of a widget's own.
-    m_panel = control("picHolder");
-    if (m_panel) {
-        m_panel->installEventFilter(this);
+    InfoPanel &panel = m_window.infoPanel();
+    m_panel = &panel;
+    m_panel->installEventFilter(this);
+    for (QWidget *widget : {static_cast<QWidget *>(&panel), static_cast<QWidget *>(panel.caption()),
+                            static_cast<QWidget *>(panel.picture())}) {
+        widget->setContextMenuPolicy(Qt::PreventContextMenu);
     }
-    for (const char *name : {"picHolder", "Label1", "picFlyer"}) {
-        if (QWidget *widget = control(name)) {
-            widget->setContextMenuPolicy(Qt::PreventContextMenu);
-        }
-    }
-}
-
-QWidget *WindowChrome::control(const char *name) const {
-    return m_window.findChild<QWidget *>(QLatin1String(name));
 }
 
 void WindowChrome::connectActions() {
@@ -128,23 +126,24 @@ std::optional<quint32> WindowChrome::pickColour(QWidget *control) {
 }
 
 void WindowChrome::pickListFont() {
-    const auto chosen = pickFont(control("lvListView"), true);
+    const auto chosen = pickFont(&m_window.setListView(), true);
     if (!chosen) {
         return;
     }
     m_appearance.listFont = *chosen;
-    ApplyFont(control("lvListView"), *chosen);
-    ApplyFont(control("TreeView1"), *chosen);
+    ApplyFont(&m_window.setListView(), *chosen);
+    ApplyFont(&m_window.treeView(), *chosen);
 }
 
 void WindowChrome::pickHistoryFont() {
-    const auto chosen = pickFont(control("txtHistory"), true);
+    const InfoPanel &panel = m_window.infoPanel();
+    const auto chosen = pickFont(panel.historyBox(), true);
     if (!chosen) {
         return;
     }
     m_appearance.infoFont = *chosen;
-    ApplyFont(control("txtHistory"), *chosen);
-    ApplyFont(control("Label1"), *chosen);
+    ApplyFont(panel.historyBox(), *chosen);
+    ApplyFont(panel.caption(), *chosen);
 }
 
 void WindowChrome::pickStatusBarFont() {
@@ -161,7 +160,7 @@ void WindowChrome::pickStatusBarFont() {
 }
 
 void WindowChrome::pickColourForAll() {
-    const auto colour = pickColour(control("lvListView"));
+    const auto colour = pickColour(&m_window.setListView());
     if (!colour) {
         return;
     }
@@ -169,37 +168,44 @@ void WindowChrome::pickColourForAll() {
     m_appearance.treeBackColour = colour;
     m_appearance.infoBackColour = colour;
     m_appearance.pictureBackColour = colour;
-    for (const char *name : {"lvListView", "TreeView1", "txtHistory", "picHolder", "picFlyer", "Label1"}) {
-        ApplyBackColour(control(name), colour);
-    }
+    ApplyBackColour(&m_window.setListView(), colour);
+    ApplyBackColour(&m_window.treeView(), colour);
+    applyInfoBackColour(colour);
     if (!m_appearance.writeTreeBackColour(m_window.settings())) {
         reportWriteFailure();
     }
 }
 
 void WindowChrome::pickListColour() {
-    const auto colour = pickColour(control("lvListView"));
+    const auto colour = pickColour(&m_window.setListView());
     if (!colour) {
         return;
     }
     m_appearance.listBackColour = colour;
     m_appearance.treeBackColour = colour;
-    ApplyBackColour(control("lvListView"), colour);
-    ApplyBackColour(control("TreeView1"), colour);
+    ApplyBackColour(&m_window.setListView(), colour);
+    ApplyBackColour(&m_window.treeView(), colour);
     if (!m_appearance.writeTreeBackColour(m_window.settings())) {
         reportWriteFailure();
     }
 }
 
 void WindowChrome::pickHistoryColour() {
-    const auto colour = pickColour(control("txtHistory"));
+    const auto colour = pickColour(m_window.infoPanel().historyBox());
     if (!colour) {
         return;
     }
     m_appearance.infoBackColour = colour;
     m_appearance.pictureBackColour = colour;
-    for (const char *name : {"txtHistory", "picHolder", "picFlyer", "Label1"}) {
-        ApplyBackColour(control(name), colour);
+    applyInfoBackColour(colour);
+}
+
+void WindowChrome::applyInfoBackColour(const std::optional<quint32> &colour) {
+    InfoPanel &panel = m_window.infoPanel();
+    for (QWidget *widget :
+         {static_cast<QWidget *>(panel.historyBox()), static_cast<QWidget *>(&panel),
+          static_cast<QWidget *>(panel.picture()), static_cast<QWidget *>(panel.caption())}) {
+        ApplyBackColour(widget, colour);
     }
 }
 
@@ -277,9 +283,9 @@ void WindowChrome::focusShownView() {
         m_hooks.focusShownView();
         return;
     }
-    for (const char *name : {"lvListView", "TreeView1"}) {
-        QWidget *view = control(name);
-        if (view && !view->isHidden()) {
+    for (QWidget *view :
+         {static_cast<QWidget *>(&m_window.setListView()), static_cast<QWidget *>(&m_window.treeView())}) {
+        if (!view->isHidden()) {
             view->setFocus();
             return;
         }

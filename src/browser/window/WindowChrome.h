@@ -65,7 +65,7 @@ private:
     std::optional<quint32> pickColour(QWidget *control);
     void focusShownView();
     void reportWriteFailure();
-    QWidget *control(const char *name) const;
+    void applyInfoBackColour(const std::optional<quint32> &colour);
 
     MainWindow &m_window;
     WindowAppearance &m_appearance;

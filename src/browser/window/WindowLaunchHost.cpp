@@ -77,28 +77,20 @@ const QWidget &WindowLaunchHost::setList() const {
     return m_window.setListView();
 }
 
-// The information panel is attached when the window loads; a window that is not loaded (a test of one
-// controller) has none, and acts in the current set's snapshot folder.
 QString WindowLaunchHost::shownPictureSet() const {
-    const InfoPanel *info = m_window.infoPanelIfAttached();
-    return info ? info->shownSet() : m_window.state().CurrentSetName;
+    return m_window.infoPanel().shownSet();
 }
 
 QString WindowLaunchHost::shownSnapshot() const {
-    const InfoPanel *info = m_window.infoPanelIfAttached();
-    return info ? info->shownSnapshot() : QString();
+    return m_window.infoPanel().shownSnapshot();
 }
 
 void WindowLaunchHost::setPictureCaption(const QString &caption) {
-    if (InfoPanel *info = m_window.infoPanelIfAttached()) {
-        info->setCaption(caption);
-    }
+    m_window.infoPanel().setCaption(caption);
 }
 
 void WindowLaunchHost::removeShownPicture() {
-    if (InfoPanel *info = m_window.infoPanelIfAttached()) {
-        info->removePicture();
-    }
+    m_window.infoPanel().removePicture();
 }
 
 } // namespace qx

@@ -186,7 +186,7 @@ private Q_SLOTS:
         for (int i = 0; i < pictures.size(); ++i) {
             test.writePicture(pictures.at(i), QSize(120, 90), palette.at(i));
         }
-        InfoPanel panel(*test.window);
+        InfoPanel &panel = test.window->infoPanel();
         panel.restoreFromSettings();
         panel.showSetInfo(name, parent);
         auto *scroll = test.find<QScrollBar>("HScroll1");
@@ -214,7 +214,7 @@ private Q_SLOTS:
         InfoTestWindow test({{&Settings::Picture, QStringLiteral("-1")}});
         test.writePicture(QStringLiteral("flyers/big.png"), QSize(1500, 2000), Qt::red);
         test.writePicture(QStringLiteral("flyers/small.png"), QSize(40, 30), Qt::green);
-        InfoPanel panel(*test.window);
+        InfoPanel &panel = test.window->infoPanel();
         panel.restoreFromSettings();
         auto *holder = test.find<QWidget>("picHolder");
         auto *picture = test.find<QLabel>("picFlyer");
@@ -236,7 +236,7 @@ private Q_SLOTS:
     void historyFollowsTheSelectionAndItsMenuEntry() {
         InfoTestWindow test({{&Settings::ShowHistory, QStringLiteral("-1")}});
         writeFile(test.emulatorDir() + QStringLiteral("history.dat"), kHistoryDat);
-        InfoPanel panel(*test.window);
+        InfoPanel &panel = test.window->infoPanel();
         panel.restoreFromSettings();
         QAction *history = test.window->actions().find(QStringLiteral("mnuViewHistory"));
         auto *holder = test.find<QWidget>("picHolder");
@@ -276,7 +276,7 @@ private Q_SLOTS:
     void theHistoryFileIsReadOffTheWindowThreadOnlyOnceTheHistoryShows() {
         InfoTestWindow test;
         writeFile(test.emulatorDir() + QStringLiteral("history.dat"), kHistoryDat);
-        InfoPanel panel(*test.window);
+        InfoPanel &panel = test.window->infoPanel();
         panel.restoreFromSettings();
         panel.finishHistoryLoad();
         QVERIFY(panel.historyAvailable() && !panel.historyLoaded());
@@ -288,7 +288,7 @@ private Q_SLOTS:
 
     void withoutAHistoryFileTheHistoryStaysOff() {
         InfoTestWindow test({{&Settings::ShowHistory, QStringLiteral("-1")}});
-        InfoPanel panel(*test.window);
+        InfoPanel &panel = test.window->infoPanel();
         panel.restoreFromSettings();
         QAction *history = test.window->actions().find(QStringLiteral("mnuViewHistory"));
         QVERIFY(!panel.historyAvailable());
@@ -305,7 +305,7 @@ private Q_SLOTS:
             {{&Settings::ShowHistory, QStringLiteral("-1")}, {&Settings::Picture, QStringLiteral("-1")}});
         writeFile(test.emulatorDir() + QStringLiteral("history.dat"), kHistoryDat);
         test.writePicture(QStringLiteral("flyers/pacman.png"), QSize(600, 800), Qt::red);
-        InfoPanel panel(*test.window);
+        InfoPanel &panel = test.window->infoPanel();
         panel.restoreFromSettings();
         QVERIFY(panel.bothShown());
         QVERIFY(test.find<QScrollBar>("HScroll1")->isVisible());
@@ -335,7 +335,7 @@ private Q_SLOTS:
     void reloadHistoryFileReportsTheRevision() {
         InfoTestWindow test;
         writeFile(test.emulatorDir() + QStringLiteral("history.dat"), kHistoryDat);
-        InfoPanel panel(*test.window);
+        InfoPanel &panel = test.window->infoPanel();
         panel.restoreFromSettings();
         QAction *reload = test.window->actions().find(QStringLiteral("mnuToolsReloadHistory"));
         reload->trigger();
@@ -353,7 +353,7 @@ private Q_SLOTS:
     void historyOpensInTheTextEditor() {
         InfoTestWindow test({{&Settings::ShowHistory, QStringLiteral("-1")}});
         writeFile(test.emulatorDir() + QStringLiteral("history.dat"), kHistoryDat);
-        InfoPanel panel(*test.window);
+        InfoPanel &panel = test.window->infoPanel();
         panel.restoreFromSettings();
         panel.showSetInfo(QStringLiteral("pacman"), QString());
         panel.finishHistoryLoad();
@@ -366,7 +366,7 @@ private Q_SLOTS:
     void anUnreadablePictureIsReportedOnceAndShowsNothing() {
         InfoTestWindow test({{&Settings::Picture, QStringLiteral("-1")}});
         writeFile(test.emulatorDir() + QStringLiteral("flyers/pacman.png"), pngDeclaring(50000, 50000));
-        InfoPanel panel(*test.window);
+        InfoPanel &panel = test.window->infoPanel();
         panel.restoreFromSettings();
         panel.showSetInfo(QStringLiteral("pacman"), QString());
         panel.finishPendingPicture();
@@ -382,7 +382,7 @@ private Q_SLOTS:
         InfoTestWindow test({{&Settings::Picture, QStringLiteral("-1")}});
         test.writePicture(QStringLiteral("flyers/pacman.png"), QSize(600, 800), Qt::red);
         test.writePicture(QStringLiteral("flyers/galaga.png"), QSize(60, 80), Qt::green);
-        InfoPanel panel(*test.window);
+        InfoPanel &panel = test.window->infoPanel();
         panel.restoreFromSettings();
         // Quick selections: only the last one's picture shows, whatever order the decodes finish in.
         panel.showSetInfo(QStringLiteral("pacman"), QString());
@@ -402,7 +402,7 @@ private Q_SLOTS:
     void doubleClickInThePanelTogglesTheScrollBar() {
         InfoTestWindow test({{&Settings::Picture, QStringLiteral("-1")}});
         test.writePicture(QStringLiteral("flyers/pacman.png"), QSize(200, 150), Qt::red);
-        InfoPanel panel(*test.window);
+        InfoPanel &panel = test.window->infoPanel();
         panel.restoreFromSettings();
         panel.showSetInfo(QStringLiteral("pacman"), QString());
         panel.finishPendingPicture();

@@ -1,5 +1,7 @@
 #include "browser/window/MainLayout.h"
 
+#include "browser/info/InfoPanelLayout.h"
+
 #include <QTest>
 
 using namespace qx;
@@ -59,12 +61,20 @@ private Q_SLOTS:
         in.outerWidth = 12200;
         in.splitterLeft = 6000;
         in.infoPanelVisible = true;
-        in.bothShown = true;
         in.pictureWidth = 3000;
-        in.pictureHeight = 2000;
-        in.captionHeight = 300;
-        const MainLayoutResult out = ComputeMainLayout(in);
+        const MainLayoutResult window = ComputeMainLayout(in);
         const int panelWidth = 12000 - 6000 - kSplitterWidthTwips;
+        QCOMPARE(window.infoPanel, (TwipsRect{6000 + kSplitterWidthTwips, 0, panelWidth, 8000}));
+        QCOMPARE(window.searchBoxWidth, 12200 - 3200);
+
+        InfoPanelLayoutInput panel;
+        panel.panelWidth = panelWidth;
+        panel.panelHeight = 8000;
+        panel.bothShown = true;
+        panel.pictureWidth = 3000;
+        panel.pictureHeight = 2000;
+        panel.captionHeight = 300;
+        const InfoPanelLayout out = ComputeInfoPanelLayout(panel);
         QCOMPARE(out.pictureTop, 300);
         QCOMPARE(out.pictureLeft, (panelWidth - 3000) / 2 - 30);
         QCOMPARE(out.historyTop, 2000 + 475);
@@ -72,29 +82,24 @@ private Q_SLOTS:
         QCOMPARE(out.historyLeft, 25);
         QCOMPARE(out.historyWidth, panelWidth - 25);
         QCOMPARE(out.scrollBarLeft, panelWidth - 500);
-        QCOMPARE(out.searchBoxWidth, 12200 - 3200);
     }
 
     void historyHeightIsLeftAloneWhenThePictureFillsThePanel() {
-        MainLayoutInput in;
-        in.innerWidth = 12000;
-        in.innerHeight = 2000;
-        in.splitterLeft = 6000;
-        in.infoPanelVisible = true;
-        in.bothShown = true;
-        in.pictureHeight = 3000;
-        QVERIFY(!ComputeMainLayout(in).historyHeight.has_value());
+        InfoPanelLayoutInput panel;
+        panel.panelWidth = 5910;
+        panel.panelHeight = 2000;
+        panel.bothShown = true;
+        panel.pictureHeight = 3000;
+        QVERIFY(!ComputeInfoPanelLayout(panel).historyHeight.has_value());
     }
 
     void pictureCentredVerticallyWhenShownAlone() {
-        MainLayoutInput in;
-        in.innerWidth = 12000;
-        in.innerHeight = 8000;
-        in.splitterLeft = 6000;
-        in.infoPanelVisible = true;
-        in.pictureHeight = 2000;
-        in.captionHeight = 300;
-        const MainLayoutResult out = ComputeMainLayout(in);
+        InfoPanelLayoutInput panel;
+        panel.panelWidth = 5910;
+        panel.panelHeight = 8000;
+        panel.pictureHeight = 2000;
+        panel.captionHeight = 300;
+        const InfoPanelLayout out = ComputeInfoPanelLayout(panel);
         QCOMPARE(out.pictureTop, (8000 - 2000) / 2);
         QCOMPARE(out.historyTop, 300);
         QCOMPARE(out.historyHeight, std::optional<int>(8000 - 300));
