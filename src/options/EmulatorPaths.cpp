@@ -31,8 +31,8 @@ bool NormaliseIniPath(const QString &emulatorIniPath, QString *error) {
     if (unquoted.split(QLatin1Char(';')).contains(QStringLiteral("."))) {
         return true;
     }
-    return WriteEmulatorOption(name, 19, QuoteIfSpaced(QStringLiteral(".;") + unquoted), emulatorIniPath,
-                               error);
+    return WriteEmulatorOption(name, EmulatorOptionPad(name), QuoteIfSpaced(QStringLiteral(".;") + unquoted),
+                               emulatorIniPath, error);
 }
 
 } // namespace qx

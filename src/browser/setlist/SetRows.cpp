@@ -1,7 +1,5 @@
 #include "browser/setlist/SetRows.h"
 
-#include "browser/setlist/SetSearch.h"
-
 #include <algorithm>
 #include <numeric>
 
@@ -15,17 +13,6 @@ SetRows FilteredRows(const SetCatalogue &catalogue, AvailabilityFilter filter) {
     rows.reserve(std::size_t(catalogue.size()));
     for (qsizetype i = 0; i < catalogue.size(); ++i) {
         if (filter.accepts(catalogue.at(i))) {
-            rows.push_back(i);
-        }
-    }
-    return rows;
-}
-
-SetRows SearchRows(const SetCatalogue &catalogue, const QString &text) {
-    SetRows rows;
-    const SearchMatcher matcher(text);
-    for (qsizetype i = 0; i < catalogue.size(); ++i) {
-        if (matcher.matches(catalogue.at(i))) {
             rows.push_back(i);
         }
     }

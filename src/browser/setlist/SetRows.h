@@ -22,9 +22,6 @@ struct AvailabilityFilter {
 // Every set the filter accepts, in catalogue order.
 SetRows FilteredRows(const SetCatalogue &catalogue, AvailabilityFilter filter);
 
-// Every set that matches the search text, in catalogue order, whatever the availability filters.
-SetRows SearchRows(const SetCatalogue &catalogue, const QString &text);
-
 // The first set of each favourite name (exact, case-sensitive), in the order of the names; names the
 // catalogue lacks are skipped. The availability filters do not apply to favourites.
 SetRows FavouriteRows(const SetCatalogue &catalogue, const QStringList &names);

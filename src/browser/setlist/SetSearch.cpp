@@ -1,5 +1,7 @@
 #include "browser/setlist/SetSearch.h"
 
+#include <QStringMatcher>
+
 namespace qx {
 
 namespace {
@@ -29,13 +31,6 @@ QString folded(QStringView text) {
 }
 
 } // namespace
-
-SearchMatcher::SearchMatcher(const QString &text) : m_matcher(text, Qt::CaseInsensitive) {}
-
-bool SearchMatcher::matches(SetView record) const {
-    writeSearchedText(m_joined, record);
-    return m_matcher.indexIn(m_joined) >= 0;
-}
 
 bool SearchIndex::isBuiltFor(const SetCatalogue &catalogue) const {
     return m_catalogueIdentity == catalogue.identity() && m_folded.size() == std::size_t(catalogue.size());

@@ -52,6 +52,13 @@ void ReferenceSelectionSort(QStringList &texts) {
     }
 }
 
+// What the browser's search box finds: a search index of the catalogue, asked once.
+SetRows SearchRows(const SetCatalogue &catalogue, const QString &text) {
+    SearchIndex index;
+    index.rebuild(catalogue);
+    return index.search(text);
+}
+
 } // namespace
 
 class SetRowsTest : public QObject {
@@ -91,7 +98,7 @@ private Q_SLOTS:
         QCOMPARE(SearchRows(huge, longText).size(), std::size_t(1));
     }
 
-    void theSearchIndexFindsWhatTheSearchFinds() {
+    void theSearchIndexAnswersEachTextAndKnowsItsCatalogue() {
         SetCatalogue catalogue(
             {Set(QStringLiteral("cbonus"), QStringLiteral("Super Mega Pa")),
              Set(QStringLiteral("puckman"), QStringLiteral("Puck Man"), QStringLiteral("pacman")),
@@ -101,11 +108,11 @@ private Q_SLOTS:
         QVERIFY(!index.isBuiltFor(catalogue));
         index.rebuild(catalogue);
         QVERIFY(index.isBuiltFor(catalogue));
-        for (const QString &text : {QStringLiteral("pac"), QStringLiteral("PUCK"), QStringLiteral("[v1.2]*"),
-                                    QStringLiteral("ärger"), QStringLiteral("e"), QStringLiteral("zzz")}) {
-            QCOMPARE(index.search(text), SearchRows(catalogue, text));
+        const std::pair<const char *, SetRows> answers[] = {{"pac", {0, 1}}, {"PUCK", {1}}, {"[v1.2]*", {2}},
+                                                            {"ärger", {3}},  {"e", {0, 3}}, {"zzz", {}}};
+        for (const auto &[text, rows] : answers) {
+            QCOMPARE(index.search(QString::fromUtf8(text)), rows);
         }
-        QCOMPARE(index.search(QStringLiteral("pac")).size(), std::size_t(2));
         catalogue = SetCatalogue({Set(QStringLiteral("x"), QStringLiteral("X"))});
         QVERIFY(!index.isBuiltFor(catalogue));
     }
