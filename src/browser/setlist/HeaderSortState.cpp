@@ -2,12 +2,7 @@
 
 namespace qx {
 
-HeaderSortState::HeaderSortState(int columnCount) : m_descending(std::size_t(columnCount), false) {}
-
-void HeaderSortState::click(int column) {
-    if (column < 0 || column >= int(m_descending.size())) {
-        return;
-    }
+void HeaderSortState::click(SetColumn column) {
     if (column == m_sortColumn) {
         m_descending[std::size_t(column)] = !m_descending[std::size_t(column)];
     }

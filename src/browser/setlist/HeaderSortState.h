@@ -1,6 +1,9 @@
 #pragma once
 
-#include <vector>
+#include "browser/setlist/SetRows.h"
+
+#include <array>
+#include <optional>
 
 namespace qx {
 
@@ -10,19 +13,16 @@ namespace qx {
 // ascending, Year descending. The state lasts for the run only.
 class HeaderSortState {
 public:
-    explicit HeaderSortState(int columnCount);
+    void click(SetColumn column);
 
-    // Records a click on a column (0-based); out-of-range columns are ignored.
-    void click(int column);
-
-    bool isSorted() const { return m_sortColumn >= 0; }
-    int sortColumn() const { return m_sortColumn; } // -1 while nothing was sorted
-    bool descending() const { return isSorted() && m_descending[std::size_t(m_sortColumn)]; }
-    bool rememberedDescending(int column) const { return m_descending.at(std::size_t(column)); }
+    bool isSorted() const { return m_sortColumn.has_value(); }
+    std::optional<SetColumn> sortColumn() const { return m_sortColumn; } // nullopt while nothing was sorted
+    bool descending() const { return isSorted() && rememberedDescending(*m_sortColumn); }
+    bool rememberedDescending(SetColumn column) const { return m_descending[std::size_t(column)]; }
 
 private:
-    std::vector<bool> m_descending;
-    int m_sortColumn = -1;
+    std::array<bool, kSetColumnCount> m_descending{};
+    std::optional<SetColumn> m_sortColumn;
 };
 
 } // namespace qx

@@ -140,7 +140,7 @@ public:
     void toggleClones();                // Set-List ▸ Clones, after its check mark changed
     void collapseTree();                // View ▸ Collapse List
     void resetColumnOrder();            // Tools ▸ Reset Column Order
-    void sortByHeader(int column);      // a click on a column header
+    void sortByHeader(int section);     // a click on a column header
     void prepareFileMenu();             // the File menu is about to open
     void prepareItemPopup();            // the item pop-up is about to open
 
@@ -202,7 +202,7 @@ private:
     SetListModel *m_listModel;
     SetTreeModel *m_treeModel;
     QList<EmptyViewNotice *> m_notices;
-    HeaderSortState m_sort{kSetColumnCount};
+    HeaderSortState m_sort;
     SearchIndex m_searchIndex;
     SelectedSet m_selected;
     AvailabilityFilter m_filter;

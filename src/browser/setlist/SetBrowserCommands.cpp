@@ -315,15 +315,16 @@ void SetBrowser::toggleClones() {
 
 // --- Sorting and columns ---
 
-void SetBrowser::sortByHeader(int column) {
-    m_sort.click(column);
-    if (!m_sort.isSorted()) {
+void SetBrowser::sortByHeader(int section) {
+    const std::optional<SetColumn> column = SetColumnAt(section);
+    if (!column) {
         return;
     }
+    m_sort.click(*column);
     const FlagScope selecting(m_selecting);
-    m_listModel->sortByColumn(m_sort.sortColumn(), m_sort.descending());
+    m_listModel->sortByColumn(*column, m_sort.descending());
     if (SetListView *list = m_widgets.list) {
-        list->setSortIndicator(m_sort.sortColumn(), m_sort.descending());
+        list->setSortIndicator(*column, m_sort.descending());
         if (m_listModel->rowCount() > 0) {
             list->selectRow(list->selectedRow());
         }

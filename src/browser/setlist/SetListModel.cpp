@@ -27,14 +27,15 @@ int SetListModel::columnCount(const QModelIndex &parent) const {
 
 QVariant SetListModel::data(const QModelIndex &index, int role) const {
     const std::optional<SetView> set = index.isValid() ? record(index.row()) : std::nullopt;
-    if (!set) {
+    const std::optional<SetColumn> column = SetColumnAt(index.column());
+    if (!set || !column) {
         return {};
     }
     switch (role) {
     case Qt::DisplayRole:
-        return ColumnText(*set, index.column()).toString();
+        return ColumnText(*set, *column).toString();
     case Qt::DecorationRole:
-        if (index.column() == 0) {
+        if (column == SetColumn::Description) {
             return StateIcons::icon(set->state(), isGhosted(*set));
         }
         break;
@@ -120,10 +121,7 @@ void SetListModel::setGhostClones(bool ghost) {
     }
 }
 
-void SetListModel::sortByColumn(int column, bool descending) {
-    if (column < 0 || column >= kSetColumnCount) {
-        return;
-    }
+void SetListModel::sortByColumn(SetColumn column, bool descending) {
     m_sortColumn = column;
     m_sortDescending = descending;
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
@@ -153,13 +151,13 @@ void SetListModel::sortByColumn(int column, bool descending) {
 }
 
 void SetListModel::sortRows() {
-    if (m_sortColumn < 0) {
+    if (!m_sortColumn) {
         return;
     }
     const quint64 catalogue = m_catalogue.identity();
     if (m_ranksColumn != m_sortColumn || m_ranksCatalogue != catalogue ||
         m_ranks.size() != std::size_t(m_catalogue.size())) {
-        m_ranks = ColumnRanks(m_catalogue, m_sortColumn);
+        m_ranks = ColumnRanks(m_catalogue, *m_sortColumn);
         m_ranksColumn = m_sortColumn;
         m_ranksCatalogue = catalogue;
     }
@@ -168,7 +166,7 @@ void SetListModel::sortRows() {
 
 void SetListModel::catalogueReplaced() {
     m_ranks.clear();
-    m_ranksColumn = -1;
+    m_ranksColumn.reset();
     m_ranksCatalogue = 0;
 }
 

@@ -42,8 +42,8 @@ public:
 
     // Orders the rows by a column's text (case ignored); kept for later setRows calls. Persistent indexes
     // (the selection) follow their rows.
-    void sortByColumn(int column, bool descending);
-    int sortColumn() const { return m_sortColumn; }
+    void sortByColumn(SetColumn column, bool descending);
+    std::optional<SetColumn> sortColumn() const { return m_sortColumn; }
     bool sortDescending() const { return m_sortDescending; }
     // Forgets what was computed from the catalogue's texts; call when the catalogue is replaced.
     void catalogueReplaced();
@@ -57,11 +57,11 @@ private:
     SetRows m_rows;
     bool m_ghostClones = true;
     QColor m_ghostColour{128, 128, 128};
-    int m_sortColumn = -1;
+    std::optional<SetColumn> m_sortColumn;
     bool m_sortDescending = false;
     // The sort column's ranks of every set, kept so that refills sort by numbers only.
     std::vector<int> m_ranks;
-    int m_ranksColumn = -1;
+    std::optional<SetColumn> m_ranksColumn;
     quint64 m_ranksCatalogue = 0;
 };
 

@@ -157,10 +157,10 @@ void SetListView::setColumnWidths(const ColumnList &widths) {
     }
 }
 
-void SetListView::setSortIndicator(int column, bool descending) {
+void SetListView::setSortIndicator(SetColumn column, bool descending) {
     QHeaderView *head = header();
-    head->setSortIndicatorShown(column >= 0);
-    head->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    head->setSortIndicatorShown(true);
+    head->setSortIndicator(int(column), descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 } // namespace qx

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/setlist/ColumnLayout.h"
+#include "browser/setlist/SetRows.h"
 
 #include <QWidget>
 
@@ -56,7 +57,7 @@ public:
     void setColumnWidths(const ColumnList &widths);
 
     // The header's sort arrow.
-    void setSortIndicator(int column, bool descending);
+    void setSortIndicator(SetColumn column, bool descending);
 
 private:
     SetReportView *m_details = nullptr;

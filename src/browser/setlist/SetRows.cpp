@@ -30,33 +30,38 @@ SetRows FavouriteRows(const SetCatalogue &catalogue, const QStringList &names) {
     return rows;
 }
 
-QUtf8StringView ColumnText(SetView record, int column) {
+std::optional<SetColumn> SetColumnAt(int column) {
+    if (column < 0 || column >= kSetColumnCount) {
+        return std::nullopt;
+    }
+    return static_cast<SetColumn>(column);
+}
+
+QUtf8StringView ColumnText(SetView record, SetColumn column) {
     switch (column) {
-    case 0:
+    case SetColumn::Description:
         return record.description();
-    case 1:
+    case SetColumn::Name:
         return record.name();
-    case 2:
+    case SetColumn::Parent:
         return record.parent();
-    case 3:
+    case SetColumn::Year:
         return record.year();
-    case 4:
+    case SetColumn::Manufacturer:
         return record.manufacturer();
-    case 5:
+    case SetColumn::Status:
         return record.status();
-    case 6:
+    case SetColumn::Driver:
         return record.driver();
-    default:
-        break;
     }
     return {};
 }
 
-void SortRowsByColumn(const SetCatalogue &catalogue, SetRows &rows, int column, bool descending) {
+void SortRowsByColumn(const SetCatalogue &catalogue, SetRows &rows, SetColumn column, bool descending) {
     SortRowsByRank(rows, ColumnRanks(catalogue, column), descending);
 }
 
-std::vector<int> ColumnRanks(const SetCatalogue &catalogue, int column) {
+std::vector<int> ColumnRanks(const SetCatalogue &catalogue, SetColumn column) {
     const std::size_t count = std::size_t(catalogue.size());
     // Folding each text once beats folding both sides of every one of the n log n comparisons.
     std::vector<QString> keys;

@@ -3,6 +3,7 @@
 #include "catalogue/SetCatalogue.h"
 
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace qx {
@@ -26,17 +27,22 @@ SetRows FilteredRows(const SetCatalogue &catalogue, AvailabilityFilter filter);
 // catalogue lacks are skipped. The availability filters do not apply to favourites.
 SetRows FavouriteRows(const SetCatalogue &catalogue, const QStringList &names);
 
-// The text the list shows in a column (0 Description, 1 Name, 2 Parent, 3 Year, 4 Manufacturer, 5 Status,
-// 6 Driver). Year sits before Manufacturer here, unlike in the record.
+// The list's columns, in the model's order (the header may show them in another). Year sits before
+// Manufacturer here, unlike in the record.
+enum class SetColumn { Description, Name, Parent, Year, Manufacturer, Status, Driver };
 inline constexpr int kSetColumnCount = 7;
-QUtf8StringView ColumnText(SetView record, int column);
+// The column of a model column number; nullopt outside the list's columns.
+std::optional<SetColumn> SetColumnAt(int column);
+
+// The text the list shows in a column.
+QUtf8StringView ColumnText(SetView record, SetColumn column);
 
 // Orders rows by the text of a column, ignoring case; rows with equal text keep their relative order.
-void SortRowsByColumn(const SetCatalogue &catalogue, SetRows &rows, int column, bool descending);
+void SortRowsByColumn(const SetCatalogue &catalogue, SetRows &rows, SetColumn column, bool descending);
 
 // The place of every set of the catalogue in the order of a column's text (case ignored); equal texts share
 // a place. Computed once per column, it lets any later list of rows be sorted by comparing numbers.
-std::vector<int> ColumnRanks(const SetCatalogue &catalogue, int column);
+std::vector<int> ColumnRanks(const SetCatalogue &catalogue, SetColumn column);
 // The same order as SortRowsByColumn, from the ranks of that column.
 void SortRowsByRank(SetRows &rows, const std::vector<int> &ranks, bool descending);
 

@@ -152,14 +152,14 @@ private Q_SLOTS:
              Set(QStringLiteral("n3"), QStringLiteral("alpha"), {}, SetState::Available, "1980"),
              Set(QStringLiteral("n4"), QStringLiteral("Gamma"), {}, SetState::Available, "")});
         SetRows rows{0, 1, 2, 3};
-        SortRowsByColumn(catalogue, rows, 0, false);
+        SortRowsByColumn(catalogue, rows, SetColumn::Description, false);
         QCOMPARE(NamesOf(catalogue, rows), (QStringList{"n2", "n3", "n1", "n4"}));
-        SortRowsByColumn(catalogue, rows, 0, true);
+        SortRowsByColumn(catalogue, rows, SetColumn::Description, true);
         QCOMPARE(NamesOf(catalogue, rows), (QStringList{"n4", "n1", "n2", "n3"}));
-        SortRowsByColumn(catalogue, rows, 3, false); // Year, as text
+        SortRowsByColumn(catalogue, rows, SetColumn::Year, false); // as text
         QCOMPARE(NamesOf(catalogue, rows), (QStringList{"n4", "n3", "n1", "n2"}));
         SetRows subset{3, 2, 0};
-        SortRowsByRank(subset, ColumnRanks(catalogue, 0), false);
+        SortRowsByRank(subset, ColumnRanks(catalogue, SetColumn::Description), false);
         QCOMPARE(NamesOf(catalogue, subset), (QStringList{"n3", "n1", "n4"}));
     }
 };
@@ -370,10 +370,10 @@ class HeaderSortStateTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void eachColumnRemembersItsDirection() {
-        HeaderSortState sort(7);
+        HeaderSortState sort;
         QVERIFY(!sort.isSorted());
-        const int year = 3;
-        const int name = 1;
+        const SetColumn year = SetColumn::Year;
+        const SetColumn name = SetColumn::Name;
         sort.click(year);
         QCOMPARE(sort.sortColumn(), year);
         QVERIFY(!sort.descending());
@@ -390,17 +390,16 @@ private Q_SLOTS:
     }
 
     void theFirstClickOnDescriptionSortsAscending() {
-        HeaderSortState sort(7);
-        sort.click(0);
-        QCOMPARE(sort.sortColumn(), 0);
+        HeaderSortState sort;
+        sort.click(SetColumn::Description);
+        QCOMPARE(sort.sortColumn(), SetColumn::Description);
         QVERIFY(!sort.descending());
     }
 
-    void columnsOutsideTheListAreIgnored() {
-        HeaderSortState sort(7);
-        sort.click(7);
-        sort.click(-1);
-        QVERIFY(!sort.isSorted());
+    void columnsOutsideTheListAreNone() {
+        QCOMPARE(SetColumnAt(6), SetColumn::Driver);
+        QCOMPARE(SetColumnAt(7), std::nullopt);
+        QCOMPARE(SetColumnAt(-1), std::nullopt);
     }
 };
 

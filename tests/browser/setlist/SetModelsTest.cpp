@@ -93,7 +93,7 @@ private Q_SLOTS:
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setRows({0, 1, 2, 3});
         const QPersistentModelIndex selected = model.index(1, 1); // pac2
-        model.sortByColumn(0, false);
+        model.sortByColumn(SetColumn::Description, false);
         QCOMPARE(model.record(0)->name().toString(), QStringLiteral("dig4"));
         QCOMPARE(selected.data().toString(), QStringLiteral("pac2"));
         QCOMPARE(selected.row(), 3);
