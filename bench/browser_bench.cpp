@@ -156,21 +156,21 @@ int main(int argc, char **argv) {
                                 {"Details -> Grouped", 150, {}}};
     constexpr int kRounds = 5;
     for (int round = 0; round < kRounds; ++round) {
-        browser.setViewMode(SetBrowser::kDetailsMode);
+        browser.setViewMode(ViewMode::Details);
         figures[0].samples.push_back(TimeMs([&] {
             browser.FillSetList();
             browser.ReselectListItem();
             browser.ShowListSelection();
             paintShown();
         }));
-        browser.setViewMode(SetBrowser::kListMode);
+        browser.setViewMode(ViewMode::List);
         figures[1].samples.push_back(TimeMs([&] {
             browser.FillSetList();
             browser.ReselectListItem();
             browser.ShowListSelection();
             paintShown();
         }));
-        browser.setViewMode(SetBrowser::kDetailsMode);
+        browser.setViewMode(ViewMode::Details);
         widgets.text1->setFocus(); // as the user clicks into the search box before typing
         for (const QString &text :
              {QStringLiteral("s"), QStringLiteral("st"), QStringLiteral("str"), QStringLiteral("stre"),
@@ -190,7 +190,7 @@ int main(int argc, char **argv) {
             }));
         }
         figures[6].samples.push_back(TimeMs([&] {
-            browser.setViewMode(SetBrowser::kGroupedMode);
+            browser.setViewMode(ViewMode::Grouped);
             paintShown();
         }));
         figures[2].samples.push_back(TimeMs([&] {
@@ -200,7 +200,7 @@ int main(int argc, char **argv) {
             paintShown();
         }));
         figures[5].samples.push_back(TimeMs([&] {
-            browser.setViewMode(SetBrowser::kDetailsMode);
+            browser.setViewMode(ViewMode::Details);
             paintShown();
         }));
         QApplication::processEvents();

@@ -1,61 +1,45 @@
 #include "browser/setlist/SetBrowser.h"
 
-#include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
 #include "app/ScopeGuards.h"
 #include "app/UserPrompts.h"
-#include "browser/setlist/BrowserActions.h"
 #include "browser/setlist/EmptyViewNotice.h"
+#include "browser/setlist/FavouritesController.h"
 #include "browser/setlist/SetListModel.h"
 #include "browser/setlist/SetListView.h"
 #include "browser/setlist/SetReportView.h"
-#include "browser/setlist/SetTreeLayout.h"
 #include "browser/setlist/SetTreeModel.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCursor>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QRandomGenerator>
-#include <QTimer>
-#include <QToolTip>
 #include <QTreeView>
 
 namespace qx {
-namespace {
-
-const QString kNoFavouritesHint = QStringLiteral(
-    "No favourites to show. To add one, right-click a set and choose \u201CAdd To Favourites\u201D.");
-
-} // namespace
 
 SetBrowser::SetBrowser(const BrowserWidgets &widgets, const BrowserActions &actions, BrowserHooks hooks,
                        SetCatalogue &catalogue, ProgramState &state, const FrontendSettings &settings,
                        UserPrompts &prompts, QObject *parent)
-    : QObject(parent), m_widgets(widgets), m_hooks(std::move(hooks)), m_catalogue(catalogue), m_state(state),
-      m_settings(settings), m_prompts(prompts), m_actions(actions),
-      m_listModel(new SetListModel(catalogue, this)), m_treeModel(new SetTreeModel(catalogue, this)) {
-    if (m_widgets.list) {
-        m_widgets.list->setModel(m_listModel);
-        m_notices << new EmptyViewNotice(m_widgets.list->detailsView())
-                  << new EmptyViewNotice(m_widgets.list->listView());
-    }
-    if (QTreeView *tree = m_widgets.tree) {
-        tree->setModel(m_treeModel);
-        tree->setHeaderHidden(true);
-        tree->setUniformRowHeights(true);
-        tree->setSelectionMode(QAbstractItemView::SingleSelection);
-        tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        tree->setExpandsOnDoubleClick(true);      // a parent opens; a set without clones plays
-        tree->viewport()->setMouseTracking(true); // hover focus
-        m_notices << new EmptyViewNotice(tree);
-    }
+    : QObject(parent), m_widgets(widgets), m_actions(actions), m_hooks(std::move(hooks)),
+      m_catalogue(catalogue), m_state(state), m_settings(settings), m_prompts(prompts),
+      m_listModel(new SetListModel(catalogue, this)), m_treeModel(new SetTreeModel(catalogue, this)),
+      m_listView(std::make_unique<ListBrowserView>(*widgets.list, *m_listModel, *widgets.text1)),
+      m_treeView(std::make_unique<TreeBrowserView>(*widgets.tree, *m_treeModel, *widgets.text2, catalogue)),
+      m_favourites(new FavouritesController(*this, actions, state, settings, prompts, this)) {
+    m_widgets.list->setModel(m_listModel);
+    m_notices << new EmptyViewNotice(m_widgets.list->detailsView())
+              << new EmptyViewNotice(m_widgets.list->listView());
+    QTreeView *tree = m_widgets.tree;
+    tree->setModel(m_treeModel);
+    tree->setHeaderHidden(true);
+    tree->setUniformRowHeights(true);
+    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree->setExpandsOnDoubleClick(true);      // a parent opens; a set without clones plays
+    tree->viewport()->setMouseTracking(true); // hover focus
+    m_notices << new EmptyViewNotice(tree);
     connectViews();
     connectActions();
     installFilters();
@@ -65,49 +49,39 @@ SetBrowser::SetBrowser(const BrowserWidgets &widgets, const BrowserActions &acti
 SetBrowser::~SetBrowser() = default;
 
 void SetBrowser::connectViews() {
-    if (SetListView *list = m_widgets.list) {
-        connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                [this](const QModelIndex &current) { onListCurrentChanged(current); });
-        for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(list->detailsView()),
-                                        static_cast<QAbstractItemView *>(list->listView())}) {
-            connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
-                if (index.isValid() && !busy() && m_hooks.launchSet) {
-                    m_hooks.launchSet(m_state.CurrentSetName);
-                }
-            });
-        }
-        connect(list->header(), &QHeaderView::sectionClicked, this, &SetBrowser::sortByHeader);
-    }
-    if (QTreeView *tree = m_widgets.tree) {
-        connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                [this](const QModelIndex &current) { onTreeCurrentChanged(current); });
-        connect(tree, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
-            if (index.isValid() && !m_treeModel->hasChildren(index) && !busy() && m_hooks.launchSet) {
+    SetListView *list = m_widgets.list;
+    connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { onCurrentChanged(*m_listView, current); });
+    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(list->detailsView()),
+                                    static_cast<QAbstractItemView *>(list->listView())}) {
+        connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+            if (index.isValid() && !busy() && m_hooks.launchSet) {
                 m_hooks.launchSet(m_state.CurrentSetName);
             }
         });
     }
-    if (m_widgets.text1) {
-        connect(m_widgets.text1, &QLineEdit::textChanged, this, &SetBrowser::onText1Changed);
-    }
-    if (m_widgets.text2) {
-        connect(m_widgets.text2, &QLineEdit::textChanged, this, &SetBrowser::onText2Changed);
-    }
+    connect(list->header(), &QHeaderView::sectionClicked, this, &SetBrowser::sortByHeader);
+    QTreeView *tree = m_widgets.tree;
+    connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { onCurrentChanged(*m_treeView, current); });
+    connect(tree, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.isValid() && !m_treeModel->hasChildren(index) && !busy() && m_hooks.launchSet) {
+            m_hooks.launchSet(m_state.CurrentSetName);
+        }
+    });
+    connect(m_widgets.text1, &QLineEdit::textChanged, this,
+            [this](const QString &text) { onSearchChanged(*m_listView, text); });
+    connect(m_widgets.text2, &QLineEdit::textChanged, this,
+            [this](const QString &text) { onSearchChanged(*m_treeView, text); });
 }
 
 void SetBrowser::installFilters() {
-    QList<QWidget *> watched{m_widgets.text1, m_widgets.text2};
-    if (m_widgets.list) {
-        watched << m_widgets.list->detailsView() << m_widgets.list->detailsView()->viewport()
-                << m_widgets.list->listView() << m_widgets.list->listView()->viewport();
-    }
-    if (m_widgets.tree) {
-        watched << m_widgets.tree << m_widgets.tree->viewport();
-    }
-    for (QWidget *widget : watched) {
-        if (widget) {
-            widget->installEventFilter(this);
-        }
+    SetListView *list = m_widgets.list;
+    for (QWidget *widget : {static_cast<QWidget *>(m_widgets.text1), static_cast<QWidget *>(m_widgets.text2),
+                            static_cast<QWidget *>(list->detailsView()), list->detailsView()->viewport(),
+                            static_cast<QWidget *>(list->listView()), list->listView()->viewport(),
+                            static_cast<QWidget *>(m_widgets.tree), m_widgets.tree->viewport()}) {
+        widget->installEventFilter(this);
     }
 }
 
@@ -115,17 +89,12 @@ bool SetBrowser::busy() const {
     return m_hooks.isBusy && m_hooks.isBusy();
 }
 
-FavouritesFile SetBrowser::favourites() const {
-    return FavouritesFile(m_state.favouritesPath());
+BrowserView &SetBrowser::viewOf(bool grouped) const {
+    return grouped ? static_cast<BrowserView &>(*m_treeView) : *m_listView;
 }
 
-QLineEdit *SetBrowser::shownSearchBox() const {
-    return isGrouped() ? m_widgets.text2 : m_widgets.text1;
-}
-
-bool SetBrowser::favouritesViewOn() const {
-    const BrowserActions &a = m_actions;
-    return (a.favourites && a.favourites->isChecked()) || (a.viewFav && a.viewFav->isChecked());
+BrowserView &SetBrowser::shownView() const {
+    return viewOf(isGrouped());
 }
 
 bool SetBrowser::ghostIcon() const {
@@ -137,42 +106,49 @@ void SetBrowser::setGhostIcon(bool ghost) {
 }
 
 int SetBrowser::shownCount() const {
-    return isGrouped() ? m_treeModel->nodeCount() : m_listModel->rowCount();
+    return shownView().count();
 }
 
 // --- Filling ---
 
-void SetBrowser::FillSetList() {
+void SetBrowser::fill(BrowserView &view, const SetRows &rows) {
     const FlagScope selecting(m_selecting);
-    m_listModel->setRows(FilteredRows(m_catalogue, m_filter));
+    view.fill(rows);
+}
+
+void SetBrowser::fillByFilterOrFavourites(BrowserView &view, bool favouritesOnly) {
+    fill(view, favouritesOnly ? FavouriteRows(m_catalogue, m_favourites->names())
+                              : FilteredRows(m_catalogue, m_filter));
+}
+
+void SetBrowser::search(BrowserView &view, const QString &text) {
+    const BusyPointer pointer;
+    const FlagScope selecting(m_selecting);
+    view.fillFlat(searchRows(text));
+}
+
+void SetBrowser::FillSetList() {
+    fillByFilterOrFavourites(*m_listView, false);
 }
 
 void SetBrowser::FillSetTree() {
-    const FlagScope selecting(m_selecting);
-    m_treeModel->setLayout(SetTreeLayout::Grouped(m_catalogue, FilteredRows(m_catalogue, m_filter)));
+    fillByFilterOrFavourites(*m_treeView, false);
 }
 
 void SetBrowser::FillFavouriteList() {
-    const FlagScope selecting(m_selecting);
-    m_listModel->setRows(FavouriteRows(m_catalogue, favourites().names()));
+    fillByFilterOrFavourites(*m_listView, true);
 }
 
 void SetBrowser::FillFavouriteTree() {
-    const FlagScope selecting(m_selecting);
-    m_treeModel->setLayout(
-        SetTreeLayout::Grouped(m_catalogue, FavouriteRows(m_catalogue, favourites().names())));
+    fillByFilterOrFavourites(*m_treeView, true);
 }
 
 void SetBrowser::SearchSetList(const QString &text) {
-    const BusyPointer pointer;
-    const FlagScope selecting(m_selecting);
-    m_listModel->setRows(searchRows(text));
+    search(*m_listView, text);
 }
 
 void SetBrowser::SearchSetTree(const QString &text) {
-    const BusyPointer pointer;
-    const FlagScope selecting(m_selecting);
-    m_treeModel->setLayout(SetTreeLayout::Flat(searchRows(text)));
+    search(*m_treeView, text);
 }
 
 SetRows SetBrowser::searchRows(const QString &text) {
@@ -191,79 +167,59 @@ void SetBrowser::clearViews() {
 }
 
 void SetBrowser::refillShownView(bool favouritesOnly) {
-    if (isGrouped()) {
-        favouritesOnly ? FillFavouriteTree() : FillSetTree();
-        ReselectTreeNode();
-        ShowTreeSelection();
+    BrowserView &view = shownView();
+    fillByFilterOrFavourites(view, favouritesOnly);
+    reselect(view);
+    showSelection(view);
+}
+
+void SetBrowser::refillShownViewOrClearSearch(bool favouritesOnly) {
+    QLineEdit *search = shownView().searchBox();
+    if (!search->text().isEmpty()) {
+        search->clear(); // the change handler refills the view
     } else {
-        favouritesOnly ? FillFavouriteList() : FillSetList();
-        ReselectListItem();
-        ShowListSelection();
+        refillShownView(favouritesOnly);
     }
 }
 
 void SetBrowser::fillShownView() {
     if (m_catalogue.isEmpty()) {
         clearViews();
-    } else if (isGrouped()) {
-        FillSetTree();
     } else {
-        FillSetList();
+        fillByFilterOrFavourites(shownView(), false);
     }
     setPlayVisible(shownCount() > 0);
 }
 
 void SetBrowser::reselectAndShow() {
-    if (isGrouped()) {
-        ReselectTreeNode();
-        ShowTreeSelection();
-    } else {
-        ReselectListItem();
-        ShowListSelection();
-    }
+    reselect(shownView());
+    showSelection(shownView());
 }
 
 // --- Selection ---
 
-void SetBrowser::ReselectListItem() {
-    if (!m_widgets.list || m_listModel->rowCount() == 0) {
-        return;
-    }
+void SetBrowser::reselect(BrowserView &view) {
     const FlagScope selecting(m_selecting);
-    int row = m_listModel->rowOfName(m_state.CurrentSetName);
-    if (row < 0) {
-        row = std::max(m_widgets.list->selectedRow(), 0);
-    }
-    m_widgets.list->selectRow(row);
+    view.reselect(m_state.CurrentSetName);
+}
+
+void SetBrowser::ReselectListItem() {
+    reselect(*m_listView);
 }
 
 void SetBrowser::ReselectTreeNode() {
-    QTreeView *tree = m_widgets.tree;
-    if (!tree || m_treeModel->nodeCount() == 0 || m_catalogue.isEmpty()) {
-        return;
-    }
-    const FlagScope selecting(m_selecting);
-    qsizetype record = m_catalogue.indexOfName(m_state.CurrentSetName);
-    if (record < 0) {
-        record = 0;
-    }
-    const int node = m_treeModel->firstNodeWithText(m_catalogue.at(record).description());
-    if (node == SetTreeLayout::kNoNode) {
-        tree->selectionModel()->clear();
-        return;
-    }
-    const QModelIndex index = m_treeModel->indexOfNode(node);
-    tree->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    tree->scrollTo(index);
+    reselect(*m_treeView);
+}
+
+void SetBrowser::reselectShownView() {
+    reselect(shownView());
 }
 
 // The set shown is the current set: what the details, File ▸ Play's caption and every command name is what
 // they act on, also when a refill or a search selected another row than the current set's.
-void SetBrowser::ShowListSelection() {
-    Q_EMIT shownCountChanged(m_listModel->rowCount());
-    const std::optional<SetView> record =
-        m_widgets.list ? m_listModel->record(m_widgets.list->selectedRow()) : std::nullopt;
-    if (record) {
+void SetBrowser::showSelection(BrowserView &view) {
+    Q_EMIT shownCountChanged(view.count());
+    if (const std::optional<SetView> record = view.selectedSet()) {
         makeCurrent(*record);
     } else {
         clearDetails();
@@ -271,17 +227,16 @@ void SetBrowser::ShowListSelection() {
     updateEmptyViewText();
 }
 
+void SetBrowser::showSelection() {
+    showSelection(shownView());
+}
+
+void SetBrowser::ShowListSelection() {
+    showSelection(*m_listView);
+}
+
 void SetBrowser::ShowTreeSelection() {
-    Q_EMIT shownCountChanged(m_treeModel->nodeCount());
-    const bool nodeSelected = m_widgets.tree && m_widgets.tree->selectionModel()->hasSelection();
-    const std::optional<SetView> record =
-        nodeSelected ? recordOfNode(m_treeModel->nodeOf(m_widgets.tree->currentIndex())) : std::nullopt;
-    if (record) {
-        makeCurrent(*record);
-    } else {
-        clearDetails();
-    }
-    updateEmptyViewText();
+    showSelection(*m_treeView);
 }
 
 void SetBrowser::showDetails(SetView record) {
@@ -309,48 +264,24 @@ void SetBrowser::showSelected(const SelectedSet &set) {
 }
 
 void SetBrowser::setPlayVisible(bool visible) {
-    if (m_actions.filePlay) {
-        m_actions.filePlay->setVisible(visible);
-    }
-    if (m_actions.filePlayBar) {
-        m_actions.filePlayBar->setVisible(visible);
+    for (QAction *entry : {m_actions.filePlay, m_actions.filePlayBar}) {
+        if (entry) {
+            entry->setVisible(visible);
+        }
     }
 }
 
-void SetBrowser::onListCurrentChanged(const QModelIndex &current) {
+void SetBrowser::onCurrentChanged(BrowserView &view, const QModelIndex &current) {
     if (!m_selecting) {
         m_clickSeen = true;
-        listItemClicked(current.row());
+        setClicked(view, current);
     }
 }
 
-void SetBrowser::onTreeCurrentChanged(const QModelIndex &current) {
-    if (!m_selecting) {
-        m_clickSeen = true;
-        treeNodeClicked(m_treeModel->nodeOf(current));
-    }
-}
-
-void SetBrowser::listItemClicked(int row) {
-    if (const std::optional<SetView> record = m_listModel->record(row)) {
+void SetBrowser::setClicked(BrowserView &view, const QModelIndex &index) {
+    if (const std::optional<SetView> record = view.setOf(index)) {
         makeCurrent(*record);
     }
-}
-
-void SetBrowser::treeNodeClicked(int node) {
-    if (const std::optional<SetView> record = recordOfNode(node)) {
-        makeCurrent(*record);
-    }
-}
-
-std::optional<SetView> SetBrowser::recordOfNode(int node) const {
-    const std::optional<SetView> shown = m_treeModel->recordOfNode(node);
-    if (!shown) {
-        return std::nullopt;
-    }
-    // Nodes map back to sets by their text: the first set with that Description.
-    const qsizetype index = m_catalogue.indexOfDescription(shown->description());
-    return index >= 0 ? m_catalogue.at(index) : *shown;
 }
 
 void SetBrowser::makeCurrent(SetView record) {
@@ -361,56 +292,43 @@ void SetBrowser::makeCurrent(SetView record) {
     showDetails(record);
 }
 
-bool SetBrowser::PickRandomListSet() {
-    const SetRows &rows = m_listModel->rows();
-    if (rows.empty() || !m_widgets.list) {
+bool SetBrowser::pickRandomSet(BrowserView &view) {
+    const int count = view.count();
+    if (count == 0) {
         return false;
     }
-    const bool anyAvailable = std::any_of(
-        rows.begin(), rows.end(), [this](qsizetype row) { return m_catalogue.at(row).isAvailable(); });
+    bool anyAvailable = false;
+    for (int item = 0; item < count && !anyAvailable; ++item) {
+        const std::optional<SetView> set = view.setAt(item);
+        anyAvailable = set && set->isAvailable();
+    }
     if (!anyAvailable) {
         m_prompts.inform(QStringLiteral("No available sets found."), kAppTitle, PromptIcon::Information);
         return false;
     }
     for (;;) {
-        const int row = int(QRandomGenerator::global()->bounded(quint32(rows.size())));
-        const SetView record = m_catalogue.at(rows[std::size_t(row)]);
-        if (record.isAvailable()) {
+        const int item = int(QRandomGenerator::global()->bounded(quint32(count)));
+        const std::optional<SetView> set = view.setAt(item);
+        if (set && set->isAvailable()) {
             const FlagScope selecting(m_selecting);
-            m_widgets.list->selectRow(row);
-            m_state.CurrentSetName = record.name().toString();
+            view.select(item);
+            // As a click would: a tree node stands for the first set with its Description.
+            m_state.CurrentSetName = view.selectedSet()->name().toString();
             return true;
         }
     }
 }
 
+bool SetBrowser::pickRandomSet() {
+    return pickRandomSet(shownView());
+}
+
+bool SetBrowser::PickRandomListSet() {
+    return pickRandomSet(*m_listView);
+}
+
 bool SetBrowser::PickRandomTreeSet() {
-    const int count = m_treeModel->nodeCount();
-    if (count == 0 || !m_widgets.tree) {
-        return false;
-    }
-    bool anyAvailable = false;
-    for (int node = 0; node < count && !anyAvailable; ++node) {
-        const std::optional<SetView> record = m_treeModel->recordOfNode(node);
-        anyAvailable = record && record->isAvailable();
-    }
-    if (!anyAvailable) {
-        m_prompts.inform(QStringLiteral("No available sets found."), kAppTitle, PromptIcon::Information);
-        return false;
-    }
-    for (;;) {
-        const int node = int(QRandomGenerator::global()->bounded(quint32(count)));
-        const std::optional<SetView> shown = m_treeModel->recordOfNode(node);
-        if (shown && shown->isAvailable()) {
-            const FlagScope selecting(m_selecting);
-            const QModelIndex index = m_treeModel->indexOfNode(node);
-            m_widgets.tree->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-            m_widgets.tree->scrollTo(index);
-            // As a click would: the node stands for the first set with its Description.
-            m_state.CurrentSetName = recordOfNode(node)->name().toString();
-            return true;
-        }
-    }
+    return pickRandomSet(*m_treeView);
 }
 
 void SetBrowser::launchFromEnter() {
@@ -423,168 +341,72 @@ void SetBrowser::launchFromEnter() {
     }
 }
 
+bool SetBrowser::dropSelectedFavourite() {
+    if (isGrouped()) {
+        FillFavouriteTree();
+        ReselectTreeNode();
+    } else {
+        m_listModel->removeRow(m_widgets.list->selectedRow());
+    }
+    if (shownCount() == 0) {
+        return false;
+    }
+    Q_EMIT shownCountChanged(shownCount());
+    return true;
+}
+
 // --- Search boxes ---
 
-void SetBrowser::onText1Changed(const QString &text) {
+void SetBrowser::onSearchChanged(BrowserView &view, const QString &text) {
     if (m_quietSearch) {
         return;
     }
-    m_listModel->clear();
+    view.clear();
     if (text.isEmpty()) {
         if (busy()) {
             return;
         }
-        favouritesViewOn() ? FillFavouriteList() : FillSetList();
-        ReselectListItem();
-    } else {
-        SearchSetList(text);
-        if (m_listModel->rowCount() > 0 && m_widgets.list) {
-            const FlagScope selecting(m_selecting);
-            m_widgets.list->selectRow(std::max(m_widgets.list->selectedRow(), 0));
-        }
-    }
-    ShowListSelection();
-}
-
-void SetBrowser::onText2Changed(const QString &text) {
-    if (m_quietSearch) {
+        fillByFilterOrFavourites(view, m_favourites->viewOn());
+        reselect(view);
+        showSelection(view);
         return;
     }
-    m_treeModel->clear();
-    if (!text.isEmpty()) {
-        SearchSetTree(text);
-        Q_EMIT shownCountChanged(m_treeModel->nodeCount());
+    search(view, text);
+    if (!view.selectsWhileSearching()) {
+        Q_EMIT shownCountChanged(view.count());
         updateEmptyViewText();
-    } else if (!busy()) {
-        favouritesViewOn() ? FillFavouriteTree() : FillSetTree();
-        ReselectTreeNode();
-        ShowTreeSelection();
+        return;
     }
+    if (view.count() > 0) {
+        const FlagScope selecting(m_selecting);
+        view.select(std::max(m_widgets.list->selectedRow(), 0));
+    }
+    showSelection(view);
 }
 
 void SetBrowser::clearSearchQuietly(QLineEdit *box) {
-    if (box && !box->text().isEmpty()) {
+    if (!box->text().isEmpty()) {
         const FlagScope quiet(m_quietSearch);
         box->clear();
     }
 }
 
+void SetBrowser::clearSearchQuietly() {
+    clearSearchQuietly(shownView().searchBox());
+}
+
 void SetBrowser::updateEmptyViewText() {
     QString text;
-    const QLineEdit *search = shownSearchBox();
-    if (search && !search->text().isEmpty()) {
+    const QString search = shownView().searchBox()->text();
+    if (!search.isEmpty()) {
         constexpr int kLongest = 40;
-        QString shown = search->text();
-        if (shown.size() > kLongest) {
-            shown = shown.left(kLongest) + QChar(0x2026);
-        }
+        const QString shown = search.size() > kLongest ? search.left(kLongest) + QChar(0x2026) : search;
         text = QStringLiteral("No set matches \u201C%1\u201D").arg(shown);
-    } else if (favouritesViewOn()) {
+    } else if (m_favourites->viewOn()) {
         text = kNoFavouritesHint;
     }
     for (EmptyViewNotice *notice : m_notices) {
         notice->setMessage(text);
-    }
-}
-
-void SetBrowser::showNoFavouritesHint() {
-    QWidget *view = isGrouped() ? static_cast<QWidget *>(m_widgets.tree) : m_widgets.list;
-    if (view && view->isVisible()) {
-        QToolTip::showText(view->mapToGlobal(view->rect().center()), kNoFavouritesHint, view);
-    }
-}
-
-// --- Events ---
-
-bool SetBrowser::eventFilter(QObject *watched, QEvent *event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            launchFromEnter();
-            return true;
-        }
-        return false;
-    }
-    if (auto *box = qobject_cast<QLineEdit *>(watched)) {
-        if (type == QEvent::MouseButtonDblClick) {
-            box->clear();
-            return true;
-        }
-        if (type == QEvent::FocusIn) {
-            // Index the catalogue now, so the first keystroke costs no more than the next ones.
-            if (!m_searchIndex.isBuiltFor(m_catalogue)) {
-                m_searchIndex.rebuild(m_catalogue);
-            }
-            if (box == m_widgets.text2) {
-                showSelected({});
-                if (m_hooks.clearSetInfo) {
-                    m_hooks.clearSetInfo();
-                }
-            }
-            // After the click that gave the focus has placed the cursor.
-            QTimer::singleShot(0, box, [box] { box->selectAll(); });
-        }
-        return false;
-    }
-    if (auto *viewport = qobject_cast<QWidget *>(watched)) {
-        return handleViewMouse(viewport, event);
-    }
-    return false;
-}
-
-bool SetBrowser::handleViewMouse(QWidget *viewport, QEvent *event) {
-    auto *view = qobject_cast<QAbstractItemView *>(viewport->parentWidget());
-    if (!view || view->viewport() != viewport) {
-        return false;
-    }
-    const QEvent::Type type = event->type();
-    if (type == QEvent::MouseMove) {
-        if (m_mouseFocus && !busy() && !view->hasFocus()) {
-            view->setFocus(Qt::MouseFocusReason);
-        }
-        return false;
-    }
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
-        type != QEvent::MouseButtonDblClick) {
-        return false;
-    }
-    if (busy()) {
-        return true;
-    }
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    const bool overItem = view->indexAt(mouse->position().toPoint()).isValid();
-    const bool isTree = view == m_widgets.tree;
-    if (type != QEvent::MouseButtonRelease) {
-        m_clickSeen = false;
-        // A left click on empty space must not drop the selection.
-        return !overItem && mouse->button() == Qt::LeftButton && !isTree;
-    }
-    if (overItem && !m_clickSeen) {
-        // A click on the item that was already selected still makes it the current set.
-        const QModelIndex current = view->currentIndex();
-        isTree ? treeNodeClicked(m_treeModel->nodeOf(current)) : listItemClicked(current.row());
-    }
-    m_clickSeen = true;
-    if (mouse->button() == Qt::RightButton) {
-        if (overItem) {
-            prepareItemPopup();
-            openPopup(m_widgets.itemPopup);
-        } else {
-            openPopup(m_widgets.generalPopup);
-        }
-        return true;
-    }
-    if (mouse->button() == Qt::LeftButton && !overItem && !isTree && m_widgets.list) {
-        const FlagScope selecting(m_selecting);
-        m_widgets.list->selectRow(m_widgets.list->selectedRow());
-    }
-    return false;
-}
-
-void SetBrowser::openPopup(QMenu *menu) {
-    if (menu) {
-        menu->popup(QCursor::pos());
     }
 }
 

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "browser/setlist/BrowserActions.h"
+#include "browser/setlist/BrowserView.h"
 #include "browser/setlist/FavouritesFile.h"
 #include "browser/setlist/HeaderSortState.h"
 #include "browser/setlist/SetRows.h"
 #include "browser/setlist/SetSearch.h"
+#include "browser/setlist/ViewMode.h"
 #include "catalogue/SelectedSet.h"
 
 #include <QObject>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
-class QAction;
-class QLabel;
 class QLineEdit;
 class QMenu;
 class QModelIndex;
@@ -24,6 +23,7 @@ class QWidget;
 namespace qx {
 
 class EmptyViewNotice;
+class FavouritesController;
 class FrontendSettings;
 class SetListModel;
 class SetListView;
@@ -31,7 +31,7 @@ class SetTreeModel;
 class UserPrompts;
 struct ProgramState;
 
-// The controls of the main window the browser drives. Any of them may be null in a window that lacks it.
+// The controls of the main window the browser drives.
 struct BrowserWidgets {
     SetListView *list = nullptr;       // lvListView
     QTreeView *tree = nullptr;         // TreeView1
@@ -55,15 +55,13 @@ struct BrowserHooks {
 };
 
 // The set browser's behaviour: the views of the catalogue, the availability filters, search, selection,
-// the view modes, sorting, column layout and favourites. It drives the menu entries and toolbar buttons it
-// is given; an entry and its pop-up twin are one QAction.
+// the view modes, sorting and column layout; its favourites are a controller of their own. It drives the
+// menu entries and toolbar buttons it is given; an entry and its pop-up twin are one QAction. The list and
+// the tree are driven through one BrowserView interface; the documented List/Tree names are thin wrappers.
 class SetBrowser : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kGroupedMode = 1;
-    static constexpr int kListMode = 2;
-    static constexpr int kDetailsMode = 3;
-
+    // The list, the tree and both search boxes must be given.
     SetBrowser(const BrowserWidgets &widgets, const BrowserActions &actions, BrowserHooks hooks,
                SetCatalogue &catalogue, ProgramState &state, const FrontendSettings &settings,
                UserPrompts &prompts, QObject *parent = nullptr);
@@ -86,9 +84,8 @@ public:
     void clearViews();
 
     // --- State ---
-    int viewMode() const { return m_viewMode; }
-    bool isGrouped() const { return m_viewMode == kGroupedMode; }
-    bool favouritesViewOn() const;
+    ViewMode viewMode() const { return m_viewMode; }
+    bool isGrouped() const { return m_viewMode == ViewMode::Grouped; }
     bool showAvailable() const { return m_filter.showAvailable; }
     bool showUnavailable() const { return m_filter.showUnavailable; }
     bool ghostIcon() const;
@@ -97,8 +94,14 @@ public:
     void setMouseFocus(bool on) { m_mouseFocus = on; }
     SetListModel *listModel() const { return m_listModel; }
     SetTreeModel *treeModel() const { return m_treeModel; }
+    const SetCatalogue &catalogue() const { return m_catalogue; }
+    // The view shown now: the tree in Grouped mode, else the list.
+    BrowserView &shownView() const;
     // The number of items (or nodes) the shown view holds.
     int shownCount() const;
+    // The set whose details are shown (the status bar displays it); empty when none is.
+    const SelectedSet &selectedSet() const { return m_selected; }
+    FavouritesController &favourites() const { return *m_favourites; }
 
     // --- Filling; each replaces the view's content ---
     void FillSetList();
@@ -107,18 +110,31 @@ public:
     void FillFavouriteTree();
     void SearchSetList(const QString &text);
     void SearchSetTree(const QString &text);
+    // Fills the shown view (with the favourites or by the filters), selects the current set again and shows
+    // its details.
+    void refillShownView(bool favouritesOnly);
+    // As refillShownView, unless the shown view's box holds a search: emptying it refills the view.
+    void refillShownViewOrClearSearch(bool favouritesOnly);
 
     // --- Selection ---
     void ReselectListItem();
     void ReselectTreeNode();
+    void reselectShownView();
     void ShowListSelection();
     void ShowTreeSelection();
     bool PickRandomListSet();
     bool PickRandomTreeSet();
-    // The set whose details are shown (the status bar displays it); empty when none is.
-    const SelectedSet &selectedSet() const { return m_selected; }
+    // Picks in the shown view.
+    bool pickRandomSet();
+    // Shows the shown view's selection: the count, and the selected set's details or none.
+    void showSelection();
     // Enter: the selected set in List/Details, CurrentSetName in Grouped.
     void launchFromEnter();
+    // A favourite was removed in the Favourites view: its item goes (the tree is rebuilt, so clones of a
+    // removed parent stay). False when the view is left empty.
+    bool dropSelectedFavourite();
+    // Empties the shown view's search box without a refill (the view is about to be refilled).
+    void clearSearchQuietly();
 
     // --- Filters and chrome ---
     void ApplyListFilter();
@@ -126,22 +142,13 @@ public:
     void SyncFilterFromToolbar();
     void RefreshToolTips();
 
-    // --- Favourites ---
-    bool IsFavourite(const QString &name) const;
-    void AddFavourite();
-    void RemoveFavourite();
-    void ToggleFavouritesView();
-    // The tray's Favourites submenu entries; none means the disabled "no favourites".
-    QList<TrayFavourite> trayFavourites() const;
-
     // --- Menu handlers (also reachable through the actions) ---
-    void setViewMode(int index);        // View ▸ Grouped (1), List (2), Details (3)
+    void setViewMode(ViewMode mode);    // View ▸ Grouped, List, Details
     void toggleAvailability(int index); // Set-List ▸ Available (1), Unavailable (2)
     void toggleClones();                // Set-List ▸ Clones, after its check mark changed
     void collapseTree();                // View ▸ Collapse List
     void resetColumnOrder();            // Tools ▸ Reset Column Order
     void sortByHeader(int section);     // a click on a column header
-    void prepareFileMenu();             // the File menu is about to open
     void prepareItemPopup();            // the item pop-up is about to open
 
 Q_SIGNALS:
@@ -159,54 +166,52 @@ private:
     void installFilters();
 
     bool busy() const;
+    BrowserView &viewOf(bool grouped) const;
+    // The operations of either view.
+    void fill(BrowserView &view, const SetRows &rows);
+    void fillByFilterOrFavourites(BrowserView &view, bool favouritesOnly);
+    void search(BrowserView &view, const QString &text);
+    void reselect(BrowserView &view);
+    void showSelection(BrowserView &view);
+    bool pickRandomSet(BrowserView &view);
+    void applyFilter(BrowserView &view);
+    void onSearchChanged(BrowserView &view, const QString &text);
+    void onCurrentChanged(BrowserView &view, const QModelIndex &current);
+    void setClicked(BrowserView &view, const QModelIndex &index);
+
     SetRows searchRows(const QString &text);
-    FavouritesFile favourites() const;
-    QLineEdit *shownSearchBox() const;
     void showSelected(const SelectedSet &set);
     void clearDetails();
     void showDetails(SetView record);
     void setPlayVisible(bool visible);
     void setAvailabilityChecks(bool available, bool unavailable);
-    void setFavouritesChecks(bool on);
-    void refillShownView(bool favourites);
     void showGrouped(bool grouped);
-    void onListCurrentChanged(const QModelIndex &current);
-    void onTreeCurrentChanged(const QModelIndex &current);
-    void listItemClicked(int row);
-    void treeNodeClicked(int node);
-    // The set a tree node stands for: the first set with the node's Description.
-    std::optional<SetView> recordOfNode(int node) const;
     void makeCurrent(SetView record);
     // What an empty view says about itself: no match for the search, or how to add a favourite.
     void updateEmptyViewText();
-    void showNoFavouritesHint();
-    // Empties the search box without a refill (its view is about to be refilled or hidden).
     void clearSearchQuietly(QLineEdit *box);
-    void onText1Changed(const QString &text);
-    void onText2Changed(const QString &text);
     void onAvailabilityButton(QAction *clicked);
-    void onFavouritesButton(bool pressed);
-    void onAddFavouriteButton();
-    void onFileAddFavourite();
     bool handleViewMouse(QWidget *viewport, QEvent *event);
     void openPopup(QMenu *menu);
-    void reportWriteFailure(const QString &error);
 
     BrowserWidgets m_widgets;
+    BrowserActions m_actions;
     BrowserHooks m_hooks;
     SetCatalogue &m_catalogue;
     ProgramState &m_state;
     const FrontendSettings &m_settings;
     UserPrompts &m_prompts;
-    BrowserActions m_actions;
     SetListModel *m_listModel;
     SetTreeModel *m_treeModel;
+    std::unique_ptr<ListBrowserView> m_listView;
+    std::unique_ptr<TreeBrowserView> m_treeView;
+    FavouritesController *m_favourites = nullptr;
     QList<EmptyViewNotice *> m_notices;
     HeaderSortState m_sort;
     SearchIndex m_searchIndex;
     SelectedSet m_selected;
     AvailabilityFilter m_filter;
-    int m_viewMode = kDetailsMode;
+    ViewMode m_viewMode = ViewMode::Details;
     bool m_mouseFocus = false;
     // Set while the browser itself moves the selection, so only the user's choices count as clicks.
     bool m_selecting = false;

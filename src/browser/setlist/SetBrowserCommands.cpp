@@ -1,20 +1,17 @@
-// The browser's menu, toolbar and favourites commands; the views, filling and selection are in
-// SetBrowser.cpp.
+// The browser's menu and toolbar commands and its settings; the views, filling and selection are in
+// SetBrowser.cpp, the favourites in FavouritesController.cpp.
 #include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
 #include "app/ScopeGuards.h"
 #include "app/UserPrompts.h"
-#include "browser/setlist/BrowserActions.h"
 #include "browser/setlist/ColumnLayout.h"
+#include "browser/setlist/FavouritesController.h"
 #include "browser/setlist/SetBrowser.h"
 #include "browser/setlist/SetListModel.h"
 #include "browser/setlist/SetListView.h"
-#include "browser/setlist/SetTreeModel.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTreeView>
 
 namespace qx {
@@ -22,8 +19,6 @@ namespace {
 
 const QString kSearchToolTip =
     QStringLiteral("Type the description, name or parent. Double click to clear text");
-const QString kAddFavouriteCaption = QStringLiteral("Add To &Favourites");
-const QString kRemoveFavouriteCaption = QStringLiteral("Remove From &Favourites");
 
 void SetChecked(QAction *action, bool checked) {
     if (action) {
@@ -50,8 +45,8 @@ void SetBrowser::connectActions() {
             connect(action, &QAction::triggered, this, handler);
         }
     };
-    for (int i = 0; i < 3; ++i) {
-        onTrigger(a.viewMode[std::size_t(i)], [this, i] { setViewMode(i + 1); });
+    for (const ViewMode mode : {ViewMode::Grouped, ViewMode::List, ViewMode::Details}) {
+        onTrigger(a.viewMode[std::size_t(mode) - 1], [this, mode] { setViewMode(mode); });
     }
     for (int i = 0; i < 2; ++i) {
         onTrigger(a.gameLists[std::size_t(i)], [this, i] { toggleAvailability(i + 1); });
@@ -59,12 +54,6 @@ void SetBrowser::connectActions() {
     onTrigger(a.clones, [this] { toggleClones(); });
     onTrigger(a.collapse, [this] { collapseTree(); });
     onTrigger(a.columnOrder, [this] { resetColumnOrder(); });
-    onTrigger(a.viewFav, [this] { ToggleFavouritesView(); });
-    onTrigger(a.fileAddFav, [this] { onFileAddFavourite(); });
-    onTrigger(a.popupAddFav, [this] { AddFavourite(); });
-    onTrigger(a.popupRemFav, [this] { RemoveFavourite(); });
-    onTrigger(a.favourites, [this](bool pressed) { onFavouritesButton(pressed); });
-    onTrigger(a.addFav, [this] { onAddFavouriteButton(); });
     onTrigger(a.available, [this] { onAvailabilityButton(m_actions.available); });
     onTrigger(a.unavailable, [this] { onAvailabilityButton(m_actions.unavailable); });
     onTrigger(a.verify, [this] {
@@ -79,9 +68,6 @@ void SetBrowser::connectActions() {
     };
     onTrigger(a.filePlay, play);
     onTrigger(a.popupPlay, play);
-    if (a.fileMenu) {
-        connect(a.fileMenu, &QMenu::aboutToShow, this, &SetBrowser::prepareFileMenu);
-    }
 }
 
 // --- Start-up and shutdown ---
@@ -94,22 +80,17 @@ void SetBrowser::restoreSettings() {
     setAvailabilityChecks(m_filter.showAvailable, m_filter.showUnavailable);
     setGhostIcon(m_settings.get(Settings::GhostIcon));
     m_mouseFocus = m_settings.get(Settings::MouseFocus);
-    if (SetListView *list = m_widgets.list) {
-        list->setFullRowSelect(m_settings.get(Settings::FullRowSelect));
-        list->setColumnWidths(ParseColumnWidths(m_settings.get(Settings::ColumnWidths)));
-        list->setColumnOrder(ParseColumnOrder(m_settings.get(Settings::ColumnPos)));
+    SetListView *list = m_widgets.list;
+    list->setFullRowSelect(m_settings.get(Settings::FullRowSelect));
+    list->setColumnWidths(ParseColumnWidths(m_settings.get(Settings::ColumnWidths)));
+    list->setColumnOrder(ParseColumnOrder(m_settings.get(Settings::ColumnPos)));
+    m_viewMode = ViewModeFromNumber(m_settings.get(Settings::ViewMode));
+    showGrouped(isGrouped());
+    if (!isGrouped()) {
+        list->setViewStyle(m_viewMode);
     }
-    int mode = m_settings.get(Settings::ViewMode);
-    if (mode < kGroupedMode || mode > kDetailsMode) {
-        mode = kDetailsMode;
-    }
-    m_viewMode = mode;
-    showGrouped(mode == kGroupedMode);
-    if (m_widgets.list && mode != kGroupedMode) {
-        m_widgets.list->setViewStyle(mode);
-    }
-    for (int i = 0; i < 3; ++i) {
-        SetChecked(m_actions.viewMode[std::size_t(i)], i + 1 == mode);
+    for (std::size_t i = 0; i < m_actions.viewMode.size(); ++i) {
+        SetChecked(m_actions.viewMode[i], int(i) + 1 == int(m_viewMode));
     }
     RefreshToolTips();
 }
@@ -117,12 +98,11 @@ void SetBrowser::restoreSettings() {
 bool SetBrowser::saveSettings() const {
     bool ok = m_settings.set(Settings::ShowA, m_filter.showAvailable);
     ok &= m_settings.set(Settings::ShowU, m_filter.showUnavailable);
-    if (SetListView *list = m_widgets.list) {
-        if (list->viewStyle() == SetListView::kReportStyle) {
-            ok &= m_settings.set(Settings::ColumnWidths, FormatColumnList(list->columnWidths()));
-        }
-        ok &= m_settings.set(Settings::ColumnPos, FormatColumnList(list->columnOrder()));
+    const SetListView *list = m_widgets.list;
+    if (list->viewStyle() == ViewMode::Details) {
+        ok &= m_settings.set(Settings::ColumnWidths, FormatColumnList(list->columnWidths()));
     }
+    ok &= m_settings.set(Settings::ColumnPos, FormatColumnList(list->columnOrder()));
     if (!m_state.CurrentSetName.isEmpty()) {
         ok &= m_settings.set(Settings::LastSelected, m_state.CurrentSetName);
     }
@@ -133,67 +113,41 @@ bool SetBrowser::saveSettings() const {
 
 void SetBrowser::showGrouped(bool grouped) {
     // The view that goes is emptied; a search in its box would not match what it shows when it comes back.
-    clearSearchQuietly(grouped ? m_widgets.text1 : m_widgets.text2);
-    if (m_widgets.list) {
-        m_widgets.list->setHidden(grouped);
-    }
-    if (m_widgets.tree) {
-        m_widgets.tree->setHidden(!grouped);
-    }
-    if (m_widgets.text1) {
-        m_widgets.text1->setHidden(grouped);
-    }
-    if (m_widgets.text2) {
-        m_widgets.text2->setHidden(!grouped);
-    }
+    clearSearchQuietly(viewOf(!grouped).searchBox());
+    m_widgets.list->setHidden(grouped);
+    m_widgets.tree->setHidden(!grouped);
+    m_widgets.text1->setHidden(grouped);
+    m_widgets.text2->setHidden(!grouped);
     if (m_actions.collapse) {
         m_actions.collapse->setEnabled(grouped);
     }
 }
 
-void SetBrowser::setViewMode(int index) {
-    if (index < kGroupedMode || index > kDetailsMode) {
-        return;
-    }
-    if (index != m_viewMode) {
-        const bool favouritesOnly = favouritesViewOn();
-        if (index == kGroupedMode) {
-            m_listModel->clear();
-            m_viewMode = kGroupedMode;
-            showGrouped(true);
-            favouritesOnly ? FillFavouriteTree() : FillSetTree();
-            ReselectTreeNode();
-            ShowTreeSelection();
-            if (m_widgets.tree) {
-                m_widgets.tree->setFocus();
-            }
-        } else {
-            if (isGrouped()) {
-                m_treeModel->clear();
-                m_viewMode = index;
-                showGrouped(false);
-                favouritesOnly ? FillFavouriteList() : FillSetList();
-                ReselectListItem();
-                ShowListSelection();
-                if (m_widgets.list) {
-                    m_widgets.list->setFocus();
-                }
-            }
-            m_viewMode = index;
-            if (m_widgets.list) {
-                m_widgets.list->setViewStyle(index);
-            }
+void SetBrowser::setViewMode(ViewMode mode) {
+    if (mode != m_viewMode) {
+        const bool grouped = mode == ViewMode::Grouped;
+        if (grouped != isGrouped()) {
+            const bool favouritesOnly = m_favourites->viewOn();
+            viewOf(!grouped).clear();
+            m_viewMode = mode;
+            showGrouped(grouped);
+            refillShownView(favouritesOnly);
+            shownView().widget()->setFocus();
         }
-        m_settings.set(Settings::ViewMode, index);
+        m_viewMode = mode;
+        if (!grouped) {
+            m_widgets.list->setViewStyle(mode);
+        }
+        m_settings.set(Settings::ViewMode, int(mode));
     }
     // Also when nothing changed: a checkable entry unchecks itself when chosen again.
-    for (int i = 0; i < 3; ++i) {
-        SetChecked(m_actions.viewMode[std::size_t(i)], i + 1 == m_viewMode);
+    for (std::size_t i = 0; i < m_actions.viewMode.size(); ++i) {
+        SetChecked(m_actions.viewMode[i], int(i) + 1 == int(m_viewMode));
     }
 }
 
 void SetBrowser::collapseTree() {
-    if (!isGrouped() || !m_widgets.tree) {
+    if (!isGrouped()) {
         return;
     }
     m_widgets.tree->collapseAll();
@@ -206,11 +160,6 @@ void SetBrowser::collapseTree() {
 void SetBrowser::setAvailabilityChecks(bool available, bool unavailable) {
     SetChecked(m_actions.gameLists[0], available);
     SetChecked(m_actions.gameLists[1], unavailable);
-}
-
-void SetBrowser::setFavouritesChecks(bool on) {
-    SetChecked(m_actions.favourites, on);
-    SetChecked(m_actions.viewFav, on);
 }
 
 void SetBrowser::toggleAvailability(int index) {
@@ -229,38 +178,31 @@ void SetBrowser::toggleAvailability(int index) {
     }
     flipped = !flipped;
     setAvailabilityChecks(available, unavailable);
-    isGrouped() ? ApplyTreeFilter() : ApplyListFilter();
+    applyFilter(shownView());
     RefreshToolTips();
 }
 
-void SetBrowser::ApplyListFilter() {
+void SetBrowser::applyFilter(BrowserView &view) {
     m_filter.showAvailable = IsChecked(m_actions.gameLists[0]);
     m_filter.showUnavailable = IsChecked(m_actions.gameLists[1]);
     SetChecked(m_actions.available, m_filter.showAvailable);
     SetChecked(m_actions.unavailable, m_filter.showUnavailable);
-    setFavouritesChecks(false);
-    if (m_widgets.text1 && !m_widgets.text1->text().isEmpty()) {
-        m_widgets.text1->clear(); // the search box's change handler refills by the new filters
+    m_favourites->setViewChecked(false);
+    if (!view.searchBox()->text().isEmpty()) {
+        view.searchBox()->clear(); // the search box's change handler refills by the new filters
         return;
     }
-    FillSetList();
-    ReselectListItem();
-    ShowListSelection();
+    fillByFilterOrFavourites(view, false);
+    reselect(view);
+    showSelection(view);
+}
+
+void SetBrowser::ApplyListFilter() {
+    applyFilter(*m_listView);
 }
 
 void SetBrowser::ApplyTreeFilter() {
-    m_filter.showAvailable = IsChecked(m_actions.gameLists[0]);
-    m_filter.showUnavailable = IsChecked(m_actions.gameLists[1]);
-    SetChecked(m_actions.available, m_filter.showAvailable);
-    SetChecked(m_actions.unavailable, m_filter.showUnavailable);
-    setFavouritesChecks(false);
-    if (m_widgets.text2 && !m_widgets.text2->text().isEmpty()) {
-        m_widgets.text2->clear();
-        return;
-    }
-    FillSetTree();
-    ReselectTreeNode();
-    ShowTreeSelection();
+    applyFilter(*m_treeView);
 }
 
 void SetBrowser::SyncFilterFromToolbar() {
@@ -275,42 +217,28 @@ void SetBrowser::onAvailabilityButton(QAction *clicked) {
         return;
     }
     SyncFilterFromToolbar();
-    setFavouritesChecks(false); // the Favourites view ends
-    QLineEdit *search = shownSearchBox();
-    if (search && !search->text().isEmpty()) {
-        search->clear(); // the change handler refills by the new filters
-    } else {
-        refillShownView(false);
-    }
+    m_favourites->setViewChecked(false); // the Favourites view ends
+    refillShownViewOrClearSearch(false);
     RefreshToolTips();
 }
 
 // --- Clones ---
 
 void SetBrowser::toggleClones() {
-    clearSearchQuietly(shownSearchBox());
+    clearSearchQuietly();
     clearViews();
     if (m_hooks.reloadCatalogue) {
         m_hooks.reloadCatalogue();
     }
-    const bool favouritesOnly = IsChecked(m_actions.favourites);
+    BrowserView &view = shownView();
     if (!m_catalogue.isEmpty()) {
-        if (isGrouped()) {
-            favouritesOnly ? FillFavouriteTree() : FillSetTree();
-        } else {
-            favouritesOnly ? FillFavouriteList() : FillSetList();
-        }
+        fillByFilterOrFavourites(view, IsChecked(m_actions.favourites));
     }
+    reselect(view);
     if (isGrouped()) {
-        ReselectTreeNode();
-        if (m_widgets.tree) {
-            m_widgets.tree->setFocus();
-        }
-        ShowTreeSelection();
-    } else {
-        ReselectListItem();
-        ShowListSelection();
+        view.widget()->setFocus();
     }
+    showSelection(view);
 }
 
 // --- Sorting and columns ---
@@ -323,23 +251,22 @@ void SetBrowser::sortByHeader(int section) {
     m_sort.click(*column);
     const FlagScope selecting(m_selecting);
     m_listModel->sortByColumn(*column, m_sort.descending());
-    if (SetListView *list = m_widgets.list) {
-        list->setSortIndicator(*column, m_sort.descending());
-        if (m_listModel->rowCount() > 0) {
-            list->selectRow(list->selectedRow());
-        }
+    SetListView *list = m_widgets.list;
+    list->setSortIndicator(*column, m_sort.descending());
+    if (m_listModel->rowCount() > 0) {
+        list->selectRow(list->selectedRow());
     }
 }
 
 void SetBrowser::resetColumnOrder() {
     const PromptAnswer answer = m_prompts.ask(QStringLiteral("Reset column order?"), kAppTitle,
                                               PromptButtons::YesNo, PromptAnswer::No, PromptIcon::Question);
-    if (answer == PromptAnswer::Yes && m_widgets.list) {
+    if (answer == PromptAnswer::Yes) {
         m_widgets.list->setColumnOrder(kDefaultColumnOrder);
     }
 }
 
-// --- Tooltips ---
+// --- Tooltips and the item pop-up ---
 
 void SetBrowser::RefreshToolTips() {
     const BrowserActions &a = m_actions;
@@ -361,9 +288,7 @@ void SetBrowser::RefreshToolTips() {
     SetToolTip(a.options, tip(QStringLiteral("Default MAME Options")));
     SetToolTip(a.verify, tip(QStringLiteral("Verify ") + m_state.CurrentSetName));
     for (QLineEdit *box : {m_widgets.text1, m_widgets.text2}) {
-        if (box) {
-            box->setToolTip(tip(kSearchToolTip));
-        }
+        box->setToolTip(tip(kSearchToolTip));
     }
     if (m_widgets.pictureCaption) {
         m_widgets.pictureCaption->setToolTip(
@@ -371,149 +296,17 @@ void SetBrowser::RefreshToolTips() {
     }
 }
 
-// --- Favourites ---
-
-bool SetBrowser::IsFavourite(const QString &name) const {
-    return favourites().contains(name);
-}
-
-QList<TrayFavourite> SetBrowser::trayFavourites() const {
-    return TrayFavouriteEntries(m_catalogue, favourites());
-}
-
-void SetBrowser::reportWriteFailure(const QString &error) {
-    m_prompts.inform(QStringLiteral("Quorvex could not change the favourites:\n%1\n"
-                                    "The favourites file was left as it was.")
-                         .arg(error),
-                     kAppTitle, PromptIcon::Error);
-}
-
-void SetBrowser::AddFavourite() {
-    if (m_state.CurrentSetName.isEmpty()) {
-        return;
-    }
-    QString error;
-    if (!favourites().add(m_state.CurrentSetName, m_settings.get(Settings::SortFav), &error)) {
-        reportWriteFailure(error);
-    }
-}
-
-void SetBrowser::RemoveFavourite() {
-    QString error;
-    if (!favourites().remove(m_state.CurrentSetName, &error)) {
-        reportWriteFailure(error);
-        return;
-    }
-    if (!favouritesViewOn()) {
-        return;
-    }
-    if (isGrouped()) {
-        // Rebuilt rather than pruned, so clones of a removed parent stay in view.
-        FillFavouriteTree();
-        ReselectTreeNode();
-    } else if (m_widgets.list) {
-        m_listModel->removeRow(m_widgets.list->selectedRow());
-    }
-    if (shownCount() > 0) {
-        Q_EMIT shownCountChanged(shownCount());
-        return;
-    }
-    // The last favourite is gone: back to the normal view.
-    if (IsChecked(m_actions.favourites)) {
-        SyncFilterFromToolbar();
-    }
-    setFavouritesChecks(false);
-    refillShownView(false);
-    RefreshToolTips();
-}
-
-void SetBrowser::ToggleFavouritesView() {
-    QAction *menu = m_actions.viewFav;
-    if (!menu) {
-        return;
-    }
-    if (!favourites().exists()) {
-        menu->setChecked(IsChecked(m_actions.favourites)); // undo the entry's own flip
-        showNoFavouritesHint();
-        return;
-    }
-    const bool on = menu->isChecked();
-    setFavouritesChecks(on);
-    // The view is refilled without the search, so the box must not show one.
-    clearSearchQuietly(shownSearchBox());
-    if (!on) {
-        SyncFilterFromToolbar();
-    }
-    refillShownView(on);
-    if (isGrouped() && m_widgets.tree) {
-        m_widgets.tree->setFocus();
-    }
-    RefreshToolTips();
-}
-
-void SetBrowser::onFavouritesButton(bool pressed) {
-    if (!favourites().exists()) {
-        SetChecked(m_actions.favourites, false);
-        RefreshToolTips();
-        showNoFavouritesHint();
-        return;
-    }
-    SetChecked(m_actions.viewFav, pressed);
-    if (!pressed) {
-        SyncFilterFromToolbar();
-    }
-    QLineEdit *search = shownSearchBox();
-    if (search && !search->text().isEmpty()) {
-        search->clear(); // the change handler fills the view the button now asks for
-    } else {
-        refillShownView(pressed);
-    }
-    RefreshToolTips();
-}
-
-void SetBrowser::onAddFavouriteButton() {
-    if (IsChecked(m_actions.favourites) || m_state.CurrentSetName.isEmpty()) {
-        return;
-    }
-    if (!IsFavourite(m_state.CurrentSetName)) {
-        AddFavourite();
-    }
-}
-
-void SetBrowser::prepareFileMenu() {
-    QAction *entry = m_actions.fileAddFav;
-    if (!entry) {
-        return;
-    }
-    const bool selected = isGrouped() ? (m_widgets.tree && m_widgets.tree->selectionModel()->hasSelection())
-                                      : (m_widgets.list && m_widgets.list->selectedRow() >= 0);
-    entry->setEnabled(selected);
-    if (selected) {
-        entry->setText(IsFavourite(m_state.CurrentSetName) ? kRemoveFavouriteCaption : kAddFavouriteCaption);
-    }
-}
-
-void SetBrowser::onFileAddFavourite() {
-    if (m_actions.fileAddFav->text() == kRemoveFavouriteCaption) {
-        RemoveFavourite();
-    } else {
-        AddFavourite();
-    }
-    // The caption follows the file at once, so using the entry again undoes rather than repeats.
-    prepareFileMenu();
-}
-
 void SetBrowser::prepareItemPopup() {
     QString name = m_state.CurrentSetName;
-    if (!isGrouped() && m_widgets.list) {
-        if (const std::optional<SetView> record = m_listModel->record(m_widgets.list->selectedRow())) {
+    if (!isGrouped()) {
+        if (const std::optional<SetView> record = m_listView->selectedSet()) {
             name = record->name().toString();
         }
     }
     if (m_actions.popupPlay) {
         m_actions.popupPlay->setText(QStringLiteral("Play ") + name);
     }
-    const bool favourite = IsFavourite(name);
+    const bool favourite = m_favourites->IsFavourite(name);
     if (m_actions.popupAddFav) {
         m_actions.popupAddFav->setVisible(!favourite);
     }

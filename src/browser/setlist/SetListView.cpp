@@ -41,7 +41,7 @@ SetListView::SetListView(QWidget *parent) : QWidget(parent) {
     m_stack->setContentsMargins(0, 0, 0, 0);
     m_stack->addWidget(m_list);
     m_stack->addWidget(m_details);
-    setViewStyle(kReportStyle);
+    setViewStyle(ViewMode::Details);
 }
 
 void SetListView::setModel(SetListModel *model) {
@@ -61,8 +61,8 @@ QItemSelectionModel *SetListView::selectionModel() const {
     return m_details->selectionModel();
 }
 
-void SetListView::setViewStyle(int style) {
-    if (style != kListStyle && style != kReportStyle) {
+void SetListView::setViewStyle(ViewMode style) {
+    if (style == ViewMode::Grouped) {
         return;
     }
     const bool hadFocus = activeView()->hasFocus();
@@ -79,7 +79,7 @@ void SetListView::setViewStyle(int style) {
 }
 
 QAbstractItemView *SetListView::activeView() const {
-    return m_style == kListStyle ? static_cast<QAbstractItemView *>(m_list) : m_details;
+    return m_style == ViewMode::List ? static_cast<QAbstractItemView *>(m_list) : m_details;
 }
 
 QHeaderView *SetListView::header() const {

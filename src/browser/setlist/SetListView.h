@@ -2,6 +2,7 @@
 
 #include "browser/setlist/ColumnLayout.h"
 #include "browser/setlist/SetRows.h"
+#include "browser/setlist/ViewMode.h"
 
 #include <QWidget>
 
@@ -17,23 +18,20 @@ class SetListModel;
 class SetReportView;
 
 // The set list control (lvListView): one model and one selection shown either as a report with the seven
-// columns (Details, style 3) or as a flowing list of descriptions (List, style 2). Both views have uniform
+// columns (Details) or as a flowing list of descriptions (List). Both views have uniform
 // item sizes, so tens of thousands of rows lay out at once.
 class SetListView : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kListStyle = 2;
-    static constexpr int kReportStyle = 3;
-
     explicit SetListView(QWidget *parent = nullptr);
 
     void setModel(SetListModel *model);
     SetListModel *model() const { return m_model; }
     QItemSelectionModel *selectionModel() const;
 
-    // 2 list, 3 report; other values are ignored.
-    void setViewStyle(int style);
-    int viewStyle() const { return m_style; }
+    // List or Details; Grouped (the tree's) is ignored.
+    void setViewStyle(ViewMode style);
+    ViewMode viewStyle() const { return m_style; }
 
     SetReportView *detailsView() const { return m_details; }
     QListView *listView() const { return m_list; }
@@ -64,7 +62,7 @@ private:
     QListView *m_list = nullptr;
     QStackedLayout *m_stack = nullptr;
     SetListModel *m_model = nullptr;
-    int m_style = kReportStyle;
+    ViewMode m_style = ViewMode::Details;
 };
 
 } // namespace qx

@@ -5,6 +5,7 @@
 #include "app/ScopeGuards.h"
 #include "app/UserPrompts.h"
 #include "browser/info/InfoPanel.h"
+#include "browser/setlist/FavouritesController.h"
 #include "browser/setlist/SetBrowser.h"
 #include "browser/window/JoystickPoller.h"
 #include "browser/window/MainActions.h"
@@ -125,16 +126,13 @@ void MainWindow::restoreIfMinimised() {
 void MainWindow::clearViews() {
     m_info->clearSetInfo();
     m_info->setCaption(QString());
-    QLineEdit *search = m_browser->isGrouped() ? m_text2 : m_text1;
+    QLineEdit *search = m_browser->shownView().searchBox();
     if (!search->text().isEmpty()) {
         search->clear();
     }
     m_browser->clearViews();
-    if (m_browser->favouritesViewOn()) {
-        action(ActionId::TbrFavourites)->setChecked(false);
-        action(ActionId::ViewFav)->setChecked(false);
-        action(ActionId::ViewGameLists1)->setEnabled(true);
-        action(ActionId::ViewGameLists2)->setEnabled(true);
+    if (m_browser->favourites().viewOn()) {
+        m_browser->favourites().endView();
     }
 }
 

@@ -112,13 +112,8 @@ void MainWindow::createInfoChrome() {
 
 void MainWindow::focusShownView() {
     // The set stays shown as it is: a click on the picture must not take the snapshot back to the first.
-    if (m_browser->isGrouped()) {
-        m_tree->setFocus();
-        m_browser->ReselectTreeNode();
-    } else {
-        m_list->setFocus();
-        m_browser->ReselectListItem();
-    }
+    m_browser->shownView().widget()->setFocus();
+    m_browser->reselectShownView();
 }
 
 void MainWindow::createBrowser() {

@@ -51,17 +51,11 @@ SelectedSet WindowLaunchHost::selectedSet() const {
 }
 
 bool WindowLaunchHost::pickRandomSet() {
-    SetBrowser &browser = m_window.browser();
-    return browser.isGrouped() ? browser.PickRandomTreeSet() : browser.PickRandomListSet();
+    return m_window.browser().pickRandomSet();
 }
 
 void WindowLaunchHost::showCurrentSet() {
-    SetBrowser &browser = m_window.browser();
-    if (browser.isGrouped()) {
-        browser.ShowTreeSelection();
-    } else {
-        browser.ShowListSelection();
-    }
+    m_window.browser().showSelection();
 }
 
 void WindowLaunchHost::showSetState(const QString &name, SetState) {

@@ -6,6 +6,7 @@
 #include "TestDirs.h"
 #include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
+#include "browser/setlist/FavouritesController.h"
 #include "browser/setlist/SetListModel.h"
 #include "browser/setlist/SetListView.h"
 #include "browser/setlist/SetTreeModel.h"
@@ -234,7 +235,7 @@ private Q_SLOTS:
     void startsInTheStoredViewWithTheCurrentSetSelected() {
         BrowserFixture f;
         f.start();
-        QCOMPARE(f.browser->viewMode(), 3);
+        QCOMPARE(f.browser->viewMode(), ViewMode::Details);
         QVERIFY(f.action("mnuListViewMode3")->isChecked());
         QVERIFY(f.action("tbrAvailable")->isChecked() && f.action("tbrUnavailable")->isChecked());
         QVERIFY(f.action("mnuViewGameLists1")->isChecked() && f.action("mnuViewGameLists2")->isChecked());
@@ -312,7 +313,7 @@ private Q_SLOTS:
         f.action("mnuListViewMode3")->trigger();
         QCOMPARE(test::readFile(f.settings.path()), before);
         QVERIFY(f.action("mnuListViewMode3")->isChecked());
-        QCOMPARE(f.browser->viewMode(), 3);
+        QCOMPARE(f.browser->viewMode(), ViewMode::Details);
     }
 
     void switchingViewModesWritesViewModeAtOnce() {
@@ -329,7 +330,7 @@ private Q_SLOTS:
         QCOMPARE(f.panel(2), QStringLiteral("dkong"));
         f.action("mnuListViewMode2")->trigger();
         QCOMPARE(f.settings.read(Settings::ViewMode), QStringLiteral("2"));
-        QCOMPARE(f.widgets.list->viewStyle(), SetListView::kListStyle);
+        QCOMPARE(f.widgets.list->viewStyle(), ViewMode::List);
         QVERIFY(!f.action("mnuCollapse")->isEnabled());
         QCOMPARE(f.listModel()->rowCount(), 8);
         QCOMPARE(f.panel(2), QStringLiteral("dkong"));
@@ -454,18 +455,18 @@ private Q_SLOTS:
         BrowserFixture f;
         f.start();
         QAction *entry = f.action("mnuFileAddFav");
-        f.browser->prepareFileMenu();
+        f.browser->favourites().prepareFileMenu();
         QCOMPARE(entry->text(), QStringLiteral("Add To &Favourites"));
         entry->trigger();
         QCOMPARE(test::readFile(f.favouritesPath()), QByteArray("dkong\r\n"));
-        f.browser->prepareFileMenu();
+        f.browser->favourites().prepareFileMenu();
         QCOMPARE(entry->text(), QStringLiteral("Remove From &Favourites"));
         f.action("tbrAddFav")->trigger(); // already a favourite
         QCOMPARE(test::readFile(f.favouritesPath()), QByteArray("dkong\r\n"));
         entry->trigger();
         QVERIFY(!QFile::exists(f.favouritesPath()));
         f.widgets.text1->setText(QStringLiteral("nothing matches this"));
-        f.browser->prepareFileMenu();
+        f.browser->favourites().prepareFileMenu();
         QVERIFY(!entry->isEnabled());
     }
 
@@ -534,9 +535,9 @@ private Q_SLOTS:
     void theTrayMenuListsTheFavouritesByDescription() {
         BrowserFixture f;
         f.start();
-        QVERIFY(f.browser->trayFavourites().isEmpty());
+        QVERIFY(f.browser->favourites().trayFavourites().isEmpty());
         test::writeFile(f.favouritesPath(), "puckman\r\nnotaset\r\n");
-        const QList<TrayFavourite> entries = f.browser->trayFavourites();
+        const QList<TrayFavourite> entries = f.browser->favourites().trayFavourites();
         QCOMPARE(entries.size(), 1);
         QCOMPARE(entries.first().description, QStringLiteral("Puck Man"));
         QCOMPARE(entries.first().name, QStringLiteral("puckman"));
