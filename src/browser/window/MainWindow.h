@@ -93,6 +93,10 @@ public:
     // Polls joystick joyid while joyselect is on, as the settings say now (at start-up, and after the
     // preferences changed them).
     void applyJoystickSettings();
+    // After the preferences dialog closed: takes over trayMin, ShowToolTips (the window's tips are set or
+    // cleared), mouseFocus, GhostIcon (clone rows ghosted or not), joyselect and joyid, and tray (the icon
+    // added or removed). The other keys are read when their feature runs.
+    void applyPreferences();
     TrayIcon &trayIcon() const { return *m_trayIcon; }
     LaunchController &launcher() const { return *m_launch; }
     VerifyController &verifier() const { return *m_verify; }

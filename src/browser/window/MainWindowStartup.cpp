@@ -84,6 +84,20 @@ void MainWindow::readStartupState() {
     m_state.trayMin = m_settings.get(Settings::TrayMin);
 }
 
+void MainWindow::applyPreferences() {
+    m_state.trayMin = m_settings.get(Settings::TrayMin);
+    m_state.ShowToolTips = m_settings.get(Settings::ShowToolTips);
+    m_browser->setMouseFocus(m_settings.get(Settings::MouseFocus));
+    m_browser->setGhostIcon(m_settings.get(Settings::GhostIcon));
+    m_browser->RefreshToolTips();
+    m_info->refreshToolTip();
+    applyJoystickSettings();
+    if (m_trayIcon) {
+        m_trayIcon->remove();
+        m_trayIcon->addIfWanted();
+    }
+}
+
 void MainWindow::applyAppearance() {
     m_appearance = WindowAppearance::Read(m_settings);
     ApplyFont(m_list, m_appearance.listFont);

@@ -7,10 +7,12 @@
 #include "app/FrontendSettings.h"
 #include "app/ProfileIni.h"
 #include "browser/info/InfoPanel.h"
+#include "browser/setlist/SetBrowser.h"
 #include "browser/window/JoystickPoller.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainLayout.h"
 #include "browser/window/StatusPanels.h"
+#include "browser/window/TrayIcon.h"
 #include "catalogue/CatalogueSteps.h"
 #include "catalogue/Crc32.h"
 
@@ -284,6 +286,24 @@ private Q_SLOTS:
         SDL_JoystickClose(pad);
         SDL_JoystickDetachVirtual(index);
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+
+    // The preferences dialog writes its keys at once; the window takes them over when the dialog closes.
+    void changedPreferencesAreTakenOver() {
+        CataloguedProgram program;
+        const std::unique_ptr<MainWindow> window = program.start();
+        QVERIFY(window->trayIcon().isAdded() && window->browser().ghostIcon());
+        const FrontendSettings s = program.settings();
+        QVERIFY(s.set(Settings::GhostIcon, false) && s.set(Settings::MouseFocus, true) &&
+                s.set(Settings::ShowToolTips, false) && s.set(Settings::Tray, false) &&
+                s.set(Settings::JoySelect, true));
+        window->applyPreferences();
+        QVERIFY(!window->browser().ghostIcon());
+        QVERIFY(window->browser().mouseFocus());
+        QVERIFY(window->findChild<QLineEdit *>(QStringLiteral("Text1"))->toolTip().isEmpty());
+        QVERIFY(!window->trayIcon().isAdded());
+        QVERIFY(window->joystickPoller().isPolling());
+        QVERIFY(window->close());
     }
 
     // After a search or a refill selects a row, that set is the one File ▸ Play, the capture runs and the
