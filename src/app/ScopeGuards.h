@@ -2,6 +2,8 @@
 
 // The guards that set something for the length of a scope and put it back on every way out of it.
 
+#include <QtGlobal>
+
 namespace qx {
 
 // Sets a flag for the length of a scope and gives it back its old value after, so a selection the browser
@@ -23,8 +25,7 @@ class BusyPointer {
 public:
     BusyPointer();
     ~BusyPointer();
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
+    Q_DISABLE_COPY_MOVE(BusyPointer)
 };
 
 // The main window's Busy for the length of a scope, so every way out of a run clears it. Holder is anything

@@ -2,6 +2,7 @@
 
 #include "browser/setlist/SetRows.h"
 
+#include <memory>
 #include <optional>
 
 class QAbstractItemView;
@@ -51,53 +52,9 @@ public:
     virtual bool selectsWhileSearching() const = 0;
 };
 
-class ListBrowserView : public BrowserView {
-public:
-    ListBrowserView(SetListView &list, SetListModel &model, QLineEdit &searchBox)
-        : m_list(list), m_model(model), m_searchBox(searchBox) {}
-
-    QWidget *widget() const override;
-    QLineEdit *searchBox() const override { return &m_searchBox; }
-    void fill(const SetRows &rows) override;
-    void fillFlat(const SetRows &rows) override { fill(rows); }
-    void clear() override;
-    int count() const override;
-    void reselect(const QString &currentSetName) override;
-    void select(int item) override;
-    std::optional<SetView> setAt(int item) const override;
-    std::optional<SetView> setOf(const QModelIndex &index) const override;
-    std::optional<SetView> selectedSet() const override;
-    bool selectsWhileSearching() const override { return true; }
-
-private:
-    SetListView &m_list;
-    SetListModel &m_model;
-    QLineEdit &m_searchBox;
-};
-
-class TreeBrowserView : public BrowserView {
-public:
-    TreeBrowserView(QTreeView &tree, SetTreeModel &model, QLineEdit &searchBox, const SetCatalogue &catalogue)
-        : m_tree(tree), m_model(model), m_searchBox(searchBox), m_catalogue(catalogue) {}
-
-    QWidget *widget() const override;
-    QLineEdit *searchBox() const override { return &m_searchBox; }
-    void fill(const SetRows &rows) override;
-    void fillFlat(const SetRows &rows) override;
-    void clear() override;
-    int count() const override;
-    void reselect(const QString &currentSetName) override;
-    void select(int item) override;
-    std::optional<SetView> setAt(int item) const override;
-    std::optional<SetView> setOf(const QModelIndex &index) const override;
-    std::optional<SetView> selectedSet() const override;
-    bool selectsWhileSearching() const override { return false; }
-
-private:
-    QTreeView &m_tree;
-    SetTreeModel &m_model;
-    QLineEdit &m_searchBox;
-    const SetCatalogue &m_catalogue;
-};
+std::unique_ptr<BrowserView> MakeListBrowserView(SetListView &list, SetListModel &model,
+                                                 QLineEdit &searchBox);
+std::unique_ptr<BrowserView> MakeTreeBrowserView(QTreeView &tree, SetTreeModel &model, QLineEdit &searchBox,
+                                                 const SetCatalogue &catalogue);
 
 } // namespace qx

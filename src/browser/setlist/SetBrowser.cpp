@@ -25,8 +25,8 @@ SetBrowser::SetBrowser(const BrowserWidgets &widgets, const BrowserActions &acti
     : QObject(parent), m_widgets(widgets), m_actions(actions), m_hooks(std::move(hooks)),
       m_catalogue(catalogue), m_state(state), m_settings(settings), m_prompts(prompts),
       m_listModel(new SetListModel(catalogue, this)), m_treeModel(new SetTreeModel(catalogue, this)),
-      m_listView(std::make_unique<ListBrowserView>(*widgets.list, *m_listModel, *widgets.text1)),
-      m_treeView(std::make_unique<TreeBrowserView>(*widgets.tree, *m_treeModel, *widgets.text2, catalogue)),
+      m_listView(MakeListBrowserView(*widgets.list, *m_listModel, *widgets.text1)),
+      m_treeView(MakeTreeBrowserView(*widgets.tree, *m_treeModel, *widgets.text2, catalogue)),
       m_favourites(new FavouritesController(*this, actions, state, settings, prompts, this)) {
     m_widgets.list->setModel(m_listModel);
     m_notices << new EmptyViewNotice(m_widgets.list->detailsView())
@@ -90,7 +90,7 @@ bool SetBrowser::busy() const {
 }
 
 BrowserView &SetBrowser::viewOf(bool grouped) const {
-    return grouped ? static_cast<BrowserView &>(*m_treeView) : *m_listView;
+    return grouped ? *m_treeView : *m_listView;
 }
 
 BrowserView &SetBrowser::shownView() const {

@@ -203,8 +203,8 @@ private:
     UserPrompts &m_prompts;
     SetListModel *m_listModel;
     SetTreeModel *m_treeModel;
-    std::unique_ptr<ListBrowserView> m_listView;
-    std::unique_ptr<TreeBrowserView> m_treeView;
+    std::unique_ptr<BrowserView> m_listView;
+    std::unique_ptr<BrowserView> m_treeView;
     FavouritesController *m_favourites = nullptr;
     QList<EmptyViewNotice *> m_notices;
     HeaderSortState m_sort;

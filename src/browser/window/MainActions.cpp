@@ -405,4 +405,35 @@ QAction *MainActions::toolbarButton(int number) const {
     return (*this)[kToolbarButtons[number - 1]];
 }
 
+BrowserActions MainActions::browserActions() const {
+    using B = BrowserActions;
+    static const std::pair<QAction * B::*, A> kCommands[] = {
+        {&B::filePlay, A::FilePlay},
+        {&B::filePlayBar, A::FilePlayBar},
+        {&B::fileAddFav, A::FileAddFav},
+        {&B::viewFav, A::ViewFav},
+        {&B::clones, A::OptionsClones},
+        {&B::collapse, A::Collapse},
+        {&B::columnOrder, A::ToolsColumnOrder},
+        {&B::popupPlay, A::ItemPopupPlay},
+        {&B::popupAddFav, A::ItemPopupAddFav},
+        {&B::popupRemFav, A::ItemPopupRemFav},
+        {&B::favourites, A::TbrFavourites},
+        {&B::addFav, A::TbrAddFav},
+        {&B::available, A::TbrAvailable},
+        {&B::unavailable, A::TbrUnavailable},
+        {&B::paths, A::TbrPaths},
+        {&B::options, A::TbrOptions},
+        {&B::verify, A::TbrVerify},
+    };
+    BrowserActions actions;
+    for (const auto &[member, id] : kCommands) {
+        actions.*member = (*this)[id];
+    }
+    actions.viewMode = {(*this)[A::ListViewMode1], (*this)[A::ListViewMode2], (*this)[A::ListViewMode3]};
+    actions.gameLists = {(*this)[A::ViewGameLists1], (*this)[A::ViewGameLists2]};
+    actions.fileMenu = m_fileMenu;
+    return actions;
+}
+
 } // namespace qx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/setlist/BrowserActions.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -72,6 +74,8 @@ public:
 
     // The toolbar's action for button 1 to 10 (3, 6 and 9 are separators).
     QAction *toolbarButton(int number) const;
+    // The commands the set browser drives.
+    BrowserActions browserActions() const;
 
     // Disables every command, and with it its shortcut and toolbar button, while a long operation runs;
     // enabling gives each command back the state its own part last gave it (a command not built yet stays

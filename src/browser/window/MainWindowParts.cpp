@@ -83,12 +83,17 @@ void MainWindow::connectLaunchers() {
         connect(a[allSets], &QAction::triggered, files,
                 [files, type = type] { files->DeleteAllSetFiles(type); });
     }
-    connect(a[A::ItemPopupDelAll], &QAction::triggered, files, &SetFilesController::DeleteSetFilesOfAllTypes);
-    connect(a[A::ToolsDelAll], &QAction::triggered, files, &SetFilesController::DeleteAllSetFilesOfAllTypes);
-    connect(a[A::PopupSnap0], &QAction::triggered, files, &SetFilesController::DeleteSnapshot);
-    connect(a[A::PopupSnap1], &QAction::triggered, files, &SetFilesController::RenameSnapshot);
-    connect(a[A::ToolsExplorer], &QAction::triggered, files, &SetFilesController::OpenEmulatorFolder);
-    connect(a[A::ItemPopupMaws], &QAction::triggered, files, &SetFilesController::OpenSetInfoOnline);
+    using Command = void (SetFilesController::*)();
+    const std::pair<A, Command> commands[] = {
+        {A::ItemPopupDelAll, &SetFilesController::DeleteSetFilesOfAllTypes},
+        {A::ToolsDelAll, &SetFilesController::DeleteAllSetFilesOfAllTypes},
+        {A::PopupSnap0, &SetFilesController::DeleteSnapshot},
+        {A::PopupSnap1, &SetFilesController::RenameSnapshot},
+        {A::ToolsExplorer, &SetFilesController::OpenEmulatorFolder},
+        {A::ItemPopupMaws, &SetFilesController::OpenSetInfoOnline}};
+    for (const auto &[id, command] : commands) {
+        connect(a[id], &QAction::triggered, files, command);
+    }
     connect(a.generalPopup(), &QMenu::aboutToShow, files, [this, files] {
         files->PrepareSnapshotEntries(action(A::PopupSnap0), action(A::PopupSnap1), action(A::PopupBar0));
     });
@@ -125,28 +130,6 @@ void MainWindow::createBrowser() {
     widgets.itemPopup = m_actions->itemPopup();
     widgets.generalPopup = m_actions->generalPopup();
     widgets.pictureCaption = m_info->caption();
-    const MainActions &a = *m_actions;
-    BrowserActions actions;
-    actions.filePlay = a[ActionId::FilePlay];
-    actions.filePlayBar = a[ActionId::FilePlayBar];
-    actions.fileAddFav = a[ActionId::FileAddFav];
-    actions.viewFav = a[ActionId::ViewFav];
-    actions.viewMode = {a[ActionId::ListViewMode1], a[ActionId::ListViewMode2], a[ActionId::ListViewMode3]};
-    actions.gameLists = {a[ActionId::ViewGameLists1], a[ActionId::ViewGameLists2]};
-    actions.clones = a[ActionId::OptionsClones];
-    actions.collapse = a[ActionId::Collapse];
-    actions.columnOrder = a[ActionId::ToolsColumnOrder];
-    actions.popupPlay = a[ActionId::ItemPopupPlay];
-    actions.popupAddFav = a[ActionId::ItemPopupAddFav];
-    actions.popupRemFav = a[ActionId::ItemPopupRemFav];
-    actions.favourites = a[ActionId::TbrFavourites];
-    actions.addFav = a[ActionId::TbrAddFav];
-    actions.available = a[ActionId::TbrAvailable];
-    actions.unavailable = a[ActionId::TbrUnavailable];
-    actions.paths = a[ActionId::TbrPaths];
-    actions.options = a[ActionId::TbrOptions];
-    actions.verify = a[ActionId::TbrVerify];
-    actions.fileMenu = a.fileMenu();
     BrowserHooks hooks;
     hooks.isBusy = [this] {
         return m_busy;
@@ -171,8 +154,8 @@ void MainWindow::createBrowser() {
             m_verify->VerifySet();
         }
     };
-    m_browser =
-        new SetBrowser(widgets, actions, std::move(hooks), m_catalogue, m_state, m_settings, m_prompts, this);
+    m_browser = new SetBrowser(widgets, m_actions->browserActions(), std::move(hooks), m_catalogue, m_state,
+                               m_settings, m_prompts, this);
     connect(m_browser, &SetBrowser::shownCountChanged, m_status, &StatusPanels::showCount);
     connect(m_browser, &SetBrowser::selectedSetShown, m_status, &StatusPanels::showSet);
 }

@@ -75,12 +75,18 @@ WindowChrome::WindowChrome(MainWindow &window, WindowAppearance &appearance, Win
 
 void WindowChrome::connectActions() {
     MainActions &a = m_window.actions();
-    connect(a[ActionId::FontsList], &QAction::triggered, this, &WindowChrome::pickListFont);
-    connect(a[ActionId::FontsHistory], &QAction::triggered, this, &WindowChrome::pickHistoryFont);
-    connect(a[ActionId::FontsStatusBar], &QAction::triggered, this, &WindowChrome::pickStatusBarFont);
-    connect(a[ActionId::ColourAll], &QAction::triggered, this, &WindowChrome::pickColourForAll);
-    connect(a[ActionId::ColourList], &QAction::triggered, this, &WindowChrome::pickListColour);
-    connect(a[ActionId::ColourHistory], &QAction::triggered, this, &WindowChrome::pickHistoryColour);
+    using Picker = void (WindowChrome::*)();
+    const auto connectPickers = [this, &a](std::initializer_list<std::pair<ActionId, Picker>> pickers) {
+        for (const auto &[id, picker] : pickers) {
+            connect(a[id], &QAction::triggered, this, picker);
+        }
+    };
+    connectPickers({{ActionId::FontsList, &WindowChrome::pickListFont},
+                    {ActionId::FontsHistory, &WindowChrome::pickHistoryFont},
+                    {ActionId::FontsStatusBar, &WindowChrome::pickStatusBarFont}});
+    connectPickers({{ActionId::ColourAll, &WindowChrome::pickColourForAll},
+                    {ActionId::ColourList, &WindowChrome::pickListColour},
+                    {ActionId::ColourHistory, &WindowChrome::pickHistoryColour}});
     const std::pair<ActionId, CopyField> copies[] = {{ActionId::ItemPopupCopy0, CopyField::Description},
                                                      {ActionId::ItemPopupCopy1, CopyField::Name},
                                                      {ActionId::ItemPopupCopy2, CopyField::Parent},

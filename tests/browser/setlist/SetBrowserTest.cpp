@@ -10,6 +10,7 @@
 #include "browser/setlist/SetListModel.h"
 #include "browser/setlist/SetListView.h"
 #include "browser/setlist/SetTreeModel.h"
+#include "browser/window/MainActions.h"
 #include "catalogue/SetListCache.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -38,7 +40,7 @@ const QByteArray kCache = "pacman=Pac-Man==Namco=1980=good=1=pacman.cpp=no\r\n"
                           "twin2=Twin Set==Maker=1979=good=1=twin.cpp=no\r\n"
                           "cmart=Super Pa==Maker=1990=good=2=misc.cpp=no\r\n";
 
-// A main window's worth of browser controls and actions, built the way the window names them.
+// A main window's worth of browser controls, with the main window's actions.
 class BrowserFixture {
 public:
     BrowserFixture() : settings(dir.filePath(QStringLiteral("qx.ini"))) {
@@ -58,10 +60,11 @@ public:
              std::initializer_list<QWidget *>{widgets.text1, widgets.text2, widgets.list, widgets.tree}) {
             layout->addWidget(widget);
         }
-        widgets.itemPopup = new QMenu(&window);
-        widgets.generalPopup = new QMenu(&window);
+        actions.buildMenuBar(new QMenuBar(&window));
+        action("mnuOptionsClones")->setChecked(true);
+        widgets.itemPopup = actions.itemPopup();
+        widgets.generalPopup = actions.generalPopup();
         widgets.pictureCaption = new QLabel(&window);
-        createActions();
         state.CurrentSetName = QStringLiteral("dkong");
         state.ShowToolTips = true;
     }
@@ -87,8 +90,8 @@ public:
         hooks.verifySet = [this] {
             ++verified;
         };
-        browser = std::make_unique<SetBrowser>(widgets, browserActions(), hooks, catalogue, state, settings,
-                                               prompts);
+        browser = std::make_unique<SetBrowser>(widgets, actions.browserActions(), hooks, catalogue, state,
+                                               settings, prompts);
         QObject::connect(browser.get(), &SetBrowser::shownCountChanged, &window,
                          [this](int count) { countShown = count; });
         browser->restoreSettings();
@@ -99,35 +102,11 @@ public:
     }
 
     QAction *action(const char *name) const {
-        QAction *found = actionRoot.findChild<QAction *>(QLatin1String(name));
+        QAction *found = actions.find(QLatin1String(name));
         if (!found) {
             qFatal("no action %s", name);
         }
         return found;
-    }
-    BrowserActions browserActions() const {
-        BrowserActions a;
-        a.filePlay = action("mnuFilePlay");
-        a.filePlayBar = action("mnuFilePlayBar");
-        a.fileAddFav = action("mnuFileAddFav");
-        a.viewFav = action("mnuViewFav");
-        a.viewMode = {action("mnuListViewMode1"), action("mnuListViewMode2"), action("mnuListViewMode3")};
-        a.gameLists = {action("mnuViewGameLists1"), action("mnuViewGameLists2")};
-        a.clones = action("mnuOptionsClones");
-        a.collapse = action("mnuCollapse");
-        a.columnOrder = action("mnuToolsColumnOrder");
-        a.popupPlay = action("mnuItemPopupPlay");
-        a.popupAddFav = action("mnuItemPopupAddFav");
-        a.popupRemFav = action("mnuItemPopupRemFav");
-        a.favourites = action("tbrFavourites");
-        a.addFav = action("tbrAddFav");
-        a.available = action("tbrAvailable");
-        a.unavailable = action("tbrUnavailable");
-        a.paths = action("tbrPaths");
-        a.options = action("tbrOptions");
-        a.verify = action("tbrVerify");
-        a.fileMenu = fileMenu;
-        return a;
     }
     // What the status bar's panel shows: the count, then the selected set's fields.
     QString panel(int number) const {
@@ -170,8 +149,7 @@ public:
     test::ScriptedUserPrompts prompts;
     SetCatalogue catalogue;
     QWidget window;
-    QObject actionRoot;
-    QMenu *fileMenu = nullptr;
+    MainActions actions{&window};
     BrowserWidgets widgets;
     std::unique_ptr<SetBrowser> browser;
     QStringList launched;
@@ -183,48 +161,6 @@ public:
 
 private:
     void reload() { catalogue = LoadSetList(state.cachePath(), action("mnuOptionsClones")->isChecked()); }
-
-    void createActions() {
-        const auto add = [this](const char *name, const QString &text, bool checkable = false) {
-            auto *created = new QAction(text, &actionRoot);
-            created->setObjectName(QLatin1String(name));
-            created->setCheckable(checkable);
-            return created;
-        };
-        fileMenu = new QMenu(&window);
-        fileMenu->setObjectName(QStringLiteral("mnuFile"));
-        fileMenu->setParent(&window);
-        fileMenu->addAction(add("mnuFilePlay", QStringLiteral("&Play ")));
-        QAction *bar = add("mnuFilePlayBar", QString());
-        bar->setSeparator(true);
-        fileMenu->addAction(bar);
-        fileMenu->addAction(add("mnuFileAddFav", QStringLiteral("Add To &Favourites")));
-        add("mnuViewFav", QStringLiteral("&Favourites"), true);
-        add("mnuListViewMode1", QStringLiteral("&Grouped"), true);
-        add("mnuListViewMode2", QStringLiteral("&List"), true);
-        add("mnuListViewMode3", QStringLiteral("&Details"), true);
-        add("mnuViewGameLists1", QStringLiteral("&Available"), true);
-        add("mnuViewGameLists2", QStringLiteral("&Unavailable"), true);
-        add("mnuOptionsClones", QStringLiteral("&Clones"), true)->setChecked(true);
-        add("mnuCollapse", QStringLiteral("Collapse List"));
-        add("mnuToolsColumnOrder", QStringLiteral("Reset &Column Order"));
-        createItemPopupActions();
-        add("tbrFavourites", QStringLiteral("Favourites"), true);
-        add("tbrAddFav", QStringLiteral("Add To Favourites"));
-        add("tbrAvailable", QStringLiteral("Available"), true);
-        add("tbrUnavailable", QStringLiteral("Unavailable"), true);
-        add("tbrPaths", QStringLiteral("Paths"));
-        add("tbrOptions", QStringLiteral("Options"));
-        add("tbrVerify", QStringLiteral("Verify"));
-    }
-    void createItemPopupActions() {
-        for (const char *name : {"mnuItemPopupPlay", "mnuItemPopupAddFav", "mnuItemPopupRemFav"}) {
-            auto *created = new QAction(QLatin1String(name), &actionRoot);
-            created->setObjectName(QLatin1String(name));
-            widgets.itemPopup->addAction(created);
-        }
-        widgets.generalPopup->addAction(QStringLiteral("General"));
-    }
 };
 
 } // namespace
