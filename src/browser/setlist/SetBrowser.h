@@ -2,7 +2,6 @@
 
 #include "browser/setlist/BrowserActions.h"
 #include "browser/setlist/BrowserView.h"
-#include "browser/setlist/FavouritesFile.h"
 #include "browser/setlist/HeaderSortState.h"
 #include "browser/setlist/SetRows.h"
 #include "browser/setlist/SetSearch.h"
