@@ -10,12 +10,7 @@
 #include <memory>
 
 class QAction;
-class QFrame;
-class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
-class QScrollBar;
-class QTimer;
 class QToolBar;
 class QTreeView;
 
@@ -27,19 +22,19 @@ class JoystickPoll;
 class JoystickPoller;
 class LaunchController;
 class LaunchHost;
-class SdlJoystick;
-class WindowLaunchHost;
-class SetFilesController;
-class VerifyController;
 class MainActions;
-class TrayIcon;
-class WindowChrome;
-class SetBrowser;
-class SetListView;
 class PlatformServices;
+class SdlJoystick;
+class SetBrowser;
+class SetFilesController;
+class SetListView;
 class SplitterHandle;
 class StatusPanels;
+class TrayIcon;
 class UserPrompts;
+class VerifyController;
+class WindowChrome;
+class WindowLaunchHost;
 
 // The program's main window (frmMain). Its load is the program's start and its close the program's end:
 // it reads qx.ini and applies every setting, runs the first-run set-up when no MAME is known, lays out its
