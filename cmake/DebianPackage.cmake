@@ -22,7 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Quorvex is of no use without a MAME, but that MAME may be one the user built or unpacked. Qt draws the
 # desktop theme's SVG icons on the tool bar only with its SVG plug-in (without it, Quorvex's own are shown).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mame, libqt6svg6")
+# Joystick selection loads SDL2 when it is turned on (without it, there is no joystick).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mame, libqt6svg6, libsdl2-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -9,7 +9,8 @@ struct _SDL_Joystick; // SDL_Joystick, kept out of this header
 namespace qx {
 
 // Joysticks through SDL2's joystick subsystem alone (no SDL window, video, audio or signal handlers).
-// The subsystem starts at the first query, so a program that never polls a joystick never pays for it.
+// SDL2 is loaded and its subsystem started at the first query, so a program that never polls a joystick
+// never pays for it; without SDL2 there are no joysticks, and error() says why.
 // Each query first lets SDL look for devices plugged in or pulled out, so a joystick attached while
 // Quorvex runs is found without a restart. The device being read stays open between queries.
 class SdlJoystick : public Joystick {
