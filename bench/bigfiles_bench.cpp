@@ -4,8 +4,8 @@
 #include "SilentPrompts.h"
 #include "app/FrontendSettings.h"
 #include "app/PlatformServices.h"
-#include "browser/MainWindow.h"
-#include "browser/TrayIcon.h"
+#include "browser/window/MainWindow.h"
+#include "browser/window/TrayIcon.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -44,8 +44,8 @@ QString makeProgramDir(const QTemporaryDir &root, const QString &name, qint64 pa
     writeOrDie(dir + QStringLiteral("mame"), {});
     writeOrDie(dir + QStringLiteral("mame.ini"), "<UNADORNED0>\nrompath                   roms\n");
     const FrontendSettings settings(dir + QStringLiteral("qx.ini"));
-    settings.write(QStringLiteral("exe"), dir + QStringLiteral("mame"));
-    settings.write(QStringLiteral("tray"), QStringLiteral("0"));
+    settings.set(Settings::Exe, dir + QStringLiteral("mame"));
+    settings.set(Settings::Tray, false);
     return dir;
 }
 

@@ -5,10 +5,10 @@
 #include "app/FrontendSettings.h"
 #include "app/ProgramState.h"
 #include "app/UserPrompts.h"
-#include "browser/SetBrowser.h"
-#include "browser/SetListModel.h"
-#include "browser/SetListView.h"
-#include "browser/SetTreeModel.h"
+#include "browser/setlist/SetBrowser.h"
+#include "browser/setlist/SetListModel.h"
+#include "browser/setlist/SetListView.h"
+#include "browser/setlist/SetTreeModel.h"
 #include "catalogue/SetListCache.h"
 
 #include <QAction>
@@ -130,14 +130,13 @@ int main(int argc, char **argv) {
          std::initializer_list<QWidget *>{widgets.text1, widgets.text2, widgets.list, widgets.tree}) {
         layout->addWidget(widget);
     }
-    QObject actions;
-    for (int i = 1; i <= 3; ++i) {
-        auto *mode = new QAction(&actions);
-        mode->setObjectName(QStringLiteral("mnuListViewMode%1").arg(i));
+    BrowserActions actions;
+    for (QAction *&mode : actions.viewMode) {
+        mode = new QAction(&window);
         mode->setCheckable(true);
     }
     SilentPrompts prompts;
-    SetBrowser browser(widgets, &actions, BrowserHooks{}, catalogue, state, settings, prompts);
+    SetBrowser browser(widgets, actions, BrowserHooks{}, catalogue, state, settings, prompts);
     browser.restoreSettings();
     window.show();
     window.activateWindow();
@@ -157,21 +156,21 @@ int main(int argc, char **argv) {
                                 {"Details -> Grouped", 150, {}}};
     constexpr int kRounds = 5;
     for (int round = 0; round < kRounds; ++round) {
-        browser.setViewMode(SetBrowser::kDetailsMode);
+        browser.setViewMode(ViewMode::Details);
         figures[0].samples.push_back(TimeMs([&] {
             browser.FillSetList();
             browser.ReselectListItem();
             browser.ShowListSelection();
             paintShown();
         }));
-        browser.setViewMode(SetBrowser::kListMode);
+        browser.setViewMode(ViewMode::List);
         figures[1].samples.push_back(TimeMs([&] {
             browser.FillSetList();
             browser.ReselectListItem();
             browser.ShowListSelection();
             paintShown();
         }));
-        browser.setViewMode(SetBrowser::kDetailsMode);
+        browser.setViewMode(ViewMode::Details);
         widgets.text1->setFocus(); // as the user clicks into the search box before typing
         for (const QString &text :
              {QStringLiteral("s"), QStringLiteral("st"), QStringLiteral("str"), QStringLiteral("stre"),
@@ -191,7 +190,7 @@ int main(int argc, char **argv) {
             }));
         }
         figures[6].samples.push_back(TimeMs([&] {
-            browser.setViewMode(SetBrowser::kGroupedMode);
+            browser.setViewMode(ViewMode::Grouped);
             paintShown();
         }));
         figures[2].samples.push_back(TimeMs([&] {
@@ -201,7 +200,7 @@ int main(int argc, char **argv) {
             paintShown();
         }));
         figures[5].samples.push_back(TimeMs([&] {
-            browser.setViewMode(SetBrowser::kDetailsMode);
+            browser.setViewMode(ViewMode::Details);
             paintShown();
         }));
         QApplication::processEvents();

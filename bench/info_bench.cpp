@@ -4,10 +4,10 @@
 #include "SilentPrompts.h"
 #include "app/PlatformServices.h"
 #include "app/UserPrompts.h"
-#include "browser/HistoryDatabase.h"
-#include "browser/InfoPanel.h"
-#include "browser/MainWindow.h"
-#include "browser/PictureLoader.h"
+#include "browser/info/HistoryDatabase.h"
+#include "browser/info/InfoPanel.h"
+#include "browser/info/PictureLoader.h"
+#include "browser/window/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -136,8 +136,7 @@ int main(int argc, char *argv[]) {
     const QString emulatorDir = emulator.path() + QLatin1Char('/');
     const QString programDir = program.path() + QLatin1Char('/');
     FrontendSettings::WriteDefaultSettings(programDir + QStringLiteral("qx.ini"));
-    FrontendSettings(programDir + QStringLiteral("qx.ini"))
-        .write(QStringLiteral("ShowHistory"), QStringLiteral("-1"));
+    FrontendSettings(programDir + QStringLiteral("qx.ini")).set(Settings::ShowHistory, true);
 
     std::printf("Generating a 30 MB history.dat and 100 pictures of 600 x 800...\n");
     const QStringList names =
@@ -218,7 +217,7 @@ int main(int argc, char *argv[]) {
     window.show();
     QApplication::processEvents();
 
-    InfoPanel panel(window);
+    InfoPanel &panel = window.infoPanel();
     QElapsedTimer clock;
     clock.start();
     panel.restoreFromSettings();

@@ -9,8 +9,8 @@
 
 #include "FakeDisplayModes.h"
 #include "SilentPrompts.h"
-#include "app/EmulatorOptionFile.h"
 #include "app/TextFile.h"
+#include "options/EmulatorOptionFile.h"
 #include "options/OptionEnabling.h"
 #include "options/OptionFiles.h"
 #include "options/OptionLayers.h"

@@ -9,7 +9,7 @@
 #include "app/FrontendSettings.h"
 #include "app/QtPlatformServices.h"
 #include "app/QtUserPrompts.h"
-#include "browser/MainWindow.h"
+#include "browser/window/MainWindow.h"
 #include "catalogue/CataloguePreload.h"
 
 #include <QApplication>
@@ -109,9 +109,9 @@ QString makeProgramDir(const QTemporaryDir &root, const QString &name, const QBy
     ini.open(QIODevice::WriteOnly);
     ini.write("<UNADORNED0>\nrompath                   roms\nsnapshot_directory        snap\n");
     ini.close();
-    settings.write(QStringLiteral("exe"), dir + QStringLiteral("mame"));
-    settings.write(QStringLiteral("Version"), QStringLiteral("MAME v0.251 (unknown)"));
-    settings.write(QStringLiteral("tray"), QStringLiteral("0"));
+    settings.set(qx::Settings::Exe, dir + QStringLiteral("mame"));
+    settings.set(qx::Settings::Version, QStringLiteral("MAME v0.251 (unknown)"));
+    settings.set(qx::Settings::Tray, false);
     if (!catalogue.isEmpty()) {
         QFile cache(dir + QStringLiteral("qx.dat"));
         cache.open(QIODevice::WriteOnly);

@@ -24,9 +24,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # desktop theme's SVG icons on the tool bar only with its SVG plug-in (without it, Quorvex's own are shown).
 # The start-up video plays through Qt Multimedia's GStreamer backend, which needs GStreamer's plug-ins for
 # the containers and codecs of the files it offers (MPEG program streams are in "bad", WMV in "ugly").
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mame, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+# Joystick selection loads SDL2 when it is turned on (without it, there is no joystick).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mame, libqt6svg6, libsdl2-2.0-0, gstreamer1.0-plugins-base")
 string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS
-       ", gstreamer1.0-plugins-bad, gstreamer1.0-plugins-ugly, gstreamer1.0-libav")
+       ", gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, gstreamer1.0-plugins-ugly, gstreamer1.0-libav")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

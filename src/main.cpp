@@ -5,7 +5,7 @@
 #include "app/ProgramDirectory.h"
 #include "app/QtPlatformServices.h"
 #include "app/QtUserPrompts.h"
-#include "browser/MainWindow.h"
+#include "browser/window/MainWindow.h"
 #include "catalogue/CataloguePreload.h"
 
 #include <QApplication>

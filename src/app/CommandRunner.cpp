@@ -21,8 +21,8 @@ namespace {
 
 constexpr int kStartWaitMs = 30'000;
 
-bool showsConsole(const CommandSpec &spec) {
-    return spec.windowStyle != kWindowHidden;
+bool showsConsole(const CommandRequest &request) {
+    return request.windowStyle != kWindowHidden;
 }
 
 #ifdef Q_OS_WIN
@@ -32,19 +32,19 @@ QString quotedIfSpaced(const QString &text) {
 }
 
 // The classic line: %COMSPEC% /C (or /K) program args [> file [2>&1]], handed to CreateProcess as is.
-StartLine buildConsoleLine(const CommandSpec &spec) {
+StartLine buildConsoleLine(const CommandRequest &request) {
     QString comspec = qEnvironmentVariable("COMSPEC");
     if (comspec.isEmpty()) {
         comspec = QStringLiteral("cmd.exe");
     }
-    QString line = spec.console == ConsoleMode::Keep ? QStringLiteral(" /K ") : QStringLiteral(" /C ");
-    line += quotedIfSpaced(QDir::toNativeSeparators(spec.program));
-    for (const QString &argument : spec.arguments) {
+    QString line = request.console == ConsoleMode::Keep ? QStringLiteral(" /K ") : QStringLiteral(" /C ");
+    line += quotedIfSpaced(QDir::toNativeSeparators(request.program));
+    for (const QString &argument : request.arguments) {
         line += QLatin1Char(' ') + quotedIfSpaced(argument);
     }
-    if (!spec.outputFile.isEmpty()) {
-        line += QStringLiteral(" > ") + quotedIfSpaced(QDir::toNativeSeparators(spec.outputFile));
-        if (spec.mergeErrorOutput) {
+    if (!request.outputFile.isEmpty()) {
+        line += QStringLiteral(" > ") + quotedIfSpaced(QDir::toNativeSeparators(request.outputFile));
+        if (request.mergeErrorOutput) {
             line += QStringLiteral(" 2>&1");
         }
     }
@@ -58,20 +58,20 @@ bool terminalAvailable() {
     return !QStandardPaths::findExecutable(TerminalEmulator()).isEmpty();
 }
 
-bool runsInTerminal(const CommandSpec &spec) {
-    return showsConsole(spec) && terminalAvailable();
+bool runsInTerminal(const CommandRequest &request) {
+    return showsConsole(request) && terminalAvailable();
 }
 
 // The program and its arguments reach the script as positional parameters ("$@"), so nothing is ever
 // quoted into a command string. With an output file, the file comes first ($1) and is shifted away.
-QString terminalScript(const CommandSpec &spec) {
+QString terminalScript(const CommandRequest &request) {
     QString script;
     QString run = QStringLiteral("\"$@\"");
-    if (!spec.outputFile.isEmpty()) {
+    if (!request.outputFile.isEmpty()) {
         script = QStringLiteral("out=$1; shift; ");
-        run += spec.mergeErrorOutput ? QStringLiteral(" >\"$out\" 2>&1") : QStringLiteral(" >\"$out\"");
+        run += request.mergeErrorOutput ? QStringLiteral(" >\"$out\" 2>&1") : QStringLiteral(" >\"$out\"");
     }
-    if (spec.console == ConsoleMode::Keep) {
+    if (request.console == ConsoleMode::Keep) {
         script +=
             run + QStringLiteral("; status=$?; printf '\\n[Press Enter to close]'; read _; exit $status");
     } else {
@@ -80,29 +80,29 @@ QString terminalScript(const CommandSpec &spec) {
     return script;
 }
 
-StartLine buildTerminalLine(const CommandSpec &spec) {
+StartLine buildTerminalLine(const CommandRequest &request) {
     QStringList arguments{QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"),
-                          terminalScript(spec), QStringLiteral("sh")};
-    if (!spec.outputFile.isEmpty()) {
-        arguments.append(spec.outputFile);
+                          terminalScript(request), QStringLiteral("sh")};
+    if (!request.outputFile.isEmpty()) {
+        arguments.append(request.outputFile);
     }
-    arguments.append(spec.program);
-    arguments.append(spec.arguments);
+    arguments.append(request.program);
+    arguments.append(request.arguments);
     return {TerminalEmulator(), arguments};
 }
 
 #endif
 
 // Everything but the start itself: program, arguments, folder and where the output goes.
-void prepareProcess(QProcess &process, const CommandSpec &spec) {
-    const StartLine line = BuildStartLine(spec);
+void prepareProcess(QProcess &process, const CommandRequest &request) {
+    const StartLine line = BuildStartLine(request);
     process.setProgram(line.program);
-    if (!spec.workingDirectory.isEmpty()) {
-        process.setWorkingDirectory(spec.workingDirectory);
+    if (!request.workingDirectory.isEmpty()) {
+        process.setWorkingDirectory(request.workingDirectory);
     }
 #ifdef Q_OS_WIN
     process.setNativeArguments(line.arguments.value(0));
-    const bool hidden = !showsConsole(spec);
+    const bool hidden = !showsConsole(request);
     process.setCreateProcessArgumentsModifier([hidden](QProcess::CreateProcessArguments *arguments) {
         arguments->flags |= hidden ? CREATE_NO_WINDOW : CREATE_NEW_CONSOLE;
     });
@@ -110,16 +110,16 @@ void prepareProcess(QProcess &process, const CommandSpec &spec) {
     process.setArguments(line.arguments);
     // Never leave output in an unread pipe: -listxml alone is hundreds of megabytes.
     process.setProcessChannelMode(QProcess::ForwardedChannels);
-    if (runsInTerminal(spec)) {
+    if (runsInTerminal(request)) {
         return; // the terminal shows the output, or its script redirects it to the output file
     }
     process.setStandardInputFile(QProcess::nullDevice());
-    if (spec.outputFile.isEmpty()) {
+    if (request.outputFile.isEmpty()) {
         return;
     }
-    process.setProcessChannelMode(spec.mergeErrorOutput ? QProcess::MergedChannels
-                                                        : QProcess::ForwardedErrorChannel);
-    process.setStandardOutputFile(spec.outputFile, QIODevice::Truncate);
+    process.setProcessChannelMode(request.mergeErrorOutput ? QProcess::MergedChannels
+                                                           : QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(request.outputFile, QIODevice::Truncate);
 #endif
 }
 
@@ -158,14 +158,14 @@ QString TerminalEmulator() {
     return terminal.isEmpty() ? QStringLiteral("x-terminal-emulator") : terminal;
 }
 
-StartLine BuildStartLine(const CommandSpec &spec) {
+StartLine BuildStartLine(const CommandRequest &request) {
 #ifdef Q_OS_WIN
-    return buildConsoleLine(spec);
+    return buildConsoleLine(request);
 #else
-    if (runsInTerminal(spec)) {
-        return buildTerminalLine(spec);
+    if (runsInTerminal(request)) {
+        return buildTerminalLine(request);
     }
-    return {spec.program, spec.arguments};
+    return {request.program, request.arguments};
 #endif
 }
 
@@ -174,13 +174,13 @@ namespace {
 // The limit a run broke at this moment, or Exited while it may go on.
 class RunGuard {
 public:
-    RunGuard(const CommandSpec &spec, const RunWatch &watch) : m_spec(spec), m_watch(watch) {
+    RunGuard(const CommandRequest &request, const RunWatch &watch) : m_request(request), m_watch(watch) {
         m_started.start();
         m_quiet.start();
     }
 
     qint64 outputSize() const {
-        return m_spec.outputFile.isEmpty() ? 0 : QFileInfo(m_spec.outputFile).size();
+        return m_request.outputFile.isEmpty() ? 0 : QFileInfo(m_request.outputFile).size();
     }
 
     RunEnd check() {
@@ -199,14 +199,15 @@ public:
             return RunEnd::TimedOut;
         }
         // Only a run whose output Quorvex sees can be told to be silent.
-        if (m_watch.silenceMs > 0 && !m_spec.outputFile.isEmpty() && m_quiet.hasExpired(m_watch.silenceMs)) {
+        if (m_watch.silenceMs > 0 && !m_request.outputFile.isEmpty() &&
+            m_quiet.hasExpired(m_watch.silenceMs)) {
             return RunEnd::Silent;
         }
         return RunEnd::Exited;
     }
 
 private:
-    const CommandSpec &m_spec;
+    const CommandRequest &m_request;
     const RunWatch &m_watch;
     QElapsedTimer m_started;
     QElapsedTimer m_quiet;
@@ -220,15 +221,15 @@ QString seconds(int milliseconds) {
 
 } // namespace
 
-RunResult RunWatched(const CommandSpec &spec, const RunWatch &watch) {
+RunResult RunWatched(const CommandRequest &request, const RunWatch &watch) {
     QProcess process;
-    prepareProcess(process, spec);
+    prepareProcess(process, request);
     QEventLoop loop;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     if (const int failure = startProcess(process)) {
         return {RunEnd::StartFailed, failure};
     }
-    RunGuard guard(spec, watch);
+    RunGuard guard(request, watch);
     RunEnd stoppedBy = RunEnd::Exited;
     QTimer poll;
     poll.setInterval(100);
@@ -257,18 +258,18 @@ RunResult RunWatched(const CommandSpec &spec, const RunWatch &watch) {
                                                        : RunResult{RunEnd::Exited, process.exitCode()};
 }
 
-int RunUntilExit(const CommandSpec &spec, const std::function<void(qint64)> &progress) {
+int RunUntilExit(const CommandRequest &request, const std::function<void(qint64)> &progress) {
     RunWatch watch;
     watch.progress = progress;
-    return RunWatched(spec, watch).code;
+    return RunWatched(request, watch).code;
 }
 
 QString CommandText(const QString &program, const QStringList &arguments) {
     return QStringList(QStringList{program} + arguments).join(QLatin1Char(' '));
 }
 
-QString RunFailureText(const RunResult &result, const CommandSpec &spec, const RunWatch &watch) {
-    const QString command = CommandText(spec.program, spec.arguments);
+QString RunFailureText(const RunResult &result, const CommandRequest &request, const RunWatch &watch) {
+    const QString command = CommandText(request.program, request.arguments);
     switch (result.end) {
     case RunEnd::Exited:
         return result.code == 0

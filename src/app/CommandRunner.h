@@ -17,7 +17,7 @@ inline constexpr int kWindowMinimisedNoFocus = 6;
 
 // One run of a program. On POSIX the program is started directly with its argument list (no shell), so
 // arguments with blanks, quotes, ";" or "$" reach it unchanged, one argument each.
-struct CommandSpec {
+struct CommandRequest {
     QString program;
     QStringList arguments;
     QString workingDirectory;      // empty = the current directory
@@ -54,15 +54,15 @@ struct RunResult {
 
 // Starts the run and waits for it while window events keep being served, so the window repaints, shows
 // progress and takes a Cancel click. A run that breaks a limit is killed.
-RunResult RunWatched(const CommandSpec &spec, const RunWatch &watch);
+RunResult RunWatched(const CommandRequest &request, const RunWatch &watch);
 
 // RunWatched without limits: the program's exit code, -1 for a crash, or a start-failure code. For runs
 // that take as long as the user wants (a set being played).
-int RunUntilExit(const CommandSpec &spec, const std::function<void(qint64)> &progress = {});
+int RunUntilExit(const CommandRequest &request, const std::function<void(qint64)> &progress = {});
 
 // Why a run failed, in words for a message: "MAME crashed", "MAME printed nothing for 120 seconds and was
 // stopped (/usr/games/mame -listxml)"...; empty for a run that exited by itself with code 0.
-QString RunFailureText(const RunResult &result, const CommandSpec &spec, const RunWatch &watch);
+QString RunFailureText(const RunResult &result, const CommandRequest &request, const RunWatch &watch);
 
 // The command as the user would type it, for messages: the program and its arguments.
 QString CommandText(const QString &program, const QStringList &arguments);
@@ -70,12 +70,12 @@ QString CommandText(const QString &program, const QStringList &arguments);
 // The terminal emulator that shows a console on POSIX: $TERMINAL, else x-terminal-emulator.
 QString TerminalEmulator();
 
-// The program and arguments that actually get started for a spec (the terminal wrapping on POSIX for a
+// The program and arguments that actually get started for a request (the terminal wrapping on POSIX for a
 // shown console). Exposed so tests can check the exact command without starting anything.
 struct StartLine {
     QString program;
     QStringList arguments;
 };
-StartLine BuildStartLine(const CommandSpec &spec);
+StartLine BuildStartLine(const CommandRequest &request);
 
 } // namespace qx

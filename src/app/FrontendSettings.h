@@ -1,68 +1,48 @@
 #pragma once
 
-#include <QList>
+#include "app/SettingsKeys.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <span>
 
 namespace qx {
 
-// How a key's text is decoded.
-enum class SettingKind {
-    Boolean,         // "0"/"False" false; any other number or "True" true
-    ComparedWithOne, // true only for the value 1
-    Integer,
-    Twips,
-    List,   // numbers joined by ","
-    Colour, // platform colour number (blue, green, red bytes); empty = the control's designed colour
-    Text,
-};
-
-struct SettingKey {
-    const char *name;
-    const char *defaultValue;
-    SettingKind kind;
-};
-
-// Every key of the default settings file, in the order the file lists them.
-std::span<const SettingKey> FrontendKeyTable();
-const SettingKey *FindSettingKey(const QString &name);
-
-// The address prefix of the online set-information page; the set name is appended to it.
-inline const QString kDefaultSetInfoUrl =
-    QStringLiteral("https://adb.arcadeitalia.net/dettaglio_mame.php?game_name=");
-
 class ProfileIniFile;
 
-// The "[FRONTEND]" section of qx.ini, read and written key by key. The file is held in memory and read
-// again only when it changed on disk (see ProfileIniFile), so a hand edit made while the program runs is
-// seen; copies of a FrontendSettings share that copy. The typed readers decode the stored text; a key that
-// is missing or whose text cannot be decoded falls back to the default of the key table.
+// The "[FRONTEND]" section of qx.ini, read and written key by key through the typed keys of SettingsKeys.h.
+// The file is held in memory and read again only when it changed on disk (see ProfileIniFile), so a hand
+// edit made while the program runs is seen; copies of a FrontendSettings share that copy. The typed readers
+// decode the stored text; a key that is missing or whose text cannot be decoded falls back to its default.
 class FrontendSettings {
 public:
     explicit FrontendSettings(QString iniPath);
 
     const QString &path() const { return m_path; }
 
-    // The stored text; "=" when the key is missing.
-    QString read(const QString &key) const;
-    // The stored text, or the key's default when the key is missing.
-    QString text(const QString &key) const;
-    bool flag(const QString &key) const;
-    bool isOne(const QString &key) const;
-    int integer(const QString &key) const;
-    std::optional<double> twips(const QString &key) const;
-    // Exactly `count` numbers: the stored list when it has at least that many numbers, else the default.
-    QList<int> list(const QString &key, int count) const;
-    std::optional<quint32> colour(const QString &key) const;
+    bool get(const FlagSetting &key) const;
+    bool get(const OneSetting &key) const;
+    int get(const IntegerSetting &key) const;  // 0 when neither the text nor the default is a number
+    double get(const TwipsSetting &key) const; // 0 likewise; "nan" and "inf" are no numbers here
+    QString get(const ListSetting &key) const; // the text or the default; ColumnLayout decodes it
+    std::optional<quint32> get(const ColourSetting &key) const; // nullopt: the designed colour
+    QString get(const TextSetting &key) const; // the text, or the default when the key is missing
 
-    // Returns false when the file could not be written; the old file is then left as it was, and the write
-    // failure handler is told why.
-    bool write(const QString &key, const QString &value) const;
-    bool writeFlag(const QString &key, bool value) const; // "-1"/"0", as the main window writes them
-    bool writeNumber(const QString &key, qint64 value) const;
+    // Each returns false when the file could not be written; the old file is then left as it was, and the
+    // write failure handler is told why.
+    bool set(const FlagSetting &key, bool value) const; // "-1"/"0", as the main window writes them
+    bool set(const OneSetting &key, bool value) const;  // "1"/"0"
+    bool set(const IntegerSetting &key, qint64 value) const;
+    bool set(const TwipsSetting &key, qint64 value) const;
+    bool set(const ListSetting &key, const QString &numbers) const;
+    bool set(const ColourSetting &key, std::optional<quint32> colour) const; // empty when unset
+    bool set(const TextSetting &key, const QString &value) const;
+
+    // The stored text as it stands, "=" when the key is missing, and any text written as it is: for
+    // keys whose missing or odd text means something of its own (crc32, an unset font size).
+    QString read(const SettingKey &key) const;
+    bool write(const SettingKey &key, const QString &text) const;
 
     // Called with a message for the user each time a write fails (the window shows the first one).
     void setWriteFailureHandler(std::function<void(const QString &message)> handler) const;
@@ -92,7 +72,6 @@ public:
 
 private:
     struct Shared;
-    QString defaultOf(const QString &key) const;
     bool reportFailure(const QString &error) const;
 
     QString m_path;

@@ -25,6 +25,10 @@ struct ProgramState {
     bool FullScreenListActive = false;
     MameRunLimits runLimits;
 
+    // EmulatorIniPath, or mame.ini in the emulator directory before it is known.
+    QString mameIniPath() const {
+        return EmulatorIniPath.isEmpty() ? EmulatorDir + QStringLiteral("mame.ini") : EmulatorIniPath;
+    }
     QString settingsPath() const { return programDir + QStringLiteral("qx.ini"); }
     QString cachePath() const { return programDir + QStringLiteral("qx.dat"); }
     QString favouritesPath() const { return programDir + QStringLiteral("qx_fav.dat"); }

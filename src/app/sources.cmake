@@ -2,8 +2,6 @@
 list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CommandRunner.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/EmulatorOptionFile.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/EmulatorPaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrontendSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InstanceLock.cpp
@@ -16,7 +14,9 @@ list(APPEND QX_CORE_SOURCES
 list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AppearanceConversions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LinkLabel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ModalToolDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtPlatformServices.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtUserPrompts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScopeGuards.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowHelpers.cpp
 )

@@ -158,14 +158,14 @@ private:
     RunEnd m_stoppedBy = RunEnd::Exited;
 };
 
-QString failureText(RunEnd end, const ExtractionRequest &request, const QString &argument) {
-    CommandSpec spec;
-    spec.program = request.emulatorPath;
-    spec.arguments = {argument};
+QString failureText(RunEnd end, const ExtractionRequest &extraction, const QString &argument) {
+    CommandRequest request;
+    request.program = extraction.emulatorPath;
+    request.arguments = {argument};
     RunWatch watch;
-    watch.silenceMs = request.limits.silenceMs;
-    watch.outputLimitBytes = request.limits.outputBytes;
-    return RunFailureText({end, -1}, spec, watch);
+    watch.silenceMs = extraction.limits.silenceMs;
+    watch.outputLimitBytes = extraction.limits.outputBytes;
+    return RunFailureText({end, -1}, request, watch);
 }
 
 // The lines and the sets needing no files go to their work files; a failed write leaves no sets.

@@ -41,11 +41,11 @@ CataloguePreload::Result CataloguePreload::loadCatalogue(const QString &programD
         return result;
     }
     const FrontendSettings settings(iniPath);
-    const QString exe = settings.text(QStringLiteral("exe"));
+    const QString exe = settings.get(Settings::Exe);
     if (exe.isEmpty() || !FileExists(exe)) {
         return result; // the first-run set-up will build the catalogue anew
     }
-    result.includeClones = settings.flag(QStringLiteral("HideClones"));
+    result.includeClones = settings.get(Settings::HideClones);
     result.catalogue = LoadSetList(result.cachePath, result.includeClones, &result.error);
     result.loaded = true;
     return result;

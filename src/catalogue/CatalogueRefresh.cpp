@@ -7,7 +7,7 @@
 #include "catalogue/CatalogueHost.h"
 #include "catalogue/CatalogueSteps.h"
 #include "catalogue/SetListCache.h"
-#include "launch/EmulatorIni.h"
+#include "options/EmulatorIni.h"
 
 namespace qx {
 
@@ -48,7 +48,7 @@ RefreshOutcome CatalogueRefresh::rebuild(const QString &oldCrc) {
     if (!steps.acceptExtraction(extraction, oldCrc)) {
         return extraction.cancelled() ? RefreshOutcome::Cancelled : RefreshOutcome::KeptOldCache;
     }
-    const bool mayAsk = m_settings.text(QStringLiteral("neverfastscan")) == QLatin1String("0");
+    const bool mayAsk = m_settings.get(Settings::NeverFastScan) == QLatin1String("0");
     if (mayAsk && steps.askFastScan()) {
         steps.fastScan();
         return RefreshOutcome::Rebuilt;

@@ -69,18 +69,18 @@ CatalogueSteps::CatalogueSteps(ProgramState &state, const FrontendSettings &sett
     : m_state(state), m_settings(settings), m_host(host), m_prompts(prompts) {}
 
 QString CatalogueSteps::recordExecutableCrc() {
-    const QString oldCrc = m_settings.read(QStringLiteral("crc32"));
-    m_settings.write(QStringLiteral("crc32"), FileCrcText(m_state.EmulatorPath).value_or(QString()));
+    const QString oldCrc = m_settings.read(Settings::Crc32);
+    m_settings.set(Settings::Crc32, FileCrcText(m_state.EmulatorPath).value_or(QString()));
     return oldCrc;
 }
 
 bool CatalogueSteps::isUnchanged(const QString &oldCrc) const {
-    const QString newCrc = m_settings.read(QStringLiteral("crc32"));
+    const QString newCrc = m_settings.read(Settings::Crc32);
     return !newCrc.isEmpty() && newCrc == oldCrc && FileExists(m_state.cachePath());
 }
 
 void CatalogueSteps::restoreCrc(const QString &oldCrc) {
-    m_settings.write(QStringLiteral("crc32"), oldCrc == QLatin1String("=") ? QString() : oldCrc);
+    m_settings.set(Settings::Crc32, oldCrc == QLatin1String("=") ? QString() : oldCrc);
 }
 
 void CatalogueSteps::showStatus(const QString &text) {
@@ -101,7 +101,7 @@ void CatalogueSteps::warn(const QString &text) {
 ExtractionResult CatalogueSteps::extract() {
     showStatus(kStatusExtracting);
     // The last extraction's count is the best guess of the total; a newer MAME may list more.
-    const qint64 expected = std::max(0, m_settings.integer(QStringLiteral("setlimit")));
+    const qint64 expected = std::max(0, m_settings.get(Settings::SetLimit));
     ExtractionCallbacks callbacks;
     callbacks.progress = [&](qsizetype sets) {
         showCount(sets, expected, QStringLiteral("sets read"));
@@ -120,7 +120,7 @@ ExtractionResult CatalogueSteps::extract() {
 
 bool CatalogueSteps::acceptExtraction(const ExtractionResult &extraction, const QString &oldCrc) {
     if (extraction.hasSets() && extraction.isComplete()) {
-        m_settings.writeNumber(QStringLiteral("setlimit"), extraction.setCount);
+        m_settings.set(Settings::SetLimit, extraction.setCount);
         return true;
     }
     // Anything less than a complete listing leaves the old fingerprint, so the next refresh extracts again.
@@ -139,7 +139,7 @@ bool CatalogueSteps::acceptExtraction(const ExtractionResult &extraction, const 
     if (oldListExists) {
         return false;
     }
-    m_settings.writeNumber(QStringLiteral("setlimit"), extraction.setCount);
+    m_settings.set(Settings::SetLimit, extraction.setCount);
     return true;
 }
 
@@ -154,7 +154,7 @@ void CatalogueSteps::recordBuild(const SetListBuildResult &result) {
         warn(QStringLiteral("The set list could not be written: %1").arg(result.error));
         return;
     }
-    m_settings.writeNumber(QStringLiteral("biossets"), result.biosCount);
+    m_settings.set(Settings::BiosSets, result.biosCount);
 }
 
 void CatalogueSteps::fastScan() {
@@ -181,13 +181,13 @@ VerifyRunOutcome CatalogueSteps::verifyAllSets() {
     watch.outputLimitBytes = m_state.runLimits.outputBytes;
     const VerifyAllRomsRun run = VerifyAllRoms(m_state.EmulatorPath, m_state.EmulatorDir, output, watch);
 
-    VerifyRunOutcome outcome{run.result.end, RunFailureText(run.result, run.spec, watch)};
+    VerifyRunOutcome outcome{run.result.end, RunFailureText(run.result, run.request, watch)};
     if (run.result.end == RunEnd::Exited) {
         // MAME's exit code tells of missing files, which is no failure; an empty answer is.
         outcome.failure = QFileInfo(output).size() > 0
                               ? QString()
                               : QStringLiteral("MAME printed nothing (%1)")
-                                    .arg(CommandText(run.spec.program, run.spec.arguments));
+                                    .arg(CommandText(run.request.program, run.request.arguments));
     }
     return outcome;
 }

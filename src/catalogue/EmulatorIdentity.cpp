@@ -54,21 +54,21 @@ EmulatorIdentity IdentifyEmulator(const QString &executablePath, const QString &
         return refuse(kNotMameMessage);
     }
     const QString helpFile = programDir + kHelpWorkFile;
-    CommandSpec spec;
-    spec.program = executablePath;
-    spec.arguments = {QStringLiteral("-help")};
-    spec.outputFile = helpFile;
-    spec.windowStyle = kWindowHidden;
+    CommandRequest request;
+    request.program = executablePath;
+    request.arguments = {QStringLiteral("-help")};
+    request.outputFile = helpFile;
+    request.windowStyle = kWindowHidden;
     // A program that is no MAME may never end, or never stop printing (a game, "yes").
     RunWatch watch;
     watch.timeLimitMs = limits.answerMs;
     watch.outputLimitBytes = kAnswerOutputBytes;
-    const RunResult run = RunWatched(spec, watch);
+    const RunResult run = RunWatched(request, watch);
 
     const QString banner = firstLine(ReadWholeFile(helpFile));
     QFile::remove(helpFile);
     if (run.stopped()) {
-        return refuse(RunFailureText(run, spec, watch) + QStringLiteral(".\n\n") + kNotMameLikeMessage);
+        return refuse(RunFailureText(run, request, watch) + QStringLiteral(".\n\n") + kNotMameLikeMessage);
     }
     if (!IsMameBanner(banner)) {
         return refuse(kNotMameLikeMessage);

@@ -1,6 +1,5 @@
 #include "catalogue/FirstRunSetup.h"
 
-#include "app/EmulatorOptionFile.h"
 #include "app/FrontendSettings.h"
 #include "app/ProgramDirectory.h"
 #include "app/ProgramState.h"
@@ -9,7 +8,8 @@
 #include "catalogue/CatalogueHost.h"
 #include "catalogue/CatalogueSteps.h"
 #include "catalogue/EmulatorIdentity.h"
-#include "launch/EmulatorIni.h"
+#include "options/EmulatorIni.h"
+#include "options/EmulatorOptionFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,9 +31,9 @@ FirstRunOutcome FirstRunSetup::run(const QString &chosenExecutable) {
         m_host.setControlsEnabled(true); // the user chooses again
         return FirstRunOutcome::NotMame;
     }
-    m_settings.write(QStringLiteral("Version"), identity.version);
+    m_settings.set(Settings::Version, identity.version);
     m_host.setCaption(identity.version + QStringLiteral(" - ") + kAppTitle);
-    m_settings.write(QStringLiteral("exe"), chosenExecutable);
+    m_settings.set(Settings::Exe, chosenExecutable);
     m_state.EmulatorPath = chosenExecutable;
     // Every MAME run, the listings included, happens in the emulator directory.
     m_state.EmulatorDir = ResolveEmulatorDirectory(m_state.EmulatorPath);

@@ -6,15 +6,15 @@ namespace qx {
 
 namespace {
 
-CommandSpec hiddenRun(const QString &emulatorPath, const QString &emulatorDir, const QStringList &arguments,
-                      const QString &outputFile) {
-    CommandSpec spec;
-    spec.program = emulatorPath;
-    spec.arguments = arguments;
-    spec.workingDirectory = emulatorDir;
-    spec.outputFile = outputFile;
-    spec.windowStyle = kWindowHidden;
-    return spec;
+CommandRequest hiddenRun(const QString &emulatorPath, const QString &emulatorDir,
+                         const QStringList &arguments, const QString &outputFile) {
+    CommandRequest request;
+    request.program = emulatorPath;
+    request.arguments = arguments;
+    request.workingDirectory = emulatorDir;
+    request.outputFile = outputFile;
+    request.windowStyle = kWindowHidden;
+    return request;
 }
 
 } // namespace
@@ -22,17 +22,17 @@ CommandSpec hiddenRun(const QString &emulatorPath, const QString &emulatorDir, c
 VerifyAllRomsRun VerifyAllRoms(const QString &emulatorPath, const QString &emulatorDir,
                                const QString &outputFile, const RunWatch &watch) {
     VerifyAllRomsRun run;
-    run.spec = hiddenRun(emulatorPath, emulatorDir, {QStringLiteral("-verifyroms")}, outputFile);
-    run.result = RunWatched(run.spec, watch);
+    run.request = hiddenRun(emulatorPath, emulatorDir, {QStringLiteral("-verifyroms")}, outputFile);
+    run.result = RunWatched(run.request, watch);
     return run;
 }
 
 int VerifySetSamples(const QString &emulatorPath, const QString &emulatorDir, const QString &setName,
                      const QString &outputFile) {
-    CommandSpec spec =
+    CommandRequest request =
         hiddenRun(emulatorPath, emulatorDir, {QStringLiteral("-verifysamples"), setName}, outputFile);
-    spec.mergeErrorOutput = true;
-    return RunUntilExit(spec);
+    request.mergeErrorOutput = true;
+    return RunUntilExit(request);
 }
 
 } // namespace qx

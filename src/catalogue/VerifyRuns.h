@@ -14,7 +14,7 @@ namespace qx {
 // "<exe> -verifyroms" into outputFile (normally qx_verifyroms.dat in the program directory), watched as the
 // caller says (progress, Cancel, silence, output size). A full verify of today's MAME takes a minute or two.
 struct VerifyAllRomsRun {
-    CommandSpec spec;
+    CommandRequest request;
     RunResult result;
 };
 VerifyAllRomsRun VerifyAllRoms(const QString &emulatorPath, const QString &emulatorDir,

@@ -1,11 +1,11 @@
 #include "dialogs/AboutDialog.h"
 
+#include "app/LinkLabel.h"
 #include "app/PlatformServices.h"
+#include "app/SettingsKeys.h"
 #include "app/WindowHelpers.h"
 #include "dialogs/AboutText.h"
 #include "dialogs/DialogCommon.h"
-#include "dialogs/DialogSettingKeys.h"
-#include "app/LinkLabel.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -76,7 +76,7 @@ AboutDialog::AboutDialog(const AboutContext &context)
     grid->addWidget(close, 1, 1, Qt::AlignRight);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    ApplyDialogueFont(this, context.settings.text(dialogkeys::kDialogueFont));
+    ApplyDialogueFont(this, context.settings.get(Settings::DialogueFont));
     if (context.fullScreenListActive) {
         SetTopmost(this);
     }

@@ -1,8 +1,8 @@
 #include "dialogs/AboutText.h"
 
 #include "app/FrontendSettings.h"
+#include "app/SettingsKeys.h"
 #include "app/UserPrompts.h"
-#include "dialogs/DialogSettingKeys.h"
 
 namespace qx {
 
@@ -32,18 +32,17 @@ QString AboutCreditLine() {
 }
 
 QStringList AboutVersionLines(const FrontendSettings &settings) {
-    using namespace dialogkeys;
     QStringList lines{FrontendVersionLine()};
-    const QString version = settings.text(kEmulatorVersion).trimmed();
+    const QString version = settings.get(Settings::Version).trimmed();
     if (version.isEmpty()) {
         return lines;
     }
     lines.append(version);
-    lines.append(settings.text(kEmulatorExe));
-    const auto sets = countOf(settings.text(kSetLimit));
+    lines.append(settings.get(Settings::Exe));
+    const auto sets = countOf(settings.read(Settings::SetLimit));
     lines.append(QStringLiteral("Supported Sets: ") +
                  (sets ? QString::number(*sets) : QStringLiteral("unknown")));
-    const auto bios = countOf(settings.text(kBiosSets));
+    const auto bios = countOf(settings.read(Settings::BiosSets));
     lines.append(bios ? QStringLiteral("(%1 are BIOS sets)").arg(*bios)
                       : QStringLiteral("(number of BIOS sets unknown)"));
     return lines;

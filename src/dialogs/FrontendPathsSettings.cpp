@@ -5,20 +5,20 @@
 namespace qx {
 
 QString FrontendPathsSettings::picturePath() const {
-    return m_settings.text(QStringLiteral("picturepath"));
+    return m_settings.get(Settings::PicturePath);
 }
 
 bool FrontendPathsSettings::setPicturePath(const QString &folder) {
-    return m_settings.write(QStringLiteral("picturepath"), folder);
+    return m_settings.set(Settings::PicturePath, folder);
 }
 
 bool FrontendPathsSettings::confirmVerify() const {
     // As for "Verify All Sets": only 1 asks; a missing key takes the default, 1.
-    return m_settings.isOne(QStringLiteral("ConfirmVerify"));
+    return m_settings.get(Settings::ConfirmVerify);
 }
 
 QString FrontendPathsSettings::dialogueFont() const {
-    return m_settings.text(QStringLiteral("dialogueFont"));
+    return m_settings.get(Settings::DialogueFont);
 }
 
 } // namespace qx

@@ -1,12 +1,12 @@
 #include "dialogs/PathsEditor.h"
 
-#include "app/EmulatorOptionFile.h"
-#include "app/EmulatorPaths.h"
 #include "app/PathHelpers.h"
 #include "app/ProfileIni.h"
 #include "app/UserPrompts.h"
 #include "dialogs/PathsSettings.h"
+#include "options/EmulatorOptionFile.h"
 #include "options/EmulatorOptionWrites.h"
+#include "options/EmulatorPaths.h"
 #include "options/FolderListValue.h"
 #include "options/OptionFileSnapshot.h"
 

@@ -2,57 +2,63 @@
 
 #include "app/FrontendSettings.h"
 #include "app/PathHelpers.h"
-#include "dialogs/DialogSettingKeys.h"
+#include "app/ProfileIni.h"
+#include "app/SettingsKeys.h"
 #include "launch/DisplayModes.h"
 
 #include <algorithm>
 
 namespace qx {
 
-using namespace dialogkeys;
-
 const std::array<PreferenceBox, kPreferenceBoxCount> &PreferenceBoxes() {
     static const std::array<PreferenceBox, kPreferenceBoxCount> boxes{{
-        {QStringLiteral("Tray icon"), kTray, QStringLiteral("Show system tray icon")},
-        {QStringLiteral("Minimise to tray"), kTrayMin, QStringLiteral("Minimise to system tray")},
-        {QStringLiteral("Set focus on mouse move"), kMouseFocus,
+        {QStringLiteral("Tray icon"), &Settings::Tray, QStringLiteral("Show system tray icon")},
+        {QStringLiteral("Minimise to tray"), &Settings::TrayMin, QStringLiteral("Minimise to system tray")},
+        {QStringLiteral("Set focus on mouse move"), &Settings::MouseFocus,
          QStringLiteral("Give focus to controls when a mouse cursor moves over them")},
-        {QStringLiteral("Full row select in Details view"), kFullRowSelect,
+        {QStringLiteral("Full row select in Details view"), &Settings::FullRowSelect,
          QStringLiteral("Select the full row, not just the description")},
-        {QStringLiteral("Ghost clone set icons"), kGhostIcon,
+        {QStringLiteral("Ghost clone set icons"), &Settings::GhostIcon,
          QStringLiteral("Ghost the icons for clones in non-grouped views")},
-        {QStringLiteral("Keep console open"), kKeepConsoleOpen,
+        {QStringLiteral("Keep console open"), &Settings::KeepConsoleOpen,
          QStringLiteral("Keep the command prompt open (for benchmarking etc.)")},
-        {QStringLiteral("Play startup video"), kPlayAvi, QStringLiteral("Play an avi file on start")},
-        {QStringLiteral("Use a different resolution"), kUseAltRes,
+        {QStringLiteral("Play startup video"), &Settings::PlayAvi,
+         QStringLiteral("Play an avi file on start")},
+        {QStringLiteral("Use a different resolution"), &Settings::UseAltRes,
          QStringLiteral("Allow using an alt. resolution to what your desktop uses")},
-        {QStringLiteral("Show tool tips/help labels"), kShowToolTips,
+        {QStringLiteral("Show tool tips/help labels"), &Settings::ShowToolTips,
          QStringLiteral("Show tooltips, like this one")},
-        {QStringLiteral("Joystick select and play"), kJoySelect,
+        {QStringLiteral("Joystick select and play"), &Settings::JoySelect,
          QStringLiteral("Select and play game by joystick (buttons 1-3)")},
-        {QStringLiteral("Confirm verifying all sets"), kConfirmVerify,
+        {QStringLiteral("Confirm verifying all sets"), &Settings::ConfirmVerify,
          QStringLiteral("This can avoid time wasting if Verify All Sets is accidentally clicked")},
-        {QStringLiteral("Only select random set"), kRandomSelectOnly,
+        {QStringLiteral("Only select random set"), &Settings::RandomSelectOnly,
          QStringLiteral("Do not run MAME after random select")},
-        {QStringLiteral("Full screen"), kPlayAvi, QString()},
-        {QStringLiteral("Show console"), kShowConsole,
+        {QStringLiteral("Full screen"), &Settings::PlayAvi, QString()},
+        {QStringLiteral("Show console"), &Settings::ShowConsole,
          QStringLiteral("Show the command prompt when running MAME")},
-        {QStringLiteral("Never prompt to fastscan"), kNeverFastScan, QString()},
-        {QStringLiteral("Show verify dialog"), kVerifyDialog, QString()},
-        {QStringLiteral("Sort tray favourites"), kSortFav, QString()},
+        {QStringLiteral("Never prompt to fastscan"), &Settings::NeverFastScan, QString()},
+        {QStringLiteral("Show verify dialog"), &Settings::VerifyDialog, QString()},
+        {QStringLiteral("Sort tray favourites"), &Settings::SortFav, QString()},
     }};
     return boxes;
 }
 
-bool PreferenceTicked(const FrontendSettings &settings, const QString &key) {
-    const SettingKey *entry = FindSettingKey(key);
-    if (entry && entry->kind == SettingKind::ComparedWithOne) {
-        return settings.isOne(key);
+bool PreferenceTicked(const FrontendSettings &settings, const SettingKey &key) {
+    QString text = settings.read(key).trimmed();
+    if (text == kMissingSetting) {
+        text = key.defaultText();
     }
-    if (entry && entry->kind == SettingKind::Text) {
-        return settings.text(key).trimmed() != QLatin1String("0");
+    switch (key.kind) {
+    case SettingKind::ComparedWithOne:
+        return text == QLatin1String("1");
+    case SettingKind::Text:
+        return text != QLatin1String("0");
+    default: {
+        const std::optional<bool> decoded = FrontendSettings::DecodeBoolean(text);
+        return decoded ? *decoded : FrontendSettings::DecodeBoolean(key.defaultText()).value_or(false);
     }
-    return settings.flag(key);
+    }
 }
 
 QString PreferenceText(bool ticked) {
@@ -104,17 +110,17 @@ std::optional<QString> FullScreenResToWrite(const QString &storedAtLoad, const Q
 
 PreferencesResult ReadPreferencesResult(const FrontendSettings &settings, bool videoNeedsConsole) {
     PreferencesResult result;
-    result.tray = settings.isOne(kTray);
-    result.trayMin = settings.flag(kTrayMin);
-    result.joyselect = settings.flag(kJoySelect);
-    result.joyid = std::max(settings.integer(kJoyId), 0);
-    result.RandomSelectOnly = settings.flag(kRandomSelectOnly);
-    result.mouseFocus = settings.flag(kMouseFocus);
-    result.KeepConsoleOpen = settings.flag(kKeepConsoleOpen);
-    result.GhostIcon = settings.flag(kGhostIcon);
-    result.ShowToolTips = settings.flag(kShowToolTips);
-    result.ShowConsole = videoNeedsConsole || settings.flag(kShowConsole) ? 1 : 0;
-    result.playavi = settings.integer(kPlayAvi);
+    result.tray = settings.get(Settings::Tray);
+    result.trayMin = settings.get(Settings::TrayMin);
+    result.joyselect = settings.get(Settings::JoySelect);
+    result.joyid = std::max(settings.get(Settings::JoyId), 0);
+    result.RandomSelectOnly = settings.get(Settings::RandomSelectOnly);
+    result.mouseFocus = settings.get(Settings::MouseFocus);
+    result.KeepConsoleOpen = settings.get(Settings::KeepConsoleOpen);
+    result.GhostIcon = settings.get(Settings::GhostIcon);
+    result.ShowToolTips = settings.get(Settings::ShowToolTips);
+    result.ShowConsole = videoNeedsConsole || settings.get(Settings::ShowConsole) ? 1 : 0;
+    result.playavi = settings.get(Settings::PlayAvi);
     result.VideoFullScreen = result.playavi == 2;
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/SettingsKeys.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -33,15 +35,15 @@ inline constexpr int kPreferenceBoxCount = 17;
 
 struct PreferenceBox {
     QString caption;
-    QString key;     // boxes 6 and 12 share playavi
-    QString toolTip; // empty: the box has none
+    const SettingKey *key; // boxes 6 and 12 share playavi
+    QString toolTip;       // empty: the box has none
 };
 
 const std::array<PreferenceBox, kPreferenceBoxCount> &PreferenceBoxes();
 
 // Whether a box reads as ticked from its key: tray, FullRowSelect and ConfirmVerify only for the value 1,
 // neverfastscan for anything but "0", the others for any number but 0.
-bool PreferenceTicked(const FrontendSettings &settings, const QString &key);
+bool PreferenceTicked(const FrontendSettings &settings, const SettingKey &key);
 // The text a box writes: "1" ticked, "0" not.
 QString PreferenceText(bool ticked);
 

@@ -1,13 +1,13 @@
 #include "dialogs/PreferencesDialog.h"
 
-#include "app/EmulatorOptionFile.h"
+#include "options/EmulatorOptionFile.h"
+#include "app/LinkLabel.h"
 #include "app/PathHelpers.h"
+#include "app/SettingsKeys.h"
 #include "app/UserPrompts.h"
 #include "app/WindowHelpers.h"
-#include "browser/Joystick.h"
+#include "browser/window/Joystick.h"
 #include "dialogs/DialogCommon.h"
-#include "dialogs/DialogSettingKeys.h"
-#include "app/LinkLabel.h"
 #include "dialogs/StartupVideoPlan.h"
 #include "launch/DisplayModes.h"
 
@@ -25,8 +25,6 @@
 #include <QVBoxLayout>
 
 namespace qx {
-
-using namespace dialogkeys;
 
 namespace {
 
@@ -49,19 +47,20 @@ PreferencesDialog::PreferencesDialog(const PreferencesContext &context)
     setWindowTitle(kAppTitle + QStringLiteral(" Preferences"));
     buildControls();
     layOutControls();
-    ApplyDialogueFont(this, m_settings.text(kDialogueFont));
+    ApplyDialogueFont(this, m_settings.get(Settings::DialogueFont));
 
-    m_videoNeedsConsole = VideoNeedsConsole(ReadEmulatorOption(kMameVideoOption, context.emulatorIniPath));
+    m_videoNeedsConsole =
+        VideoNeedsConsole(ReadEmulatorOption(QStringLiteral("video"), context.emulatorIniPath));
     if (m_videoNeedsConsole) {
         // Written even if the user touches nothing: MAME without its own window needs the console.
-        m_settings.write(kShowConsole, PreferenceText(true));
+        m_settings.write(Settings::ShowConsole, PreferenceText(true));
     }
     loadBoxes();
-    m_videoFile->setText(m_settings.text(kAvi));
+    m_videoFile->setText(m_settings.get(Settings::Avi));
     loadResolutions(context.displayModes);
     loadJoysticks(context.joystick);
     updateEnabling();
-    applyToolTips(m_settings.flag(kShowToolTips));
+    applyToolTips(m_settings.get(Settings::ShowToolTips));
     if (m_fullScreenListActive) {
         SetTopmost(this);
     }
@@ -156,18 +155,18 @@ void PreferencesDialog::loadBoxes() {
 void PreferencesDialog::showBoxFromFile(int index) {
     QCheckBox *box = m_boxes[index];
     if (index == kBoxPlayVideo || index == kBoxVideoFullScreen) {
-        const PlayAviBoxes playavi = PlayAviBoxesFrom(m_settings.integer(kPlayAvi));
+        const PlayAviBoxes playavi = PlayAviBoxesFrom(m_settings.get(Settings::PlayAvi));
         box->setChecked(index == kBoxPlayVideo ? playavi.play : playavi.fullScreen);
     } else if (index == kBoxShowConsole && m_videoNeedsConsole) {
         box->setChecked(true);
     } else {
-        box->setChecked(PreferenceTicked(m_settings, PreferenceBoxes()[index].key));
+        box->setChecked(PreferenceTicked(m_settings, *PreferenceBoxes()[index].key));
     }
 }
 
 void PreferencesDialog::loadResolutions(DisplayModes *displayModes) {
     const QString current = displayModes ? displayModes->CurrentResolution() : QString();
-    m_resolutionAtLoad = m_settings.text(kFullScreenRes);
+    m_resolutionAtLoad = m_settings.get(Settings::FullScreenRes);
     const QString shown = ResolutionToShow(m_resolutionAtLoad, current);
     if (displayModes) {
         m_resolutions->addItems(displayModes->ListDisplayModes());
@@ -182,7 +181,7 @@ void PreferencesDialog::loadResolutions(DisplayModes *displayModes) {
 
 void PreferencesDialog::loadJoysticks(Joystick *joystick) {
     const JoystickChoices choices =
-        JoystickChoicesFor(joystick ? joystick->deviceCount() : 0, m_settings.integer(kJoyId));
+        JoystickChoicesFor(joystick ? joystick->deviceCount() : 0, m_settings.get(Settings::JoyId));
     m_joysticks->addItems(choices.entries);
     m_joysticks->setCurrentIndex(choices.selected);
 }
@@ -232,9 +231,9 @@ bool PreferencesDialog::storeBox(int index) {
     if (index == kBoxPlayVideo || index == kBoxVideoFullScreen) {
         const int playavi =
             PlayAviValue(m_boxes[kBoxPlayVideo]->isChecked(), m_boxes[kBoxVideoFullScreen]->isChecked());
-        return m_settings.write(kPlayAvi, QString::number(playavi));
+        return m_settings.write(Settings::PlayAvi, QString::number(playavi));
     }
-    return m_settings.write(PreferenceBoxes()[index].key, PreferenceText(m_boxes[index]->isChecked()));
+    return m_settings.write(*PreferenceBoxes()[index].key, PreferenceText(m_boxes[index]->isChecked()));
 }
 
 void PreferencesDialog::reportUnsaved() {
@@ -263,7 +262,7 @@ void PreferencesDialog::chooseVideo() {
     FileDialogRequest request;
     request.title = QStringLiteral("Select Video");
     request.filter = kStartupVideoFilter;
-    request.initialFolder = m_settings.text(kVideoFolder);
+    request.initialFolder = m_settings.get(Settings::Mrud3);
     m_videoFile->setEnabled(false);
     const FileDialogResult chosen = m_prompts.chooseFile(request);
     m_videoFile->setEnabled(true);
@@ -271,20 +270,20 @@ void PreferencesDialog::chooseVideo() {
         return;
     }
     const QString folder = WithTrailingSeparator(QFileInfo(chosen.filePath).absolutePath());
-    if (!m_settings.write(kAvi, chosen.filePath) || !m_settings.write(kVideoFolder, folder)) {
+    if (!m_settings.write(Settings::Avi, chosen.filePath) || !m_settings.write(Settings::Mrud3, folder)) {
         reportUnsaved();
     }
-    m_videoFile->setText(m_settings.text(kAvi));
+    m_videoFile->setText(m_settings.get(Settings::Avi));
 }
 
 void PreferencesDialog::writeOnClose() {
     bool saved = true;
     if (!m_fullScreenListActive) {
         if (const auto resolution = FullScreenResToWrite(m_resolutionAtLoad, m_resolutions->currentText())) {
-            saved = m_settings.write(kFullScreenRes, *resolution);
+            saved = m_settings.write(Settings::FullScreenRes, *resolution);
         }
     }
-    saved = m_settings.write(kJoyId, m_joysticks->currentText()) && saved;
+    saved = m_settings.write(Settings::JoyId, m_joysticks->currentText()) && saved;
     if (!saved) {
         reportUnsaved();
     }

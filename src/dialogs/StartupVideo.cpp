@@ -1,7 +1,7 @@
 #include "dialogs/StartupVideo.h"
 
+#include "app/SettingsKeys.h"
 #include "app/UserPrompts.h"
-#include "dialogs/DialogSettingKeys.h"
 #include "dialogs/StartupVideoPlan.h"
 
 #include <QCloseEvent>
@@ -147,7 +147,7 @@ void StartupVideo::fail() {
     m_watchdog.stop();
     m_player->stop();
     hide();
-    m_settings.write(dialogkeys::kAvi, kNoStartupVideo);
+    m_settings.write(Settings::Avi, kNoStartupVideo);
     m_prompts.inform(UnplayableVideoWarning(), kAppTitle, PromptIcon::Warning);
     Q_EMIT finished(StartupVideoOutcome::Failed);
     close();
@@ -171,8 +171,8 @@ void StartupVideo::finishLater(StartupVideoOutcome outcome) {
 }
 
 StartupVideo *PlayStartupVideo(const StartupVideoContext &context) {
-    const StartupVideoMode mode = StartupVideoModeFrom(context.settings.integer(dialogkeys::kPlayAvi));
-    const QString avi = context.settings.text(dialogkeys::kAvi);
+    const StartupVideoMode mode = StartupVideoModeFrom(context.settings.get(Settings::PlayAvi));
+    const QString avi = context.settings.get(Settings::Avi);
     const StartupVideoCheck check = CheckStartupVideo(avi);
     if (mode == StartupVideoMode::None || check == StartupVideoCheck::NothingToPlay) {
         return nullptr;

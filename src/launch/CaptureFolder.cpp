@@ -1,7 +1,7 @@
 #include "launch/CaptureFolder.h"
 
-#include "app/EmulatorOptionFile.h"
 #include "app/PathHelpers.h"
+#include "options/EmulatorOptionFile.h"
 
 #include <QDir>
 #include <QFileInfo>

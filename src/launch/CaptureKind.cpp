@@ -11,23 +11,19 @@ const QList<CaptureKindInfo> &captureTable() {
     static const QList<CaptureKindInfo> table{
         {CaptureKind::RecordInput, kInputOption, QStringLiteral("inp"), true,
          QStringLiteral("Save Input file for set : "), true, QStringLiteral("MAME Input Files (*.inp)"),
-         QStringLiteral(".inp"), QStringLiteral("-record"), false, QStringLiteral("mnuFileRecord"),
-         QStringLiteral("mnuItemPopupRecord")},
+         QStringLiteral(".inp"), QStringLiteral("-record"), false},
         {CaptureKind::PlaybackInput, kInputOption, QStringLiteral("inp"), false,
          QStringLiteral("Open Input file for set : "), true, QStringLiteral("MAME Input Files (*.inp)"),
-         QStringLiteral(".inp"), QStringLiteral("-playback"), false, QStringLiteral("mnuFilePlayback"),
-         QStringLiteral("mnuItemPopupPlayback")},
+         QStringLiteral(".inp"), QStringLiteral("-playback"), false},
         {CaptureKind::Wav, kSnapshotOption, QStringLiteral("snap"), true, QStringLiteral("Save WAV audio"),
          false, QStringLiteral("Windows Audio (*.wav)"), QStringLiteral(".wav"), QStringLiteral("-wavwrite"),
-         true, QStringLiteral("mnuFileSound"), QStringLiteral("mnuItemPopupSound")},
+         true},
         {CaptureKind::Mng, kSnapshotOption, QStringLiteral("snap"), true, QStringLiteral("Save MNG video"),
          false, QStringLiteral("Multiple Network Graphics (*.mng)"), QStringLiteral(".mng"),
-         QStringLiteral("-mngwrite"), false, QStringLiteral("mnuFileVideo"),
-         QStringLiteral("mnuItemPopupVideo")},
+         QStringLiteral("-mngwrite"), false},
         {CaptureKind::Avi, kSnapshotOption, QStringLiteral("snap"), true,
          QStringLiteral("Save AVI file for set : "), true, QStringLiteral("Windows Video (*.avi)"),
-         QStringLiteral(".avi"), QStringLiteral("-aviwrite"), false, QStringLiteral("mnuFileVidSnd"),
-         QStringLiteral("mnuItemPopupSndVid")},
+         QStringLiteral(".avi"), QStringLiteral("-aviwrite"), false},
     };
     return table;
 }

@@ -22,8 +22,6 @@ struct CaptureKindInfo {
     QString extension; // ".inp", ".wav", ".mng", ".avi"
     QString switchName;
     bool passesFullPath;
-    QString fileMenuAction;  // the File menu entry
-    QString itemPopupAction; // its twin in the item pop-up
 };
 
 const CaptureKindInfo &CaptureInfo(CaptureKind kind);

@@ -49,15 +49,15 @@ ConsoleMode LaunchConsoleMode(int showConsole, bool keepConsoleOpen) {
     return showConsole == kWindowNormal && keepConsoleOpen ? ConsoleMode::Keep : ConsoleMode::Close;
 }
 
-CommandSpec SetLaunchSpec(const ProgramState &state, bool keepConsoleOpen, const QString &setName,
-                          const QStringList &extraArguments) {
-    CommandSpec spec;
-    spec.program = state.EmulatorPath;
-    spec.arguments = QStringList{setName} + extraArguments;
-    spec.workingDirectory = state.EmulatorDir;
-    spec.windowStyle = state.ShowConsole;
-    spec.console = LaunchConsoleMode(state.ShowConsole, keepConsoleOpen);
-    return spec;
+CommandRequest SetLaunchRequest(const ProgramState &state, bool keepConsoleOpen, const QString &setName,
+                                const QStringList &extraArguments) {
+    CommandRequest request;
+    request.program = state.EmulatorPath;
+    request.arguments = QStringList{setName} + extraArguments;
+    request.workingDirectory = state.EmulatorDir;
+    request.windowStyle = state.ShowConsole;
+    request.console = LaunchConsoleMode(state.ShowConsole, keepConsoleOpen);
+    return request;
 }
 
 QString LaunchFailureMessage(int runResult, const QString &program, const QString &setName) {

@@ -16,8 +16,8 @@ ConsoleMode LaunchConsoleMode(int showConsole, bool keepConsoleOpen);
 // The run of MAME on a set: the executable itself with the set name (and, for a capture, the switch and the
 // file) as separate arguments, in the emulator directory, with the console as ShowConsole asks. Nothing is
 // quoted: a file name with blanks, quotes or ";" reaches MAME as one argument.
-CommandSpec SetLaunchSpec(const ProgramState &state, bool keepConsoleOpen, const QString &setName,
-                          const QStringList &extraArguments = {});
+CommandRequest SetLaunchRequest(const ProgramState &state, bool keepConsoleOpen, const QString &setName,
+                                const QStringList &extraArguments = {});
 
 // What went wrong with a MAME run, in words for the user; empty when the run went well. A start failure
 // (RunUntilExit's negative object-error code) names the executable and the reason; a crash and MAME's own

@@ -1,130 +1,93 @@
 #include "launch/LaunchController.h"
 
 #include "app/FileDialog.h"
+#include "app/FrontendSettings.h"
+#include "app/ProgramState.h"
+#include "app/ScopeGuards.h"
 #include "app/UserPrompts.h"
-#include "browser/MainActions.h"
-#include "browser/MainWindow.h"
 #include "catalogue/SetName.h"
 #include "launch/CaptureFolder.h"
 #include "launch/LaunchCommand.h"
-#include "launch/ModalToolDialog.h"
+#include "launch/LaunchHost.h"
 
-#include <QAction>
 #include <QCoreApplication>
+#include <QWidget>
 
 namespace qx {
 
-namespace {
-
-// Busy for the length of a scope, so every way out of a run clears it.
-class BusyScope {
-public:
-    explicit BusyScope(MainWindow &window) : m_window(window) { m_window.setBusy(true); }
-    ~BusyScope() { m_window.setBusy(false); }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-private:
-    MainWindow &m_window;
-};
-
-QString iniPathOf(const ProgramState &state) {
-    return state.EmulatorIniPath.isEmpty() ? state.EmulatorDir + QStringLiteral("mame.ini")
-                                           : state.EmulatorIniPath;
-}
-
-} // namespace
-
-LaunchController::LaunchController(MainWindow &window, LaunchHooks hooks)
-    : QObject(&window), m_window(window), m_hooks(std::move(hooks)) {
+LaunchController::LaunchController(LaunchHost &host, QObject *parent) : QObject(parent), m_host(host) {
     setObjectName(QStringLiteral("LaunchController"));
 }
 
-void LaunchController::connectActions() {
-    const MainActions &actions = m_window.actions();
-    for (const CaptureKind kind : AllCaptureKinds()) {
-        const CaptureKindInfo &info = CaptureInfo(kind);
-        for (const QString &name : {info.fileMenuAction, info.itemPopupAction}) {
-            if (QAction *action = actions.find(name)) {
-                connect(action, &QAction::triggered, this, [this, kind] { LaunchWithCapture(kind); });
-            }
-        }
-    }
-    // mnuPopupRandom is the same action as mnuFileRandom.
-    for (const char *name : {"mnuFileRandom", "mnuTrayRandom"}) {
-        if (QAction *action = actions.find(QLatin1String(name))) {
-            connect(action, &QAction::triggered, this, &LaunchController::PlayRandomSet);
-        }
-    }
-}
-
 int LaunchController::runHidden(const QString &setName, const QStringList &extraArguments) {
-    const bool keepConsole = m_window.settings().flag(QStringLiteral("KeepConsoleOpen"));
-    m_window.hide();
+    const bool keepConsole = m_host.settings().get(Settings::KeepConsoleOpen);
+    m_host.window().hide();
     QCoreApplication::processEvents();
-    const int result = RunUntilExit(SetLaunchSpec(m_window.state(), keepConsole, setName, extraArguments));
+    const int result = RunUntilExit(SetLaunchRequest(m_host.state(), keepConsole, setName, extraArguments));
     QCoreApplication::processEvents();
     return result;
 }
 
 void LaunchController::reportFailure(int runResult, const QString &setName) {
-    const QString message = LaunchFailureMessage(runResult, m_window.state().EmulatorPath, setName);
+    const QString message = LaunchFailureMessage(runResult, m_host.state().EmulatorPath, setName);
     if (!message.isEmpty()) {
-        m_window.prompts().inform(message, kAppTitle, PromptIcon::Error);
+        m_host.prompts().inform(message, kAppTitle, PromptIcon::Error);
     }
 }
 
 bool LaunchController::LaunchSet(const QString &setName) {
-    if (setName.isEmpty() || m_window.isBusy() || !AcceptSetName(setName, m_window.prompts())) {
+    if (setName.isEmpty() || m_host.isBusy() || !AcceptSetName(setName, m_host.prompts())) {
         return false;
     }
-    const ProgramState &state = m_window.state();
+    QWidget &window = m_host.window();
     // Minimised to the notification area: the window stays there after the run.
-    const bool inTray = state.trayMin && m_window.settings().isOne(QStringLiteral("tray")) &&
-                        (m_window.isMinimized() || m_window.isHidden());
+    const bool inTray = m_host.state().trayMin && m_host.settings().get(Settings::Tray) &&
+                        (window.isMinimized() || window.isHidden());
     int result = 0;
     {
-        const BusyScope busy(m_window);
+        const BusyScope busy(m_host);
+        const JoystickPause pause(m_host.joystick());
         result = runHidden(setName, {});
     }
     if (!inTray) {
-        m_window.show(); // in the state it had: normal, maximised or minimised
+        window.show(); // in the state it had: normal, maximised or minimised
     }
     reportFailure(result, setName);
     return result >= -1;
 }
 
 bool LaunchController::LaunchWithCapture(CaptureKind kind) {
-    const QString setName = m_window.state().CurrentSetName;
-    if (setName.isEmpty() || m_window.isBusy() || !AcceptSetName(setName, m_window.prompts())) {
+    const QString setName = m_host.state().CurrentSetName;
+    if (setName.isEmpty() || m_host.isBusy() || !AcceptSetName(setName, m_host.prompts())) {
         return false;
     }
-    const ProgramState &state = m_window.state();
+    const ProgramState &state = m_host.state();
     const CaptureKindInfo &info = CaptureInfo(kind);
+    QWidget &window = m_host.window();
     int result = 0;
     {
-        const BusyScope busy(m_window);
-        const JoystickPause pause(m_window);
-        const CaptureFolder folder = PrepareCaptureFolder(kind, iniPathOf(state), state.EmulatorDir);
+        const BusyScope busy(m_host);
+        const JoystickPause pause(m_host.joystick());
+        const CaptureFolder folder = PrepareCaptureFolder(kind, state.mameIniPath(), state.EmulatorDir);
         if (!folder.ok()) {
-            m_window.prompts().inform(folder.error, kAppTitle, PromptIcon::Error);
+            m_host.prompts().inform(folder.error, kAppTitle, PromptIcon::Error);
             return false;
         }
         QString fileTitle;
         QString filePath;
-        FileDialog(m_window.prompts(), info.saveDialog ? FileDialogMode::Save : FileDialogMode::Open,
+        FileDialog(m_host.prompts(), info.saveDialog ? FileDialogMode::Save : FileDialogMode::Open,
                    folder.folder, info.filter, CaptureDialogTitle(kind, setName),
                    CaptureDefaultFileName(kind, setName), fileTitle, filePath);
         const QString argument = info.passesFullPath ? filePath : fileTitle;
         if (argument.isEmpty()) {
             return false;
         }
-        const bool wasInTray = m_window.isHidden() && m_window.isMinimized();
+        const bool wasInTray = window.isHidden() && window.isMinimized();
         result = runHidden(setName, CaptureArguments(kind, fileTitle, filePath));
         if (wasInTray) {
-            m_window.showNormal();
+            window.showNormal();
         } else {
-            m_window.show();
+            window.show();
         }
     }
     reportFailure(result, setName);
@@ -132,14 +95,12 @@ bool LaunchController::LaunchWithCapture(CaptureKind kind) {
 }
 
 void LaunchController::PlayRandomSet() {
-    if (m_window.isBusy() || !m_hooks.pickRandomSet || !m_hooks.pickRandomSet()) {
+    if (m_host.isBusy() || !m_host.pickRandomSet()) {
         return;
     }
-    if (m_hooks.refreshSelectionDisplay) {
-        m_hooks.refreshSelectionDisplay();
-    }
-    if (!m_window.settings().flag(QStringLiteral("RandomSelectOnly"))) {
-        LaunchSet(m_window.state().CurrentSetName);
+    m_host.showCurrentSet();
+    if (!m_host.settings().get(Settings::RandomSelectOnly)) {
+        LaunchSet(m_host.state().CurrentSetName);
     }
 }
 

@@ -1,8 +1,8 @@
 #include "launch/SetFileMaintenance.h"
 
-#include "app/EmulatorOptionFile.h"
 #include "app/PathHelpers.h"
 #include "catalogue/SetName.h"
+#include "options/EmulatorOptionFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,17 +16,13 @@ namespace {
 const QList<SetFileTypeInfo> &typeTable() {
     static const QList<SetFileTypeInfo> table{
         {SetFileType::Nvram, QStringLiteral("nvram_directory"), QStringLiteral("nvram"),
-         QStringLiteral(".nv"), QStringLiteral("NVRAM Files?"), QStringLiteral("mnuItemPopupDelNv"),
-         QStringLiteral("mnuToolsDelNv")},
+         QStringLiteral(".nv"), QStringLiteral("NVRAM Files?")},
         {SetFileType::Configuration, QStringLiteral("cfg_directory"), QStringLiteral("cfg"),
-         QStringLiteral(".cfg"), QStringLiteral("Configuration Files?"), QStringLiteral("mnuItemPopupDelCfg"),
-         QStringLiteral("mnuToolsDelCfg")},
+         QStringLiteral(".cfg"), QStringLiteral("Configuration Files?")},
         {SetFileType::Difference, QStringLiteral("diff_directory"), QStringLiteral("diff"),
-         QStringLiteral(".dif"), QStringLiteral("Difference Files?"), QStringLiteral("mnuItemPopupDelDif"),
-         QStringLiteral("mnuToolsDelDif")},
+         QStringLiteral(".dif"), QStringLiteral("Difference Files?")},
         {SetFileType::Ini, QStringLiteral("inipath"), QStringLiteral("ini"), QStringLiteral(".ini"),
-         QStringLiteral("INI Files?"), QStringLiteral("mnuItemPopupDelIni"),
-         QStringLiteral("mnuToolsDelIni")},
+         QStringLiteral("INI Files?")},
     };
     return table;
 }

@@ -1,19 +1,19 @@
 #include "launch/SetFilesController.h"
 
 #include "app/FileDialog.h"
+#include "app/FrontendSettings.h"
 #include "app/PathHelpers.h"
+#include "app/ProgramState.h"
+#include "app/ScopeGuards.h"
 #include "app/UserPrompts.h"
-#include "browser/MainActions.h"
-#include "browser/MainWindow.h"
+#include "catalogue/SetCatalogue.h"
 #include "catalogue/SetListCache.h"
 #include "catalogue/SetName.h"
-#include "launch/ModalToolDialog.h"
+#include "launch/LaunchHost.h"
 #include "launch/SnapshotFiles.h"
 
 #include <QAction>
 #include <QDir>
-#include <QLabel>
-#include <QMenu>
 
 namespace qx {
 
@@ -23,74 +23,46 @@ bool confirmed(UserPrompts &prompts, const QString &question) {
     return prompts.ask(question, kAppTitle, PromptButtons::YesNo, PromptAnswer::No) == PromptAnswer::Yes;
 }
 
-QString iniPathOf(const ProgramState &state) {
-    return state.EmulatorIniPath.isEmpty() ? state.EmulatorDir + QStringLiteral("mame.ini")
-                                           : state.EmulatorIniPath;
-}
-
 } // namespace
 
-SetFilesController::SetFilesController(MainWindow &window, LaunchHooks hooks)
-    : QObject(&window), m_window(window), m_hooks(std::move(hooks)) {
+SetFilesController::SetFilesController(LaunchHost &host, QObject *parent) : QObject(parent), m_host(host) {
     setObjectName(QStringLiteral("SetFilesController"));
 }
 
-void SetFilesController::connectActions() {
-    const MainActions &actions = m_window.actions();
-    const auto onTrigger = [&](const QString &name, auto handler) {
-        if (QAction *action = actions.find(name)) {
-            connect(action, &QAction::triggered, this, handler);
-        }
-    };
-    for (const SetFileType type : AllSetFileTypes()) {
-        const SetFileTypeInfo &info = SetFileInfo(type);
-        onTrigger(info.itemPopupAction, [this, type] { DeleteSetFile(type); });
-        onTrigger(info.toolsAction, [this, type] { DeleteAllSetFiles(type); });
-    }
-    onTrigger(QStringLiteral("mnuItemPopupDelAll"), [this] { DeleteSetFilesOfAllTypes(); });
-    onTrigger(QStringLiteral("mnuToolsDelAll"), [this] { DeleteAllSetFilesOfAllTypes(); });
-    onTrigger(QStringLiteral("mnuPopupSnap0"), [this] { DeleteSnapshot(); });
-    onTrigger(QStringLiteral("mnuPopupSnap1"), [this] { RenameSnapshot(); });
-    onTrigger(QStringLiteral("mnuToolsExplorer"), [this] { OpenEmulatorFolder(); });
-    onTrigger(QStringLiteral("mnuItemPopupMaws"), [this] { OpenSetInfoOnline(); });
-    if (QMenu *popup = actions.generalPopup()) {
-        connect(popup, &QMenu::aboutToShow, this, &SetFilesController::PrepareSnapshotEntries);
-    }
-}
-
 void SetFilesController::DeleteSetFile(SetFileType type) {
-    const ProgramState &state = m_window.state();
-    if (m_window.isBusy() || state.CurrentSetName.isEmpty() ||
-        !AcceptSetName(state.CurrentSetName, m_window.prompts())) {
+    const ProgramState &state = m_host.state();
+    if (m_host.isBusy() || state.CurrentSetName.isEmpty() ||
+        !AcceptSetName(state.CurrentSetName, m_host.prompts())) {
         return;
     }
-    const QStringList folders = SetFileFolders(type, iniPathOf(state), state.EmulatorDir);
-    if (!confirmed(m_window.prompts(), DeleteSetFileQuestion(type, state.CurrentSetName, folders))) {
+    const QStringList folders = SetFileFolders(type, state.mameIniPath(), state.EmulatorDir);
+    if (!confirmed(m_host.prompts(), DeleteSetFileQuestion(type, state.CurrentSetName, folders))) {
         return;
     }
     DeleteSetFiles(type, folders, state.CurrentSetName);
 }
 
 void SetFilesController::DeleteAllSetFiles(SetFileType type) {
-    const ProgramState &state = m_window.state();
-    if (m_window.isBusy() || !confirmed(m_window.prompts(), DeleteAllSetFilesQuestion(type))) {
+    const ProgramState &state = m_host.state();
+    if (m_host.isBusy() || !confirmed(m_host.prompts(), DeleteAllSetFilesQuestion(type))) {
         return;
     }
-    qx::DeleteAllSetFiles(type, SetFileFolders(type, iniPathOf(state), state.EmulatorDir), knownSetNames());
+    qx::DeleteAllSetFiles(type, SetFileFolders(type, state.mameIniPath(), state.EmulatorDir),
+                          knownSetNames());
 }
 
 QSet<QString> SetFilesController::knownSetNames() const {
     // qx.dat names the clones and BIOS sets too, which the catalogue leaves out while clones are hidden.
-    QSet<QString> names = CachedSetNames(m_window.state().cachePath());
-    for (const SetView set : m_window.catalogue()) {
+    QSet<QString> names = CachedSetNames(m_host.state().cachePath());
+    for (const SetView set : m_host.catalogue()) {
         names.insert(set.name().toString());
     }
     return names;
 }
 
 void SetFilesController::DeleteSetFilesOfAllTypes() {
-    const QString &name = m_window.state().CurrentSetName;
-    if (name.isEmpty() || !AcceptSetName(name, m_window.prompts())) {
+    const QString &name = m_host.state().CurrentSetName;
+    if (name.isEmpty() || !AcceptSetName(name, m_host.prompts())) {
         return; // one message, not one per type
     }
     for (const SetFileType type : AllSetFileTypes()) {
@@ -104,73 +76,50 @@ void SetFilesController::DeleteAllSetFilesOfAllTypes() {
     }
 }
 
-QLabel *SetFilesController::caption() const {
-    return m_window.findChild<QLabel *>(QStringLiteral("Label1"));
-}
-
 QString SetFilesController::snapshotFolder() const {
-    const ProgramState &state = m_window.state();
-    const QString shownSet = m_hooks.shownPictureSet ? m_hooks.shownPictureSet() : state.CurrentSetName;
-    return SetSnapshotFolder(state.SnapshotDirectory, shownSet);
+    return SetSnapshotFolder(m_host.state().SnapshotDirectory, m_host.shownPictureSet());
 }
 
-bool SetFilesController::snapshotShown() const {
-    const QLabel *label = caption();
-    if (!label || label->text().isEmpty() || label->text().contains(QStringLiteral("found"))) {
-        return false;
-    }
-    return m_hooks.snapshotShown ? m_hooks.snapshotShown() : true;
-}
-
-void SetFilesController::PrepareSnapshotEntries() {
-    const MainActions &actions = m_window.actions();
-    QAction *deleteEntry = actions.find(QStringLiteral("mnuPopupSnap0"));
-    QAction *renameEntry = actions.find(QStringLiteral("mnuPopupSnap1"));
-    QAction *separator = actions.find(QStringLiteral("mnuPopupBar0"));
-    const bool shown = snapshotShown();
-    const QString name = shown ? caption()->text() : QString();
+void SetFilesController::PrepareSnapshotEntries(QAction *deleteEntry, QAction *renameEntry,
+                                                QAction *separator) {
+    const QString name = m_host.shownSnapshot();
     for (QAction *action : {deleteEntry, renameEntry, separator}) {
-        if (action) {
-            action->setVisible(shown);
-        }
+        action->setVisible(!name.isEmpty());
     }
-    if (deleteEntry && shown) {
+    if (!name.isEmpty()) {
         deleteEntry->setText(QStringLiteral("Delete ") + name);
-    }
-    if (renameEntry && shown) {
         renameEntry->setText(QStringLiteral("Rename ") + name);
     }
 }
 
 void SetFilesController::RenameSnapshot() {
-    QLabel *label = caption();
     const QString folder = snapshotFolder();
-    if (m_window.isBusy() || !label || folder.isEmpty()) {
+    if (m_host.isBusy() || folder.isEmpty()) {
         return;
     }
-    const JoystickPause pause(m_window);
-    const QString oldName = label->text();
+    const JoystickPause pause(m_host.joystick());
+    const QString oldName = m_host.shownSnapshot();
     if (!IsPlainSnapshotName(oldName) || !FileExists(QDir(folder).filePath(oldName))) {
         return;
     }
     const std::optional<QString> answer =
-        m_window.prompts().inputText(QStringLiteral("Enter new name:"), kAppTitle, oldName);
+        m_host.prompts().inputText(QStringLiteral("Enter new name:"), kAppTitle, oldName);
     const std::optional<QString> newName = answer ? SnapshotNameFromAnswer(*answer) : std::nullopt;
     if (!newName) {
         return;
     }
     switch (RenameSnapshotFile(folder, oldName, *newName)) {
     case SnapshotRename::Renamed:
-        label->setText(*newName);
+        m_host.setPictureCaption(*newName);
         break;
     case SnapshotRename::NameTaken:
-        m_window.prompts().inform(
+        m_host.prompts().inform(
             QStringLiteral("%1 already exists; %2 keeps its name.").arg(*newName, oldName), kAppTitle,
             PromptIcon::Information);
         break;
     case SnapshotRename::Failed:
-        m_window.prompts().inform(QStringLiteral("%1 could not be renamed.").arg(oldName), kAppTitle,
-                                  PromptIcon::Error);
+        m_host.prompts().inform(QStringLiteral("%1 could not be renamed.").arg(oldName), kAppTitle,
+                                PromptIcon::Error);
         break;
     case SnapshotRename::Unchanged:
     case SnapshotRename::Missing:
@@ -179,50 +128,47 @@ void SetFilesController::RenameSnapshot() {
 }
 
 void SetFilesController::DeleteSnapshot() {
-    QLabel *label = caption();
     const QString folder = snapshotFolder();
-    if (m_window.isBusy() || !label || folder.isEmpty()) {
+    if (m_host.isBusy() || folder.isEmpty()) {
         return;
     }
-    const JoystickPause pause(m_window);
-    const QString name = label->text();
+    const JoystickPause pause(m_host.joystick());
+    const QString name = m_host.shownSnapshot();
     if (!IsPlainSnapshotName(name) || !FileExists(QDir(folder).filePath(name))) {
         return;
     }
-    if (!confirmed(m_window.prompts(), QStringLiteral("Delete ") + name + QLatin1Char('?'))) {
+    if (!confirmed(m_host.prompts(), QStringLiteral("Delete ") + name + QLatin1Char('?'))) {
         return;
     }
     if (!DeleteSnapshotFile(folder, name)) {
-        m_window.prompts().inform(QStringLiteral("%1 could not be deleted.").arg(name), kAppTitle,
-                                  PromptIcon::Error);
+        m_host.prompts().inform(QStringLiteral("%1 could not be deleted.").arg(name), kAppTitle,
+                                PromptIcon::Error);
         return;
     }
-    if (m_hooks.clearPicture) {
-        m_hooks.clearPicture();
-    }
-    label->setText(MissingSnapshotCaption(name));
+    m_host.removeShownPicture();
+    m_host.setPictureCaption(MissingSnapshotCaption(name));
 }
 
 void SetFilesController::OpenEmulatorFolder() {
-    const QString folder = m_window.state().EmulatorDir;
+    const QString folder = m_host.state().EmulatorDir;
     if (folder.isEmpty()) {
         return;
     }
-    if (!OpenDocument(m_window.services(), folder)) {
-        m_window.prompts().inform(QStringLiteral("The folder %1 could not be opened.").arg(folder), kAppTitle,
-                                  PromptIcon::Error);
+    if (!OpenDocument(m_host.services(), folder)) {
+        m_host.prompts().inform(QStringLiteral("The folder %1 could not be opened.").arg(folder), kAppTitle,
+                                PromptIcon::Error);
     }
 }
 
 void SetFilesController::OpenSetInfoOnline() {
-    const QString name = m_window.state().CurrentSetName;
+    const QString name = m_host.state().CurrentSetName;
     if (name.isEmpty()) {
         return;
     }
-    const QString url = m_window.settings().text(QStringLiteral("url")) + name;
-    if (!OpenDocument(m_window.services(), url)) {
-        m_window.prompts().inform(QStringLiteral("%1 could not be opened.").arg(url), kAppTitle,
-                                  PromptIcon::Error);
+    const QString url = m_host.settings().get(Settings::Url) + name;
+    if (!OpenDocument(m_host.services(), url)) {
+        m_host.prompts().inform(QStringLiteral("%1 could not be opened.").arg(url), kAppTitle,
+                                PromptIcon::Error);
     }
 }
 

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "launch/LaunchHooks.h"
 #include "launch/SetFileMaintenance.h"
 
 #include <QObject>
 
-class QLabel;
+class QAction;
 
 namespace qx {
 
-class MainWindow;
+class LaunchHost;
 
 // The per-set files MAME leaves behind, from the main window: deleting a set's NVRAM, configuration,
 // difference and INI files (or every set's), renaming and deleting the snapshot the picture panel shows,
@@ -18,11 +17,7 @@ class MainWindow;
 class SetFilesController : public QObject {
     Q_OBJECT
 public:
-    SetFilesController(MainWindow &window, LaunchHooks hooks);
-
-    // Connects the item pop-up's Delete entries, Tools ▸ Delete, the snapshot entries of the general pop-up
-    // (prepared each time it opens), Tools ▸ "&Open MAME Folder" and "Open Info. Online...".
-    void connectActions();
+    explicit SetFilesController(LaunchHost &host, QObject *parent = nullptr);
 
     void DeleteSetFile(SetFileType type);     // the current set's file
     void DeleteAllSetFiles(SetFileType type); // every set's files of the type
@@ -30,8 +25,9 @@ public:
     void DeleteSetFilesOfAllTypes();
     void DeleteAllSetFilesOfAllTypes();
 
-    // Shows "Delete 0000.png" / "Rename 0000.png" and their separator only while a snapshot is shown.
-    void PrepareSnapshotEntries();
+    // Shows "Delete 0000.png" / "Rename 0000.png" and their separator (the general pop-up's entries) only
+    // while a snapshot is shown.
+    void PrepareSnapshotEntries(QAction *deleteEntry, QAction *renameEntry, QAction *separator);
     void RenameSnapshot();
     void DeleteSnapshot();
 
@@ -39,14 +35,11 @@ public:
     void OpenSetInfoOnline();
 
 private:
-    QLabel *caption() const;
     // The names the all-sets deletes go by: every set of the catalogue and of qx.dat.
     QSet<QString> knownSetNames() const;
     QString snapshotFolder() const;
-    bool snapshotShown() const;
 
-    MainWindow &m_window;
-    LaunchHooks m_hooks;
+    LaunchHost &m_host;
 };
 
 } // namespace qx

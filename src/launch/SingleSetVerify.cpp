@@ -33,14 +33,14 @@ std::optional<SetState> StateChangeFor(VerifyVerdict verdict, SetState shown) {
 
 int VerifyOneSet(const QString &emulatorPath, const QString &emulatorDir, const QString &setName,
                  const QString &outputFile) {
-    CommandSpec spec;
-    spec.program = emulatorPath;
-    spec.arguments = {QStringLiteral("-verifyroms"), setName};
-    spec.workingDirectory = emulatorDir;
-    spec.outputFile = outputFile;
-    spec.mergeErrorOutput = true;
-    spec.windowStyle = kWindowHidden;
-    return RunUntilExit(spec);
+    CommandRequest request;
+    request.program = emulatorPath;
+    request.arguments = {QStringLiteral("-verifyroms"), setName};
+    request.workingDirectory = emulatorDir;
+    request.outputFile = outputFile;
+    request.mergeErrorOutput = true;
+    request.windowStyle = kWindowHidden;
+    return RunUntilExit(request);
 }
 
 SetVerifyReport VerifySetReport(const ProgramState &state, const QString &setName, bool checkSamples) {

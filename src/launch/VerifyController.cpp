@@ -1,71 +1,59 @@
 #include "launch/VerifyController.h"
 
+#include "app/FrontendSettings.h"
+#include "app/ProgramState.h"
+#include "app/ScopeGuards.h"
 #include "app/UserPrompts.h"
-#include "browser/MainActions.h"
-#include "browser/MainWindow.h"
 #include "catalogue/EmulatorIdentity.h"
 #include "catalogue/SetName.h"
 #include "dialogs/VerifyOutputWindow.h"
 #include "launch/LaunchCommand.h"
-#include "launch/ModalToolDialog.h"
+#include "launch/LaunchHost.h"
 #include "launch/SingleSetVerify.h"
 
-#include <QAction>
-#include <QApplication>
+#include <QWidget>
 
 namespace qx {
 
-VerifyController::VerifyController(MainWindow &window, LaunchHooks hooks)
-    : QObject(&window), m_window(window), m_hooks(std::move(hooks)) {
+VerifyController::VerifyController(LaunchHost &host, QObject *parent) : QObject(parent), m_host(host) {
     setObjectName(QStringLiteral("VerifyController"));
 }
 
-void VerifyController::connectActions() {
-    const MainActions &actions = m_window.actions();
-    if (QAction *verifySet = actions.find(QStringLiteral("mnuItemPopupVerify"))) {
-        connect(verifySet, &QAction::triggered, this, [this] { VerifySet(); });
-    }
-    // mnuPopupVerify is the same action as mnuToolsVerify.
-    if (QAction *verifyAll = actions.find(QStringLiteral("mnuToolsVerify"))) {
-        connect(verifyAll, &QAction::triggered, this, &VerifyController::VerifyAllSets);
-    }
-}
-
 void VerifyController::VerifySet() {
-    const QString selected = m_hooks.currentSelection ? m_hooks.currentSelection() : QString();
-    VerifySet(selected.isEmpty() ? m_window.state().CurrentSetName : selected);
+    const QString selected = m_host.selectedSet().name;
+    VerifySet(selected.isEmpty() ? m_host.state().CurrentSetName : selected);
 }
 
 void VerifyController::VerifySet(const QString &setName) {
-    if (setName.isEmpty() || m_window.isBusy() || !AcceptSetName(setName, m_window.prompts())) {
+    if (setName.isEmpty() || m_host.isBusy() || !AcceptSetName(setName, m_host.prompts())) {
         return;
     }
-    ProgramState &state = m_window.state();
-    const JoystickPause pause(m_window);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_window.setBusy(true);
-
-    const bool showWindow = m_window.settings().flag(QStringLiteral("verifydialog"));
-    const SetVerifyReport report = VerifySetReport(state, setName, showWindow && state.checksamples);
+    ProgramState &state = m_host.state();
+    const JoystickPause pause(m_host.joystick());
+    const BusyScope busy(m_host);
+    const bool showWindow = m_host.settings().get(Settings::VerifyDialog);
+    SetVerifyReport report;
     QString writeError;
-    const std::optional<SetState> changed =
-        ApplyVerifyVerdict(m_window.catalogue(), state.cachePath(), setName, report.verdict, &writeError);
-    if (changed && m_hooks.setItemState) {
-        m_hooks.setItemState(setName, *changed);
+    {
+        const BusyPointer pointer;
+        report = VerifySetReport(state, setName, showWindow && state.checksamples);
+        const std::optional<SetState> changed =
+            ApplyVerifyVerdict(m_host.catalogue(), state.cachePath(), setName, report.verdict, &writeError);
+        if (changed) {
+            m_host.showSetState(setName, *changed);
+        }
     }
-    QApplication::restoreOverrideCursor();
 
     if (report.exitCode < -1) {
-        m_window.prompts().inform(LaunchFailureMessage(report.exitCode, state.EmulatorPath, setName),
-                                  kAppTitle, PromptIcon::Error);
+        m_host.prompts().inform(LaunchFailureMessage(report.exitCode, state.EmulatorPath, setName), kAppTitle,
+                                PromptIcon::Error);
     } else if (!writeError.isEmpty()) {
-        m_window.prompts().inform(QStringLiteral("The set list could not be saved: ") + writeError, kAppTitle,
-                                  PromptIcon::Error);
+        m_host.prompts().inform(QStringLiteral("The set list could not be saved: ") + writeError, kAppTitle,
+                                PromptIcon::Error);
     }
     if (showWindow) {
         showOutput(setName, VerifyWindowText(report));
     }
-    m_window.setBusy(false);
 }
 
 VerifyOutputWindow *VerifyController::outputWindow() const {
@@ -73,9 +61,8 @@ VerifyOutputWindow *VerifyController::outputWindow() const {
 }
 
 void VerifyController::showOutput(const QString &setName, const QString &text) {
-    const QWidget *list = m_window.findChild<QWidget *>(QStringLiteral("lvListView"));
-    VerifyOutputWindow window(m_window.state(), list ? list->font() : m_window.font(),
-                              list ? list->palette() : m_window.palette(), &m_window);
+    const QWidget &list = m_host.setList();
+    VerifyOutputWindow window(m_host.state(), list.font(), list.palette(), &m_host.window());
     window.setWindowTitle(setName);
     window.setOutputText(text);
     m_outputWindow = &window;
@@ -84,28 +71,27 @@ void VerifyController::showOutput(const QString &setName, const QString &text) {
 }
 
 void VerifyController::VerifyAllSets() {
-    if (m_window.isBusy()) {
+    if (m_host.isBusy()) {
         return;
     }
-    if (m_window.settings().isOne(QStringLiteral("ConfirmVerify")) &&
-        m_window.prompts().ask(QStringLiteral("Verify all sets?"), kAppTitle, PromptButtons::YesNo,
-                               PromptAnswer::No) != PromptAnswer::Yes) {
+    if (m_host.settings().get(Settings::ConfirmVerify) &&
+        m_host.prompts().ask(QStringLiteral("Verify all sets?"), kAppTitle, PromptButtons::YesNo,
+                             PromptAnswer::No) != PromptAnswer::Yes) {
         return;
     }
-    const ProgramState &state = m_window.state();
-    m_window.setBusy(true);
-    const EmulatorIdentity identity =
-        IdentifyEmulator(state.EmulatorPath, state.programDir, m_window.prompts());
-    m_window.setBusy(false);
+    const ProgramState &state = m_host.state();
+    EmulatorIdentity identity;
+    {
+        const BusyScope busy(m_host);
+        identity = IdentifyEmulator(state.EmulatorPath, state.programDir, m_host.prompts());
+    }
     if (!identity.ok) {
         return; // IdentifyEmulator told the user why
     }
     // An executable replaced in place may be another version.
-    m_window.settings().write(QStringLiteral("Version"), identity.version);
-    m_window.setWindowTitle(identity.version + QStringLiteral(" - ") + kAppTitle);
-    if (m_hooks.runRefreshCatalogue) {
-        m_hooks.runRefreshCatalogue();
-    }
+    m_host.settings().set(Settings::Version, identity.version);
+    m_host.window().setWindowTitle(identity.version + QStringLiteral(" - ") + kAppTitle);
+    m_host.refreshCatalogue();
 }
 
 } // namespace qx

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "launch/LaunchHooks.h"
-
 #include <QObject>
 #include <QPointer>
 
 namespace qx {
 
-class MainWindow;
+class LaunchHost;
 class VerifyOutputWindow;
 
 // "Verify Set" and "Verify All Sets" of the main window. A single-set verify asks MAME about one set,
@@ -16,13 +14,9 @@ class VerifyOutputWindow;
 class VerifyController : public QObject {
     Q_OBJECT
 public:
-    VerifyController(MainWindow &window, LaunchHooks hooks);
+    explicit VerifyController(LaunchHost &host, QObject *parent = nullptr);
 
-    // Connects the item pop-up's "Verify Set" and Tools ▸ "&Verify All Sets" (with its general pop-up
-    // twin). Toolbar button 10 is the browser's (its verifySet hook calls VerifySet()).
-    void connectActions();
-
-    // Verifies the selected set (LaunchHooks::currentSelection, else the current set).
+    // Verifies the selected set (else the current set).
     void VerifySet();
     void VerifySet(const QString &setName);
     // Asks first when ConfirmVerify is 1; then identifies the emulator again and runs the set-list refresh.
@@ -34,8 +28,7 @@ public:
 private:
     void showOutput(const QString &setName, const QString &text);
 
-    MainWindow &m_window;
-    LaunchHooks m_hooks;
+    LaunchHost &m_host;
     QPointer<VerifyOutputWindow> m_outputWindow;
 };
 

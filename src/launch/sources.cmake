@@ -1,8 +1,4 @@
 # Files of this subsystem; see src/CMakeLists.txt.
-list(APPEND QX_CORE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/EmulatorIni.cpp
-)
-
 # Running MAME on a set, capture runs, single-set verify and per-set file maintenance (core).
 list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CaptureFolder.cpp
@@ -15,7 +11,6 @@ list(APPEND QX_CORE_SOURCES
 # The main window's launch, verify and per-set file commands (ui).
 list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LaunchController.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ModalToolDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SetFilesController.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VerifyController.cpp
 )

@@ -1,7 +1,7 @@
 #include "options/EmulatorOptionWrites.h"
 
-#include "app/EmulatorOptionFile.h"
 #include "app/TextFile.h"
+#include "options/EmulatorOptionFile.h"
 
 #include <QHash>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "options/FolderListValue.h"
 
-#include "app/EmulatorOptionFile.h"
 #include "app/PathHelpers.h"
+#include "options/EmulatorOptionFile.h"
 #include "options/OptionFileSnapshot.h"
 
 namespace qx {

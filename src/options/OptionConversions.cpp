@@ -1,6 +1,6 @@
 #include "options/OptionConversions.h"
 
-#include "app/EmulatorOptionFile.h"
+#include "options/EmulatorOptionFile.h"
 #include "options/OptionTextSource.h"
 
 #include <QtGlobal>

@@ -1,6 +1,6 @@
 #include "options/OptionTable.h"
 
-#include "app/EmulatorOptionFile.h"
+#include "options/EmulatorOptionFile.h"
 
 namespace qx {
 

@@ -1,7 +1,11 @@
 # Files of this subsystem; see src/CMakeLists.txt.
-# MAME's option files: where the layers live, reading and writing them, and the options dialog's values,
+# MAME's option files, mame.ini's one owner: their lines, mame.ini made and read for the folders the
+# program needs, where the layers live, reading and writing them, and the options dialog's values,
 # conversions and rules (core).
 list(APPEND QX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/EmulatorIni.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EmulatorOptionFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EmulatorPaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EmulatorOptionWrites.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FolderListValue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionConversions.cpp

@@ -46,12 +46,12 @@ private:
     QList<qx::test::StandinCall> calls() const {
         return qx::test::readStandinCalls(path(QStringLiteral("standin-calls.log")));
     }
-    CommandSpec hiddenRun(const QStringList &arguments) const {
-        CommandSpec spec;
-        spec.program = m_mame;
-        spec.arguments = arguments;
-        spec.windowStyle = kWindowHidden;
-        return spec;
+    CommandRequest hiddenRun(const QStringList &arguments) const {
+        CommandRequest request;
+        request.program = m_mame;
+        request.arguments = arguments;
+        request.windowStyle = kWindowHidden;
+        return request;
     }
     QString installFakeTerminal() const {
         const QString terminal = path(QStringLiteral("fake-terminal"));
@@ -83,23 +83,23 @@ private Q_SLOTS:
     }
 
     void argumentsArriveUnchangedInTheWorkingDirectory() {
-        CommandSpec spec =
+        CommandRequest request =
             hiddenRun({kAwkwardArgument, QStringLiteral("-record"), QStringLiteral("a b.inp")});
-        spec.workingDirectory = path(QStringLiteral("emulator dir"));
-        QDir().mkpath(spec.workingDirectory);
-        QCOMPARE(RunUntilExit(spec), 0);
+        request.workingDirectory = path(QStringLiteral("emulator dir"));
+        QDir().mkpath(request.workingDirectory);
+        QCOMPARE(RunUntilExit(request), 0);
         const auto recorded = calls();
         QCOMPARE(recorded.size(), 1);
-        QCOMPARE(recorded.at(0).args, spec.arguments);
-        QCOMPARE(recorded.at(0).cwd, QFileInfo(spec.workingDirectory).canonicalFilePath());
+        QCOMPARE(recorded.at(0).args, request.arguments);
+        QCOMPARE(recorded.at(0).cwd, QFileInfo(request.workingDirectory).canonicalFilePath());
     }
 
     void outputReplacesTheOutputFile() {
-        CommandSpec spec = hiddenRun({QStringLiteral("-help")});
-        spec.outputFile = path(QStringLiteral("qx_mamever.dat"));
-        writeFile(spec.outputFile, QByteArray(5000, 'o'));
-        QCOMPARE(RunUntilExit(spec), 0);
-        QCOMPARE(readFile(spec.outputFile), QByteArray("MAME v0.251 (unknown)\nline two\n"));
+        CommandRequest request = hiddenRun({QStringLiteral("-help")});
+        request.outputFile = path(QStringLiteral("qx_mamever.dat"));
+        writeFile(request.outputFile, QByteArray(5000, 'o'));
+        QCOMPARE(RunUntilExit(request), 0);
+        QCOMPARE(readFile(request.outputFile), QByteArray("MAME v0.251 (unknown)\nline two\n"));
     }
 
     void errorOutputGoesToTheFileOnlyWhenMerged_data() {
@@ -111,21 +111,21 @@ private Q_SLOTS:
     void errorOutputGoesToTheFileOnlyWhenMerged() {
         QFETCH(bool, merged);
         QFETCH(QByteArray, expected);
-        CommandSpec spec = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("galaxian")});
-        spec.outputFile = path(QStringLiteral("qx_roms.dat"));
-        spec.mergeErrorOutput = merged;
-        QCOMPARE(RunUntilExit(spec), 1);
-        QCOMPARE(readFile(spec.outputFile), expected);
+        CommandRequest request = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("galaxian")});
+        request.outputFile = path(QStringLiteral("qx_roms.dat"));
+        request.mergeErrorOutput = merged;
+        QCOMPARE(RunUntilExit(request), 1);
+        QCOMPARE(readFile(request.outputFile), expected);
     }
 
     void runUntilExitReturnsTheExitCode() {
-        CommandSpec spec = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("pacman")});
-        spec.outputFile = path(QStringLiteral("qx_roms.dat"));
-        QCOMPARE(RunUntilExit(spec), 0);
-        QCOMPARE(readFile(spec.outputFile), QByteArray("romset pacman is good\n"));
+        CommandRequest request = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("pacman")});
+        request.outputFile = path(QStringLiteral("qx_roms.dat"));
+        QCOMPARE(RunUntilExit(request), 0);
+        QCOMPARE(readFile(request.outputFile), QByteArray("romset pacman is good\n"));
 
         qputenv("QX_STANDIN_EXIT_CODE", "7");
-        QCOMPARE(RunUntilExit(spec), 7);
+        QCOMPARE(RunUntilExit(request), 7);
     }
 
     void aCrashIsANonZeroExitCode() {
@@ -134,19 +134,19 @@ private Q_SLOTS:
     }
 
     void aMissingProgramFailsAtOnce() {
-        CommandSpec spec = hiddenRun({QStringLiteral("-help")});
-        spec.program = path(QStringLiteral("no-such-mame"));
-        spec.outputFile = path(QStringLiteral("out.txt"));
+        CommandRequest request = hiddenRun({QStringLiteral("-help")});
+        request.program = path(QStringLiteral("no-such-mame"));
+        request.outputFile = path(QStringLiteral("out.txt"));
         int progressCalls = 0;
-        QCOMPARE(RunUntilExit(spec, [&](qint64) { ++progressCalls; }), kObjectErrorBase + ENOENT);
+        QCOMPARE(RunUntilExit(request, [&](qint64) { ++progressCalls; }), kObjectErrorBase + ENOENT);
         QCOMPARE(progressCalls, 0);
         QVERIFY(kObjectErrorBase + ENOENT < 0);
     }
 
     void aMissingWorkingDirectoryFailsToStart() {
-        CommandSpec spec = hiddenRun({QStringLiteral("-help")});
-        spec.workingDirectory = path(QStringLiteral("gone"));
-        QVERIFY(RunUntilExit(spec) < 0);
+        CommandRequest request = hiddenRun({QStringLiteral("-help")});
+        request.workingDirectory = path(QStringLiteral("gone"));
+        QVERIFY(RunUntilExit(request) < 0);
         QVERIFY(calls().isEmpty());
     }
 
@@ -154,10 +154,10 @@ private Q_SLOTS:
         qputenv("QX_STANDIN_SLEEP_MS", "500");
         bool timerFired = false;
         QTimer::singleShot(0, this, [&] { timerFired = true; });
-        CommandSpec spec = hiddenRun({QStringLiteral("-verifyroms")});
-        spec.outputFile = path(QStringLiteral("qx_verifyroms.dat"));
+        CommandRequest request = hiddenRun({QStringLiteral("-verifyroms")});
+        request.outputFile = path(QStringLiteral("qx_verifyroms.dat"));
         qint64 lastReported = -1;
-        QCOMPARE(RunUntilExit(spec, [&](qint64 size) { lastReported = size; }), 0);
+        QCOMPARE(RunUntilExit(request, [&](qint64 size) { lastReported = size; }), 0);
         QVERIFY(timerFired);
         QCOMPARE(lastReported, qint64(kVerifyRoms.size()));
     }
@@ -177,8 +177,8 @@ private Q_SLOTS:
         QFETCH(RunEnd, end);
         QFETCH(QString, reason);
         qputenv("QX_STANDIN_SLEEP_MS", "20000");
-        CommandSpec spec = hiddenRun({QStringLiteral("-verifyroms")});
-        spec.outputFile = path(QStringLiteral("out.txt"));
+        CommandRequest request = hiddenRun({QStringLiteral("-verifyroms")});
+        request.outputFile = path(QStringLiteral("out.txt"));
         RunWatch watch;
         int polls = 0;
         watch.cancelled = [&] {
@@ -187,23 +187,23 @@ private Q_SLOTS:
         watch.silenceMs = limit == 1 ? 300 : 0;
         watch.timeLimitMs = limit == 2 ? 300 : 0;
         if (limit == 3) {
-            spec.program = QStringLiteral("/usr/bin/yes");
-            spec.arguments = QStringList{QStringLiteral("romset pong is good")};
+            request.program = QStringLiteral("/usr/bin/yes");
+            request.arguments = QStringList{QStringLiteral("romset pong is good")};
             watch.outputLimitBytes = 1 << 20;
         }
-        const RunResult result = RunWatched(spec, watch);
+        const RunResult result = RunWatched(request, watch);
         QCOMPARE(result.end, end);
         QVERIFY(result.stopped());
-        const QString text = RunFailureText(result, spec, watch);
-        QVERIFY2(text.contains(reason) && text.contains(spec.program), qPrintable(text));
+        const QString text = RunFailureText(result, request, watch);
+        QVERIFY2(text.contains(reason) && text.contains(request.program), qPrintable(text));
     }
 
     void hiddenRunStartsTheProgramItself() {
         installFakeTerminal();
-        const CommandSpec spec = hiddenRun({kAwkwardArgument});
-        const StartLine line = BuildStartLine(spec);
+        const CommandRequest request = hiddenRun({kAwkwardArgument});
+        const StartLine line = BuildStartLine(request);
         QCOMPARE(line.program, m_mame);
-        QCOMPARE(line.arguments, spec.arguments);
+        QCOMPARE(line.arguments, request.arguments);
     }
 
     void shownConsoleRunsInTheTerminal_data() {
@@ -214,46 +214,46 @@ private Q_SLOTS:
     void shownConsoleRunsInTheTerminal() {
         QFETCH(bool, keptOpen);
         const QString terminal = installFakeTerminal();
-        CommandSpec spec =
+        CommandRequest request =
             hiddenRun({kAwkwardArgument, QStringLiteral("-playback"), QStringLiteral("x.inp")});
-        spec.windowStyle = kWindowNormal;
-        spec.console = keptOpen ? ConsoleMode::Keep : ConsoleMode::Close;
-        spec.workingDirectory = m_dir->path();
+        request.windowStyle = kWindowNormal;
+        request.console = keptOpen ? ConsoleMode::Keep : ConsoleMode::Close;
+        request.workingDirectory = m_dir->path();
 
-        const StartLine line = BuildStartLine(spec);
+        const StartLine line = BuildStartLine(request);
         QCOMPARE(line.program, terminal);
         QCOMPARE(line.arguments.mid(0, 3), (QStringList{"-e", "sh", "-c"}));
-        QCOMPARE(line.arguments.mid(4), QStringList({QStringLiteral("sh"), m_mame}) + spec.arguments);
+        QCOMPARE(line.arguments.mid(4), QStringList({QStringLiteral("sh"), m_mame}) + request.arguments);
 
         qputenv("QX_STANDIN_EXIT_CODE", "3");
-        QCOMPARE(RunUntilExit(spec), 3);
+        QCOMPARE(RunUntilExit(request), 3);
         QCOMPARE(recordedTerminalArguments(), line.arguments);
         const auto recorded = calls();
         QCOMPARE(recorded.size(), 1);
-        QCOMPARE(recorded.at(0).args, spec.arguments);
+        QCOMPARE(recorded.at(0).args, request.arguments);
         QCOMPARE(readFile(path(QStringLiteral("terminal-output.txt"))).contains("[Press Enter to close]"),
                  keptOpen);
     }
 
     void shownConsoleStillFillsTheOutputFile() {
         installFakeTerminal();
-        CommandSpec spec = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("nosuchset")});
-        spec.windowStyle = kWindowMinimisedNoFocus;
-        spec.outputFile = path(QStringLiteral("qx_roms.dat"));
-        spec.mergeErrorOutput = true;
-        QCOMPARE(RunUntilExit(spec), 1);
-        QCOMPARE(readFile(spec.outputFile), QByteArray("romset \"nosuchset\" not found!\n"));
-        QCOMPARE(BuildStartLine(spec).arguments.mid(5, 2), (QStringList{spec.outputFile, m_mame}));
+        CommandRequest request = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("nosuchset")});
+        request.windowStyle = kWindowMinimisedNoFocus;
+        request.outputFile = path(QStringLiteral("qx_roms.dat"));
+        request.mergeErrorOutput = true;
+        QCOMPARE(RunUntilExit(request), 1);
+        QCOMPARE(readFile(request.outputFile), QByteArray("romset \"nosuchset\" not found!\n"));
+        QCOMPARE(BuildStartLine(request).arguments.mid(5, 2), (QStringList{request.outputFile, m_mame}));
     }
 
     void withoutATerminalTheRunGoesAheadHidden() {
         qputenv("TERMINAL", path(QStringLiteral("no-terminal-here")).toUtf8());
-        CommandSpec spec = hiddenRun({QStringLiteral("pacman")});
-        spec.windowStyle = kWindowNormal;
-        const StartLine line = BuildStartLine(spec);
+        CommandRequest request = hiddenRun({QStringLiteral("pacman")});
+        request.windowStyle = kWindowNormal;
+        const StartLine line = BuildStartLine(request);
         QCOMPARE(line.program, m_mame);
-        QCOMPARE(line.arguments, spec.arguments);
-        QCOMPARE(RunUntilExit(spec), 0);
+        QCOMPARE(line.arguments, request.arguments);
+        QCOMPARE(RunUntilExit(request), 0);
         QCOMPARE(calls().size(), 1);
     }
 

@@ -3,11 +3,11 @@
 #include "FullFileSystem.h"
 #include "TestDirs.h"
 #include "UnreadableFile.h"
-#include "app/EmulatorOptionFile.h"
 #include "app/FrontendSettings.h"
-#include "browser/FavouritesFile.h"
+#include "browser/setlist/FavouritesFile.h"
 #include "catalogue/AvailableNames.h"
 #include "catalogue/SetListCache.h"
+#include "options/EmulatorOptionFile.h"
 
 #include <QDir>
 #include <QTest>
@@ -25,7 +25,7 @@ bool rewrite(const QString &path, QString &error) {
     if (name == QLatin1String("qx.ini")) {
         const FrontendSettings settings(path);
         settings.setWriteFailureHandler([&error](const QString &message) { error = message; });
-        return settings.write(QStringLiteral("LastSelected"), QStringLiteral("pacman"));
+        return settings.set(Settings::LastSelected, QStringLiteral("pacman"));
     }
     if (name == kFavouritesFileName) {
         return FavouritesFile(path).add(QStringLiteral("dkong"), true, &error);

@@ -1,6 +1,7 @@
 #include "app/FrontendSettings.h"
 
 #include "TestDirs.h"
+#include "browser/setlist/ColumnLayout.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,9 +38,7 @@ QByteArray expectedDefaultFile() {
            "ShowConsole=0\r\n"
            "KeepConsoleOpen=0\r\n"
            "ShowMenu=-1\r\n"
-           "url=" +
-           kDefaultSetInfoUrl.toUtf8() +
-           "\r\n"
+           "url=https://adb.arcadeitalia.net/dettaglio_mame.php?game_name=\r\n"
            "avi=click\r\n"
            "playavi=0\r\n"
            "UseNotepad=0\r\n"
@@ -116,15 +115,15 @@ private Q_SLOTS:
     void defaultFileAnswersEveryTypedReader() {
         QVERIFY(FrontendSettings::WriteDefaultSettings(iniPath()));
         const FrontendSettings settings(iniPath());
-        QCOMPARE(settings.read(QStringLiteral("exe")), QString());
-        QVERIFY(settings.flag(QStringLiteral("HideClones")));
-        QVERIFY(!settings.flag(QStringLiteral("KeepConsoleOpen")));
-        QCOMPARE(settings.integer(QStringLiteral("ViewMode")), 3);
-        QCOMPARE(settings.twips(QStringLiteral("MainHeight")), std::optional<double>(7665));
-        QCOMPARE(settings.twips(QStringLiteral("MainLeft")), std::nullopt);
-        QCOMPARE(settings.list(QStringLiteral("ColumnWidths"), 7),
-                 (QList<int>{240, 80, 80, 67, 125, 77, 90}));
-        QCOMPARE(settings.colour(QStringLiteral("FontColour")), std::nullopt);
+        QCOMPARE(settings.read(Settings::Exe), QString());
+        QVERIFY(settings.get(Settings::HideClones));
+        QVERIFY(!settings.get(Settings::KeepConsoleOpen));
+        QCOMPARE(settings.get(Settings::ViewMode), 3);
+        QCOMPARE(settings.get(Settings::MainHeight), 7665.0);
+        QCOMPARE(settings.get(Settings::MainLeft), 0.0);
+        QCOMPARE(ParseColumnWidths(settings.get(Settings::ColumnWidths)),
+                 (ColumnList{240, 80, 80, 67, 125, 77, 90}));
+        QCOMPARE(settings.get(Settings::FontColour), std::nullopt);
     }
 
     void booleansAcceptEveryWrittenForm_data() {
@@ -143,8 +142,8 @@ private Q_SLOTS:
         // One key defaulting to true and one to false, so a fallback to the default cannot pass by chance.
         const FrontendSettings settings =
             settingsWith("ShowA=" + stored + "\r\nmouseFocus=" + stored + "\r\n");
-        QCOMPARE(settings.flag(QStringLiteral("ShowA")), expected);
-        QCOMPARE(settings.flag(QStringLiteral("mouseFocus")), expected);
+        QCOMPARE(settings.get(Settings::ShowA), expected);
+        QCOMPARE(settings.get(Settings::MouseFocus), expected);
     }
 
     void keysComparedWithOneAreTrueOnlyForOne_data() {
@@ -160,9 +159,9 @@ private Q_SLOTS:
         QFETCH(bool, expected);
         const FrontendSettings settings = settingsWith("FullRowSelect=" + stored + "\r\ntray=" + stored +
                                                        "\r\nConfirmVerify=" + stored + "\r\n");
-        QCOMPARE(settings.isOne(QStringLiteral("FullRowSelect")), expected);
-        QCOMPARE(settings.isOne(QStringLiteral("tray")), expected);
-        QCOMPARE(settings.isOne(QStringLiteral("ConfirmVerify")), expected);
+        QCOMPARE(settings.get(Settings::FullRowSelect), expected);
+        QCOMPARE(settings.get(Settings::Tray), expected);
+        QCOMPARE(settings.get(Settings::ConfirmVerify), expected);
     }
 
     void handEditedKeysFallBackToTheirDefaults() {
@@ -175,42 +174,42 @@ private Q_SLOTS:
                                                        "MainHeight=inf\r\n"
                                                        "MainLeft=nan\r\n"
                                                        "BackColour=-5\r\n");
-        QCOMPARE(settings.integer(QStringLiteral("ViewMode")), 3);
-        QVERIFY(settings.flag(QStringLiteral("ShowU")));
-        QVERIFY(settings.isOne(QStringLiteral("tray")));
-        QCOMPARE(settings.list(QStringLiteral("ColumnWidths"), 7),
-                 (QList<int>{240, 80, 80, 67, 125, 77, 90}));
-        QCOMPARE(settings.list(QStringLiteral("ColumnPos"), 7), (QList<int>{0, 1, 2, 3, 4, 5, 6}));
-        QCOMPARE(settings.twips(QStringLiteral("MainWidth")), std::optional<double>(10500));
-        QCOMPARE(settings.twips(QStringLiteral("MainHeight")), std::optional<double>(7665));
-        QCOMPARE(settings.twips(QStringLiteral("MainLeft")), std::nullopt);
-        QCOMPARE(settings.colour(QStringLiteral("BackColour")), std::nullopt);
+        QCOMPARE(settings.get(Settings::ViewMode), 3);
+        QVERIFY(settings.get(Settings::ShowU));
+        QVERIFY(settings.get(Settings::Tray));
+        QCOMPARE(ParseColumnWidths(settings.get(Settings::ColumnWidths)),
+                 (ColumnList{240, 80, 80, 67, 125, 77, 90}));
+        QCOMPARE(ParseColumnOrder(settings.get(Settings::ColumnPos)), (ColumnList{0, 1, 2, 3, 4, 5, 6}));
+        QCOMPARE(settings.get(Settings::MainWidth), 10500.0);
+        QCOMPARE(settings.get(Settings::MainHeight), 7665.0);
+        QCOMPARE(settings.get(Settings::MainLeft), 0.0);
+        QCOMPARE(settings.get(Settings::BackColour), std::nullopt);
 
         // Missing keys: "=" for the raw text, the default for every decoded reading.
-        QCOMPARE(settings.read(QStringLiteral("LastSelected")), QStringLiteral("="));
-        QCOMPARE(settings.text(QStringLiteral("LastSelected")), QStringLiteral("yumefuda"));
-        QVERIFY(settings.flag(QStringLiteral("checksamples")));
-        QVERIFY(!settings.flag(QStringLiteral("trayMin")));
-        QVERIFY(settings.isOne(QStringLiteral("FullRowSelect")));
-        QCOMPARE(settings.integer(QStringLiteral("playavi")), 0);
+        QCOMPARE(settings.read(Settings::LastSelected), QStringLiteral("="));
+        QCOMPARE(settings.get(Settings::LastSelected), QStringLiteral("yumefuda"));
+        QVERIFY(settings.get(Settings::CheckSamples));
+        QVERIFY(!settings.get(Settings::TrayMin));
+        QVERIFY(settings.get(Settings::FullRowSelect));
+        QCOMPARE(settings.get(Settings::PlayAvi), 0);
     }
 
     void storedValuesWinOverDefaults() {
-        const FrontendSettings settings = settingsWith("ViewMode=1\r\nColumnPos=6,5,4,3,2,1,0,7\r\n"
+        const FrontendSettings settings = settingsWith("viewmode=1\r\nColumnPos=6,5,4,3,2,1,0,7\r\n"
                                                        "FontColour=16711680\r\nMainLeft=1234.5\r\n");
-        QCOMPARE(settings.integer(QStringLiteral("viewmode")), 1);
-        QCOMPARE(settings.list(QStringLiteral("ColumnPos"), 7), (QList<int>{6, 5, 4, 3, 2, 1, 0}));
-        QCOMPARE(settings.colour(QStringLiteral("FontColour")), std::optional<quint32>(0xFF0000));
-        QCOMPARE(settings.twips(QStringLiteral("MainLeft")), std::optional<double>(1234.5));
+        QCOMPARE(settings.get(Settings::ViewMode), 1);
+        QCOMPARE(ParseColumnOrder(settings.get(Settings::ColumnPos)), (ColumnList{6, 5, 4, 3, 2, 1, 0}));
+        QCOMPARE(settings.get(Settings::FontColour), std::optional<quint32>(0xFF0000));
+        QCOMPARE(settings.get(Settings::MainLeft), 1234.5);
     }
 
     void writesFlagsAsTheMainWindowDoes() {
         QVERIFY(FrontendSettings::WriteDefaultSettings(iniPath()));
         const FrontendSettings settings(iniPath());
-        QVERIFY(settings.writeFlag(QStringLiteral("picture"), true));
-        QVERIFY(settings.writeNumber(QStringLiteral("setlimit"), 45294));
-        QCOMPARE(settings.read(QStringLiteral("picture")), QStringLiteral("-1"));
-        QCOMPARE(settings.integer(QStringLiteral("setlimit")), 45294);
+        QVERIFY(settings.set(Settings::Picture, true));
+        QVERIFY(settings.set(Settings::SetLimit, 45294));
+        QCOMPARE(settings.read(Settings::Picture), QStringLiteral("-1"));
+        QCOMPARE(settings.get(Settings::SetLimit), 45294);
         QByteArray expected = expectedDefaultFile();
         expected.replace("\r\npicture=0\r\n", "\r\npicture=-1\r\n");
         expected.replace("\r\nsetlimit=\r\n", "\r\nsetlimit=45294\r\n");
@@ -221,26 +220,25 @@ private Q_SLOTS:
         const FrontendSettings settings = settingsWith("ViewMode=3\r\n");
         {
             const FrontendSettings::Batch batch(settings);
-            QVERIFY(settings.writeNumber(QStringLiteral("ViewMode"), 1) &&
-                    settings.writeFlag(QStringLiteral("tray"), true));
-            QCOMPARE(settings.integer(QStringLiteral("ViewMode")), 1);
+            QVERIFY(settings.set(Settings::ViewMode, 1) && settings.set(Settings::Tray, true));
+            QCOMPARE(settings.get(Settings::ViewMode), 1);
             QCOMPARE(readFile(iniPath()), QByteArray("[FRONTEND]\r\nViewMode=3\r\n")); // nothing written yet
         }
-        QCOMPARE(readFile(iniPath()), QByteArray("[FRONTEND]\r\nViewMode=1\r\ntray=-1\r\n"));
+        QCOMPARE(readFile(iniPath()), QByteArray("[FRONTEND]\r\nViewMode=1\r\ntray=1\r\n"));
         // A hand edit made while the program runs (of another length, so even a coarse clock sees it).
         writeFile(iniPath(), "[FRONTEND]\r\nViewMode=12\r\n");
-        QCOMPARE(settings.integer(QStringLiteral("ViewMode")), 12);
+        QCOMPARE(settings.get(Settings::ViewMode), 12);
     }
 
     void aVeryLongValueIsCutOnReadAndHarmsNoOtherKey() {
         QVERIFY(FrontendSettings::WriteDefaultSettings(iniPath()));
         const FrontendSettings settings(iniPath());
         const QString huge = QString(10000, QLatin1Char('x'));
-        QVERIFY(settings.write(QStringLiteral("mrud2"), huge));
-        QCOMPARE(settings.read(QStringLiteral("mrud2")), huge.left(254));
-        QCOMPARE(settings.read(QStringLiteral("mrud3")), QString());
-        QCOMPARE(settings.read(QStringLiteral("sortfav")), QStringLiteral("1"));
-        QCOMPARE(settings.read(QStringLiteral("mrud")), QString());
+        QVERIFY(settings.set(Settings::Mrud2, huge));
+        QCOMPARE(settings.read(Settings::Mrud2), huge.left(254));
+        QCOMPARE(settings.read(Settings::Mrud3), QString());
+        QCOMPARE(settings.read(Settings::SortFav), QStringLiteral("1"));
+        QCOMPARE(settings.read(Settings::Mrud), QString());
     }
 };
 

@@ -6,7 +6,8 @@
 #include "ScriptedUserPrompts.h"
 #include "TestDirs.h"
 #include "app/FrontendSettings.h"
-#include "browser/MainWindow.h"
+#include "browser/setlist/SetBrowser.h"
+#include "browser/window/MainWindow.h"
 
 #include <QColor>
 #include <QDir>
@@ -46,10 +47,10 @@ struct InfoTestWindow {
     std::unique_ptr<MainWindow> window;
 
     // settings: key/value pairs written to qx.ini before the window is made.
-    explicit InfoTestWindow(const QList<QPair<QString, QString>> &settingsValues = {}) {
+    explicit InfoTestWindow(const QList<QPair<const SettingKey *, QString>> &settingsValues = {}) {
         FrontendSettings::WriteDefaultSettings(programDir() + QStringLiteral("qx.ini"));
         for (const auto &[key, value] : settingsValues) {
-            settings().write(key, value);
+            settings().write(*key, value);
         }
         window = std::make_unique<MainWindow>(programDir(), prompts, services);
         ProgramState &state = window->state();
@@ -58,6 +59,25 @@ struct InfoTestWindow {
         state.SnapshotDirectory = emulatorDir() + QStringLiteral("snap/");
         window->resize(1200, 800);
         window->show();
+    }
+
+    // Makes the set the browser's selected one, as a click on it does; a catalogue of that set alone is made
+    // when the window's lacks it. An empty name selects nothing.
+    void select(const QString &name) const {
+        if (name.isEmpty()) {
+            return;
+        }
+        SetCatalogue &catalogue = window->catalogue();
+        if (catalogue.indexOfName(name) < 0) {
+            SetRecord record;
+            record.Name = name;
+            record.Description = name;
+            catalogue = SetCatalogue({record});
+            window->browser().clearViews();
+        }
+        window->state().CurrentSetName = name;
+        window->browser().fillShownView();
+        window->browser().reselectAndShow();
     }
 
     QString programDir() const { return program.path() + QLatin1Char('/'); }

@@ -1,5 +1,5 @@
-# Tests of this part; see tests/CMakeLists.txt.
-qx_add_test(NAME BrowserCoreTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/BrowserCoreTest.cpp LIBS quorvex_core)
-qx_add_test(NAME SetModelsTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/SetModelsTest.cpp LIBS quorvex_ui)
-qx_add_test(NAME SetBrowserTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/SetBrowserTest.cpp LIBS quorvex_ui)
-qx_add_test(NAME SetReportViewTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/SetReportViewTest.cpp LIBS quorvex_ui)
+# Tests of this part, in the folders of src/browser; see tests/CMakeLists.txt. InfoTestWindow.h, the main
+# window the information panel, chrome and tray tests share, sits here.
+foreach(layer setlist info window)
+    include(${CMAKE_CURRENT_LIST_DIR}/${layer}/tests.cmake)
+endforeach()

@@ -28,8 +28,8 @@ class CataloguePreloadTest : public QObject {
         if (emulatorThere) {
             test::writeFile(exe, "");
         }
-        settings.write(QStringLiteral("exe"), exe);
-        settings.write(QStringLiteral("HideClones"), hideClones ? QStringLiteral("1") : QStringLiteral("0"));
+        settings.set(Settings::Exe, exe);
+        settings.write(Settings::HideClones, hideClones ? QStringLiteral("1") : QStringLiteral("0"));
         test::writeFile(cache(),
                         "puckman=PuckMan==Namco=1980=good=1=pacman/pacman.cpp=no\r\n"
                         "pacman=Pac-Man (Midway)=puckman=Namco=1980=good=2=pacman/pacman.cpp=no\r\n");

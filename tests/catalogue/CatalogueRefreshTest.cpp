@@ -40,9 +40,9 @@ private Q_SLOTS:
         QCOMPARE(refresh.prompts.shownTexts(), QStringList{kFastScanQuestion});
         QCOMPARE(refresh.host.statusTexts,
                  (QStringList{kStatusExtracting, kStatusParsing, kStatusLookingForFiles}));
-        QCOMPARE(refresh.settings.read(QStringLiteral("crc32")), FileCrcText(refresh.setup.exe).value());
-        QCOMPARE(refresh.settings.read(QStringLiteral("setlimit")), QStringLiteral("9"));
-        QCOMPARE(refresh.settings.read(QStringLiteral("biossets")), QStringLiteral("1"));
+        QCOMPARE(refresh.settings.read(Settings::Crc32), FileCrcText(refresh.setup.exe).value());
+        QCOMPARE(refresh.settings.read(Settings::SetLimit), QStringLiteral("9"));
+        QCOMPARE(refresh.settings.read(Settings::BiosSets), QStringLiteral("1"));
         QCOMPARE(refresh.setup.workFilesLeft(), QStringList());
         // Loaded with clones (the host's Clones check is on), without the BIOS set.
         QCOMPARE(refresh.host.catalogue.size(), 8);
@@ -55,7 +55,7 @@ private Q_SLOTS:
 
     void neverFastScanVerifiesWithoutAsking() {
         Refresh refresh;
-        refresh.settings.write(QStringLiteral("neverfastscan"), QStringLiteral("1"));
+        refresh.settings.set(Settings::NeverFastScan, QStringLiteral("1"));
         refresh.host.clones = false;
         QCOMPARE(refresh.run(), RefreshOutcome::Rebuilt);
         QCOMPARE(refresh.prompts.shownTexts(), QStringList());
@@ -71,7 +71,7 @@ private Q_SLOTS:
 
     void sameExecutableAgainOnlyReverifies() {
         Refresh refresh;
-        refresh.settings.write(QStringLiteral("neverfastscan"), QStringLiteral("1"));
+        refresh.settings.set(Settings::NeverFastScan, QStringLiteral("1"));
         QCOMPARE(refresh.run(), RefreshOutcome::Rebuilt);
         const QByteArray firstCache = test::readFile(refresh.setup.state.cachePath());
 
@@ -96,7 +96,7 @@ private Q_SLOTS:
 
     void missingCacheMeansRebuildEvenWithTheSameCrc() {
         Refresh refresh;
-        refresh.settings.write(QStringLiteral("crc32"), FileCrcText(refresh.setup.exe).value());
+        refresh.settings.set(Settings::Crc32, FileCrcText(refresh.setup.exe).value());
         refresh.prompts.queueAnswer(PromptAnswer::No);
         QCOMPARE(refresh.run(), RefreshOutcome::Rebuilt);
         QVERIFY(refresh.setup.switches().contains(QStringLiteral("-listxml")));
@@ -155,7 +155,7 @@ private Q_SLOTS:
         test::writeFile(setup.state.cachePath(), oldCache);
         test::writeFile(setup.emulatorDir() + QStringLiteral("mame.ini"), "rompath roms\n");
         const QString crc = listing ? QStringLiteral("1234ABCD") : FileCrcText(setup.exe).value();
-        refresh.settings.write(QStringLiteral("crc32"), crc);
+        refresh.settings.set(Settings::Crc32, crc);
         setup.useSharedFixtures();
         if (!answer.isNull()) {
             setup.useFixture(listing ? QStringLiteral("listxml.xml") : QStringLiteral("verifyroms.txt"),
@@ -170,7 +170,7 @@ private Q_SLOTS:
 
         QCOMPARE(result, outcome);
         QCOMPARE(test::readFile(setup.state.cachePath()), oldCache);
-        QCOMPARE(refresh.settings.read(QStringLiteral("crc32")), crc);
+        QCOMPARE(refresh.settings.read(Settings::Crc32), crc);
         QCOMPARE(refresh.prompts.shown().size(), 1);
         QCOMPARE(refresh.prompts.shown().first().title, QStringLiteral("Quorvex"));
         QVERIFY2(refresh.prompts.shown().first().text.contains(message.arg(setup.exe)),
@@ -190,13 +190,13 @@ private Q_SLOTS:
         QCOMPARE(refresh.run(), RefreshOutcome::Rebuilt);
         QCOMPARE(refresh.host.catalogue.size(), 3); // puckman, pacman, pacmanf; neogeo is a BIOS set
         QVERIFY(refresh.prompts.shownTexts().constFirst().contains("It gave only 4 sets. They were kept"));
-        QCOMPARE(refresh.settings.read("crc32"), QString()); // the next refresh extracts again
+        QCOMPARE(refresh.settings.read(Settings::Crc32), QString()); // the next refresh extracts again
     }
 
     // Beside the bar: the sets MAME reported (not its lines about single files), digits grouped.
     void verifyAllCountsTheSetsItChecked() {
         Refresh refresh;
-        refresh.settings.write(QStringLiteral("neverfastscan"), QStringLiteral("1"));
+        refresh.settings.set(Settings::NeverFastScan, QStringLiteral("1"));
         refresh.run();
         QByteArray verify;
         for (int i = 0; i < 1234; ++i) {
@@ -210,7 +210,7 @@ private Q_SLOTS:
 
     void hiddenAvailableSetsAreMentioned() {
         Refresh refresh;
-        refresh.settings.write(QStringLiteral("neverfastscan"), QStringLiteral("1"));
+        refresh.settings.set(Settings::NeverFastScan, QStringLiteral("1"));
         refresh.host.availablePressed = false;
         refresh.run();
         QCOMPARE(refresh.prompts.shownTexts(), QStringList{QStringLiteral("Available sets are hidden.")});

@@ -51,11 +51,11 @@ private Q_SLOTS:
         QCOMPARE(stateColumn(setup.state.cachePath()),
                  (QStringList{"neogeo:2", "puckman:1", "pacman:2", "pacmanf:2", "pacnpal:2", "kyukaidk:2",
                               "mslug:2", "unkpoker:2", "pong:1"}));
-        QCOMPARE(settings.read(QStringLiteral("exe")), setup.exe);
-        QCOMPARE(settings.read(QStringLiteral("Version")), QStringLiteral("MAME v0.251 (unknown)"));
-        QCOMPARE(settings.read(QStringLiteral("crc32")), FileCrcText(setup.exe).value());
-        QCOMPARE(settings.read(QStringLiteral("setlimit")), QStringLiteral("9"));
-        QCOMPARE(settings.read(QStringLiteral("biossets")), QStringLiteral("1"));
+        QCOMPARE(settings.read(Settings::Exe), setup.exe);
+        QCOMPARE(settings.read(Settings::Version), QStringLiteral("MAME v0.251 (unknown)"));
+        QCOMPARE(settings.read(Settings::Crc32), FileCrcText(setup.exe).value());
+        QCOMPARE(settings.read(Settings::SetLimit), QStringLiteral("9"));
+        QCOMPARE(settings.read(Settings::BiosSets), QStringLiteral("1"));
         QCOMPARE(host.caption, QStringLiteral("MAME v0.251 (unknown) - Quorvex"));
         QCOMPARE(setup.state.EmulatorDir, setup.emulatorDir());
         QCOMPARE(setup.state.EmulatorIniPath, setup.emulatorDir() + QStringLiteral("mame.ini"));
@@ -79,8 +79,8 @@ private Q_SLOTS:
             confirmedDuringDialog = setup.state.RomChangeConfirmed;
         };
         const FrontendSettings settings = setup.settings();
-        settings.write(QStringLiteral("neverfastscan"),
-                       QStringLiteral("1")); // not consulted on the first run
+        settings.set(Settings::NeverFastScan,
+                     QStringLiteral("1")); // not consulted on the first run
 
         QCOMPARE(FirstRunSetup(setup.state, settings, host, prompts).run(setup.exe),
                  FirstRunOutcome::Completed);
@@ -131,7 +131,7 @@ private Q_SLOTS:
                  FirstRunOutcome::NotMame);
         QCOMPARE(prompts.shownTexts(),
                  QStringList{"This file doesn't seem to be a MAME executable.\n\n" + setup.exe});
-        QCOMPARE(settings.read(QStringLiteral("exe")), QString());
+        QCOMPARE(settings.read(Settings::Exe), QString());
         QVERIFY(host.controlsEnabled); // for the next choice
         QCOMPARE(setup.switches(), QStringList{QStringLiteral("-help")});
     }
@@ -153,7 +153,7 @@ private Q_SLOTS:
         QCOMPARE(prompts.shown().size(), 1);
         QVERIFY(prompts.shown().first().text.contains(QLatin1String("listxml: cannot allocate")));
         QCOMPARE(test::readFile(setup.state.cachePath()), oldCache);
-        QCOMPARE(settings.read(QStringLiteral("crc32")), QString()); // the next refresh extracts again
+        QCOMPARE(settings.read(Settings::Crc32), QString()); // the next refresh extracts again
         QVERIFY(!host.events.contains(QStringLiteral("pathsDialog")));
         QCOMPARE(setup.workFilesLeft(), QStringList());
     }

@@ -1,6 +1,7 @@
 #include "dialogs/AboutDialog.h"
 
 #include "ScriptedUserPrompts.h"
+#include "app/SettingsKeys.h"
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -42,9 +43,11 @@ private Q_SLOTS:
         QFETCH(QStringList, lines);
         AboutContext about = context(false);
         QVERIFY(FrontendSettings::WriteDefaultSettings(about.settings.path()));
-        about.settings.write(QStringLiteral("exe"), QStringLiteral("/usr/games/mame"));
+        about.settings.set(Settings::Exe, QStringLiteral("/usr/games/mame"));
+        const std::array<const SettingKey *, 3> keys{&Settings::Version, &Settings::SetLimit,
+                                                     &Settings::BiosSets};
         for (int i = 0; i < stored.size(); ++i) {
-            about.settings.write(QStringList{"Version", "setlimit", "biossets"}.at(i), stored.at(i));
+            about.settings.write(*keys.at(i), stored.at(i));
         }
         AboutDialog dialog(about);
         QStringList shown;

@@ -52,7 +52,7 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QFETCH(QString, rompath);
         PathsFixture f(OptionLines{{"rompath", "/r"}});
-        f.frontend.write(QStringLiteral("ConfirmVerify"), confirmVerify);
+        f.frontend.write(Settings::ConfirmVerify, confirmVerify);
         f.romChangeConfirmed = confirmedBefore;
         ScriptedUserPrompts prompts;
         prompts.queueAnswer(PromptAnswer(std::max(answer, 0)));
@@ -168,7 +168,7 @@ private Q_SLOTS:
         editor.change(0);
         for (const QString &picturePath :
              QStringList{"/p/pics/", "/p/pics"}) { // with a trailing separator or none
-            f.frontend.write(QStringLiteral("picturepath"), picturePath);
+            f.frontend.set(Settings::PicturePath, picturePath);
             QCOMPARE(editor.result().pictureDirectory, QStringLiteral("/p/pics/"));
         }
         const PathsDialogResult result = editor.result();

@@ -4,7 +4,8 @@
 #include "ReadOnlyFolder.h"
 #include "ScriptedUserPrompts.h"
 #include "TestDirs.h"
-#include "browser/Joystick.h"
+#include "app/ProfileIni.h"
+#include "browser/window/Joystick.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,7 +41,11 @@ class PreferencesDialogTest : public QObject {
 
     QString folder() const { return m_dir.filePath(QStringLiteral("program")); }
     FrontendSettings settings() const { return FrontendSettings(folder() + QStringLiteral("/qx.ini")); }
-    QString value(const QString &key) const { return settings().read(key); }
+    // The file's own text, as a user or the dialog left it.
+    QString value(const QString &key) const { return ReadSetting(kFrontendSection, key, settings().path()); }
+    void store(const QString &key, const QString &text) const {
+        WriteSetting(kFrontendSection, key, text, settings().path());
+    }
     PreferencesContext context(bool fullScreenListActive = false,
                                std::function<int(QDialog &)> runModal = {}) {
         return {settings(),
@@ -80,8 +85,8 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(QString, key);
         QFETCH(QStringList, values);
-        settings().write(QStringLiteral("ShowConsole"), QStringLiteral("1")); // keeps box 5 enabled
-        settings().write(key, values.at(0));
+        store(QStringLiteral("ShowConsole"), QStringLiteral("1")); // keeps box 5 enabled
+        store(key, values.at(0));
         PreferencesDialog dialog(context());
         box(dialog, index)->click();
         QCOMPARE(value(key), values.at(1));
@@ -93,8 +98,8 @@ private Q_SLOTS:
     }
 
     void boxesEnableTheirDependants() {
-        settings().write(QStringLiteral("trayMin"), QStringLiteral("1"));
-        settings().write(QStringLiteral("playavi"), QStringLiteral("2"));
+        store(QStringLiteral("trayMin"), QStringLiteral("1"));
+        store(QStringLiteral("playavi"), QStringLiteral("2"));
         PreferencesDialog dialog(context());
         box(dialog, 0)->click(); // no tray icon: "Minimise to tray" disabled, not changed
         QVERIFY(!box(dialog, 1)->isEnabled() && box(dialog, 1)->isChecked());
@@ -132,8 +137,8 @@ private Q_SLOTS:
         QFETCH(QString, chosen);
         QFETCH(QStringList, written);
         for (const int route : {0, 1, 2}) { // the Close link, Escape, the close box
-            settings().write(QStringLiteral("FullScreenRes"), stored.at(0));
-            settings().write(QStringLiteral("joyid"), stored.at(1));
+            store(QStringLiteral("FullScreenRes"), stored.at(0));
+            store(QStringLiteral("joyid"), stored.at(1));
             PreferencesDialog dialog(context());
             dialog.show();
             auto *resolutions = dialog.findChild<QComboBox *>("cboInterface");
@@ -153,8 +158,8 @@ private Q_SLOTS:
     }
 
     void theVideoFileIsChosenByAClick() {
-        settings().write(QStringLiteral("playavi"), QStringLiteral("1"));
-        settings().write(QStringLiteral("mrud3"), QStringLiteral("/videos/"));
+        store(QStringLiteral("playavi"), QStringLiteral("1"));
+        store(QStringLiteral("mrud3"), QStringLiteral("/videos/"));
         PreferencesDialog dialog(context());
         auto *file = dialog.findChild<QLineEdit *>("txtStartupAvi");
         m_prompts.queueFile(QStringLiteral("/films/intro.mp4"));

@@ -1,4 +1,5 @@
 #include "dialogs/StartupVideo.h"
+#include "app/SettingsKeys.h"
 
 #include "ScriptedUserPrompts.h"
 
@@ -34,8 +35,8 @@ class StartupVideoTest : public QObject {
     };
     // Plays the file as the start-up does, runs whilePlaying once the window shows, waits for it to go.
     Played play(const QString &avi, int playavi, const std::function<void(QWidget &)> &whilePlaying = {}) {
-        settings().write(QStringLiteral("avi"), avi);
-        settings().write(QStringLiteral("playavi"), QString::number(playavi));
+        settings().set(Settings::Avi, avi);
+        settings().set(Settings::PlayAvi, playavi);
         Played played;
         QPointer<StartupVideo> video = PlayStartupVideo({settings(), m_prompts, nullptr});
         if (!(played.window = video)) {
@@ -82,7 +83,7 @@ private Q_SLOTS:
         QCOMPARE(play(clip(1), 1, [&](QWidget &window) { shown = window.size(); }).outcome,
                  StartupVideoOutcome::Ended);
         QCOMPARE(shown, QSize(160, 120));
-        QCOMPARE(settings().read(QStringLiteral("avi")), clip(1));
+        QCOMPARE(settings().get(Settings::Avi), clip(1));
         QVERIFY(m_prompts.shown().isEmpty());
     }
 
@@ -119,7 +120,7 @@ private Q_SLOTS:
             QSKIP(qPrintable(m_cannotPlay));
         }
         QCOMPARE(play(path, 1).outcome, StartupVideoOutcome::Failed);
-        QCOMPARE(settings().read(QStringLiteral("avi")), QStringLiteral("click"));
+        QCOMPARE(settings().get(Settings::Avi), QStringLiteral("click"));
         QCOMPARE(
             m_prompts.shownTexts(),
             QStringList{"Unable to play video file. Maybe a codec is required.\nPlease reselect a file."});

@@ -2,7 +2,9 @@
 
 #include "LaunchTestSetup.h"
 #include "ReadOnlyFolder.h"
-#include "launch/ModalToolDialog.h"
+#include "app/ModalToolDialog.h"
+#include "app/ScopeGuards.h"
+#include "browser/window/JoystickPoller.h"
 #include "launch/SetFileMaintenance.h"
 #include "launch/SetFilesController.h"
 #include "launch/VerifyController.h"
@@ -73,9 +75,9 @@ private Q_SLOTS:
         const QString victim = setup.emulatorDir + QStringLiteral("nvram/") + name + QStringLiteral(".nv");
         writeFile(victim, "x");
         setup.prompts.queueAnswer(PromptAnswer::Yes); // were a deletion asked, it would be confirmed
-        LaunchController launch(*setup.window, {});
-        VerifyController verify(*setup.window, {});
-        SetFilesController files(*setup.window, {});
+        LaunchController launch(*setup.host);
+        VerifyController verify(*setup.host);
+        SetFilesController files(*setup.host);
 
         QVERIFY(!launch.LaunchSet(name));
         QVERIFY(!launch.LaunchWithCapture(CaptureKind::Wav));
@@ -96,7 +98,7 @@ private Q_SLOTS:
 
     void launchRunsMameDirectlyOnTheSetInTheEmulatorFolder() {
         LaunchSetup setup;
-        LaunchController launch(*setup.window, {});
+        LaunchController launch(*setup.host);
         RunObservation during;
         observeDuringRun(*setup.window, during);
 
@@ -116,7 +118,7 @@ private Q_SLOTS:
 
     void launchWhileBusyRunsNothing() {
         LaunchSetup setup;
-        LaunchController launch(*setup.window, {});
+        LaunchController launch(*setup.host);
         setup.window->setBusy(true);
         QVERIFY(!launch.LaunchSet(QStringLiteral("pacman")));
         QVERIFY(setup.calls().isEmpty());
@@ -135,7 +137,7 @@ private Q_SLOTS:
         setup.window->state().trayMin = trayMin;
         setup.window->showMinimized();
         setup.window->hide();
-        LaunchController launch(*setup.window, {});
+        LaunchController launch(*setup.host);
 
         QVERIFY(launch.LaunchSet(QStringLiteral("pacman")));
         QCOMPARE(setup.calls().size(), 1);
@@ -165,7 +167,7 @@ private Q_SLOTS:
             QFile::remove(setup.emulator);
         }
         const EnvironmentScope environment(variable.constData(), value);
-        LaunchController launch(*setup.window, {});
+        LaunchController launch(*setup.host);
 
         launch.LaunchSet(QStringLiteral("pacman"));
 
@@ -201,8 +203,8 @@ private Q_SLOTS:
         QFile::setPermissions(terminal, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const EnvironmentScope environment("TERMINAL", terminal.toUtf8());
         setup.window->state().ShowConsole = showConsole;
-        setup.settings().writeFlag(QStringLiteral("KeepConsoleOpen"), keepOpen);
-        LaunchController launch(*setup.window, {});
+        setup.settings().set(Settings::KeepConsoleOpen, keepOpen);
+        LaunchController launch(*setup.host);
 
         QVERIFY(launch.LaunchSet(QStringLiteral("pacman")));
 
@@ -264,7 +266,7 @@ private Q_SLOTS:
         const QString chosen = setup.root.filePath(QStringLiteral("elsewhere/")) + chosenName;
         writeFile(chosen, "");
         setup.prompts.queueFile(chosen);
-        LaunchController launch(*setup.window, {});
+        LaunchController launch(*setup.host);
         RunObservation during;
         observeDuringRun(*setup.window, during);
 
@@ -290,8 +292,9 @@ private Q_SLOTS:
 
     void cancelledCaptureDialogRunsNothingAndKeepsTheWindow() {
         LaunchSetup setup;
-        setup.settings().write(QStringLiteral("joyselect"), QStringLiteral("1"));
-        LaunchController launch(*setup.window, {});
+        setup.settings().write(Settings::JoySelect, QStringLiteral("1"));
+        setup.window->applyJoystickSettings();
+        LaunchController launch(*setup.host);
         RunObservation during;
         observeDuringRun(*setup.window, during);
 
@@ -301,9 +304,7 @@ private Q_SLOTS:
         QVERIFY(setup.calls().isEmpty());
         QVERIFY(setup.window->isVisible());
         QVERIFY(!setup.window->isBusy());
-        auto *timer = setup.window->findChild<QTimer *>(QStringLiteral("Timer1"));
-        QVERIFY(timer && timer->isActive());
-        QCOMPARE(timer->interval(), 80);
+        QVERIFY(setup.window->joystickPoller().isPolling()); // paused for the dialog, polling again
         QTest::qWait(0);
         QVERIFY(!during.seen || during.visible); // never hidden
     }
@@ -312,7 +313,7 @@ private Q_SLOTS:
         LaunchSetup setup("<UNADORNED0>\ninput_directory           \"$HOME/my inputs\"\n");
         const EnvironmentScope home("HOME", setup.root.filePath(QStringLiteral("home")).toUtf8());
         setup.prompts.queueFile(setup.root.filePath(QStringLiteral("home/my inputs/x.inp")));
-        LaunchController launch(*setup.window, {});
+        LaunchController launch(*setup.host);
 
         QVERIFY(launch.LaunchWithCapture(CaptureKind::RecordInput));
 
@@ -329,7 +330,7 @@ private Q_SLOTS:
         if (!locked.isReadOnly()) {
             QSKIP("cannot make a folder read-only here");
         }
-        LaunchController launch(*setup.window, {});
+        LaunchController launch(*setup.host);
 
         QVERIFY(!launch.LaunchWithCapture(CaptureKind::Mng));
 
@@ -348,7 +349,7 @@ private Q_SLOTS:
         setup.window->showMinimized();
         setup.window->hide();
         setup.prompts.queueFile(setup.root.filePath(QStringLiteral("x.mng")));
-        LaunchController launch(*setup.window, {});
+        LaunchController launch(*setup.host);
 
         QVERIFY(launch.LaunchWithCapture(CaptureKind::Mng));
         QVERIFY(setup.window->isVisible());
@@ -367,64 +368,51 @@ private Q_SLOTS:
         QFETCH(bool, selectOnly);
         QFETCH(bool, launched);
         LaunchSetup setup;
-        setup.settings().writeFlag(QStringLiteral("RandomSelectOnly"), selectOnly);
-        int refreshed = 0;
-        LaunchHooks hooks;
-        hooks.pickRandomSet = [&] {
+        setup.settings().set(Settings::RandomSelectOnly, selectOnly);
+        setup.host->pickRandom = [&] {
             if (picked) {
                 setup.window->state().CurrentSetName = QStringLiteral("galaga");
             }
             return picked;
         };
-        hooks.refreshSelectionDisplay = [&] {
-            ++refreshed;
-        };
-        LaunchController launch(*setup.window, hooks);
-        launch.connectActions();
+        setup.window->attachParts();
 
         setup.window->actions().find(QStringLiteral("mnuPopupRandom"))->trigger();
 
-        QCOMPARE(refreshed, picked ? 1 : 0);
+        QCOMPARE(setup.host->currentSetShown, picked ? 1 : 0);
         QCOMPARE(setup.calls().size(), launched ? 1 : 0);
         if (launched) {
             QCOMPARE(setup.calls().first().args, QStringList{QStringLiteral("galaga")});
         }
     }
 
-    void modalToolDialogsPauseTheJoystick_data() {
-        QTest::addColumn<bool>("joyselect");
-        QTest::newRow("joystick on") << true;
-        QTest::newRow("joystick off") << false;
-    }
+    // The dialog's preparation and the dialog itself run with the joystick paused; the poll resumes after.
     void modalToolDialogsPauseTheJoystick() {
-        QFETCH(bool, joyselect);
         LaunchSetup setup;
-        setup.settings().writeFlag(QStringLiteral("joyselect"), joyselect);
-        auto *timer = setup.window->findChild<QTimer *>(QStringLiteral("Timer1"));
-        timer->start(500);
+        struct CountingPoll : JoystickPoll {
+            int pauses = 0;
+            void pausePolling() override { ++pauses; }
+            void resumePolling() override { --pauses; }
+        } poll;
         QDialog dialog(setup.window.get());
-        bool prepared = false;
-        bool timerRanDuringDialog = true;
+        int pausedWhilePreparing = 0;
+        int pausedDuringDialog = 0;
         QTimer::singleShot(0, &dialog, [&] {
-            timerRanDuringDialog = timer->isActive();
+            pausedDuringDialog = poll.pauses;
             dialog.accept();
         });
 
-        const int result = ModalToolDialog(*setup.window, dialog, [&] { prepared = !timer->isActive(); });
+        const int result = ModalToolDialog(poll, dialog, [&] { pausedWhilePreparing = poll.pauses; });
 
         QCOMPARE(result, int(QDialog::Accepted));
-        QVERIFY(prepared);
-        QVERIFY(!timerRanDuringDialog);
-        QCOMPARE(timer->isActive(), joyselect);
-        if (joyselect) {
-            QCOMPARE(timer->interval(), 80);
-        }
+        QCOMPARE(pausedWhilePreparing, 1);
+        QCOMPARE(pausedDuringDialog, 1);
+        QCOMPARE(poll.pauses, 0);
     }
 
     void captureEntriesOfBothMenusRunTheirKind() {
         LaunchSetup setup;
-        LaunchController launch(*setup.window, {});
-        launch.connectActions();
+        setup.window->attachParts();
         setup.prompts.queueFile(setup.root.filePath(QStringLiteral("a.inp")));
         setup.prompts.queueFile(setup.root.filePath(QStringLiteral("b.avi")));
         setup.window->actions().find(QStringLiteral("mnuFileRecord"))->trigger();

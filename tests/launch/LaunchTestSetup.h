@@ -1,11 +1,12 @@
 #pragma once
 
+#include "ScriptedLaunchHost.h"
 #include "ScriptedUserPrompts.h"
 #include "StandinCalls.h"
 #include "TestDirs.h"
 #include "app/FrontendSettings.h"
-#include "browser/MainActions.h"
-#include "browser/MainWindow.h"
+#include "browser/window/MainActions.h"
+#include "browser/window/MainWindow.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -24,6 +25,7 @@ struct LaunchSetup {
     ScriptedUserPrompts prompts;
     RecordingPlatformServices services;
     std::unique_ptr<MainWindow> window;
+    ScriptedLaunchHost *host = nullptr; // the window's: what its controllers (and a test's) see of it
 
     explicit LaunchSetup(const QByteArray &mameIni = defaultMameIni()) {
         programDir = root.filePath(QStringLiteral("program")) + QLatin1Char('/');
@@ -42,6 +44,9 @@ struct LaunchSetup {
         state.SnapshotDirectory = emulatorDir + QStringLiteral("snap/");
         window->setBusy(false);
         window->show();
+        auto scripted = std::make_unique<ScriptedLaunchHost>(*window);
+        host = scripted.get();
+        window->setLaunchHost(std::move(scripted));
     }
 
     static QByteArray defaultMameIni() {

@@ -1,7 +1,8 @@
+#include "ScriptedLaunchHost.h"
 #include "ScriptedUserPrompts.h"
 #include "TestDirs.h"
 #include "app/FrontendSettings.h"
-#include "browser/MainWindow.h"
+#include "browser/window/MainWindow.h"
 #include "catalogue/SetListCache.h"
 #include "launch/LaunchController.h"
 #include "launch/SingleSetVerify.h"
@@ -39,7 +40,7 @@ struct RealMame {
                                                             "seconds_to_run            2\n");
         FrontendSettings::WriteDefaultSettings(programDir + QStringLiteral("qx.ini"));
         FrontendSettings(programDir + QStringLiteral("qx.ini"))
-            .write(QStringLiteral("verifydialog"), QStringLiteral("0"));
+            .write(Settings::VerifyDialog, QStringLiteral("0"));
         window = std::make_unique<MainWindow>(programDir, prompts, services);
         ProgramState &state = window->state();
         state.EmulatorPath = kMame;
@@ -64,7 +65,7 @@ private Q_SLOTS:
 
     void pongRunsAndTheWindowComesBack() {
         RealMame mame;
-        LaunchController launch(*mame.window, {});
+        LaunchController launch(mame.window->launchHost());
         bool hiddenWhileRunning = false;
         QTimer::singleShot(0, mame.window.get(), [&] { hiddenWhileRunning = !mame.window->isVisible(); });
 
@@ -84,17 +85,15 @@ private Q_SLOTS:
                                  "pong=Pong (Rev E)==Atari=1972=good=2=pong.cpp=no\r\n";
         writeFile(state.cachePath(), cache);
         mame.window->catalogue() = LoadSetList(state.cachePath(), true);
-        QStringList changes;
-        LaunchHooks hooks;
-        hooks.setItemState = [&](const QString &name, SetState to) {
-            changes.append(name + QLatin1Char('=') + QString::number(int(to)));
-        };
-        VerifyController verify(*mame.window, hooks);
+        ScriptedLaunchHost host(*mame.window);
+        VerifyController verify(host);
 
         verify.VerifySet(QStringLiteral("pong")); // needs no ROM: best available
         verify.VerifySet(QStringLiteral("pacman"));
 
-        QCOMPARE(changes, (QStringList{QStringLiteral("pong=1"), QStringLiteral("pacman=2")}));
+        QCOMPARE(host.setStates,
+                 (QList<QPair<QString, SetState>>{{QStringLiteral("pong"), SetState::Available},
+                                                  {QStringLiteral("pacman"), SetState::Unavailable}}));
         QCOMPARE(readFile(state.cachePath()), QByteArray(cache)
                                                   .replace("good=1=pacman", "good=2=pacman")
                                                   .replace("good=2=pong", "good=1=pong"));

@@ -1,6 +1,7 @@
 #include "launch/SetFilesController.h"
 
 #include "LaunchTestSetup.h"
+#include "browser/info/InfoPanel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -40,8 +41,7 @@ private Q_SLOTS:
              {PromptAnswer::Yes, PromptAnswer::No, PromptAnswer::Yes, PromptAnswer::No}) {
             setup.prompts.queueAnswer(answer);
         }
-        SetFilesController controller(*setup.window, {});
-        controller.connectActions();
+        setup.window->attachParts();
 
         setup.window->actions().find(QStringLiteral("mnuItemPopupDelAll"))->trigger();
 
@@ -69,8 +69,7 @@ private Q_SLOTS:
         for (int i = 0; i < 4; ++i) {
             setup.prompts.queueAnswer(PromptAnswer::Yes);
         }
-        SetFilesController files(*setup.window, {});
-        files.connectActions();
+        setup.window->attachParts();
 
         setup.window->actions().find(QStringLiteral("mnuToolsDelAll"))->trigger();
 
@@ -91,30 +90,21 @@ private Q_SLOTS:
         const QString folder = setup.emulatorDir + QStringLiteral("snap/pacman/");
         writeFile(folder + QStringLiteral("0000.png"), "first");
         writeFile(folder + QStringLiteral("0001.png"), "second");
-        auto *label = setup.window->findChild<QLabel *>(QStringLiteral("Label1"));
-        QVERIFY(label);
-        label->setText(QStringLiteral("0000.png"));
-        int cleared = 0;
-        LaunchHooks hooks;
-        hooks.snapshotShown = [] {
-            return true;
-        };
-        hooks.clearPicture = [&] {
-            ++cleared;
-        };
+        ScriptedLaunchHost &host = *setup.host;
+        host.caption = QStringLiteral("0000.png");
         // The picture shown decides the folder, also while another set is current.
         setup.window->state().CurrentSetName = QStringLiteral("galaga");
-        hooks.shownPictureSet = [] {
+        host.pictureSet = [] {
             return QStringLiteral("pacman");
         };
-        SetFilesController files(*setup.window, hooks);
-        files.connectActions();
+        setup.window->attachParts();
         const MainActions &actions = setup.window->actions();
         QAction *deleteEntry = actions.find(QStringLiteral("mnuPopupSnap0"));
         QAction *renameEntry = actions.find(QStringLiteral("mnuPopupSnap1"));
         QAction *separator = actions.find(QStringLiteral("mnuPopupBar0"));
+        SetFilesController files(host);
 
-        files.PrepareSnapshotEntries();
+        files.PrepareSnapshotEntries(deleteEntry, renameEntry, separator);
         QVERIFY(deleteEntry->isVisible() && renameEntry->isVisible() && separator->isVisible());
         QCOMPARE(deleteEntry->text(), QStringLiteral("Delete 0000.png"));
         QCOMPARE(renameEntry->text(), QStringLiteral("Rename 0000.png"));
@@ -127,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(setup.prompts.shown().at(1).kind, ShownPrompt::Kind::Inform);
         QCOMPARE(readFile(folder + QStringLiteral("0000.png")), QByteArray("first"));
         QCOMPARE(readFile(folder + QStringLiteral("0001.png")), QByteArray("second"));
-        QCOMPARE(label->text(), QStringLiteral("0000.png"));
+        QCOMPARE(host.caption, QStringLiteral("0000.png"));
 
         // Nine characters once ".png" is added: ignored.
         setup.prompts.queueInput(QStringLiteral("first"));
@@ -137,41 +127,39 @@ private Q_SLOTS:
         setup.prompts.queueInput(QStringLiteral("0005"));
         renameEntry->trigger();
         QCOMPARE(readFile(folder + QStringLiteral("0005.png")), QByteArray("first"));
-        QCOMPARE(label->text(), QStringLiteral("0005.png"));
+        QCOMPARE(host.caption, QStringLiteral("0005.png"));
 
         setup.prompts.clearShown();
         setup.prompts.queueAnswer(PromptAnswer::Yes);
         deleteEntry->trigger();
         QCOMPARE(askedQuestions(setup.prompts), QStringList{QStringLiteral("Delete 0005.png?")});
         QVERIFY(!QFile::exists(folder + QStringLiteral("0005.png")));
-        QCOMPARE(label->text(), QStringLiteral("0005.png not found"));
-        QCOMPARE(cleared, 1);
+        QCOMPARE(host.caption, QStringLiteral("0005.png not found"));
+        QCOMPARE(host.picturesRemoved, 1);
 
-        files.PrepareSnapshotEntries();
+        files.PrepareSnapshotEntries(deleteEntry, renameEntry, separator);
         QVERIFY(!deleteEntry->isVisible() && !renameEntry->isVisible() && !separator->isVisible());
     }
 
     void flyerShownOffersNoSnapshotEntries() {
         LaunchSetup setup;
-        setup.window->findChild<QLabel *>(QStringLiteral("Label1"))->setText(QStringLiteral("0000.png"));
-        LaunchHooks hooks;
-        hooks.snapshotShown = [] {
-            return false;
-        };
-        SetFilesController files(*setup.window, hooks);
-        files.PrepareSnapshotEntries();
-        QVERIFY(!setup.window->actions().find(QStringLiteral("mnuPopupSnap0"))->isVisible());
+        setup.window->attachParts();
+        // A caption with a snapshot's name while the panel shows no snapshot.
+        setup.window->infoPanel().setCaption(QStringLiteral("0000.png"));
+        const MainActions &actions = setup.window->actions();
+        SetFilesController files(*setup.host);
+        files.PrepareSnapshotEntries(actions[ActionId::PopupSnap0], actions[ActionId::PopupSnap1],
+                                     actions[ActionId::PopupBar0]);
+        QVERIFY(!actions[ActionId::PopupSnap0]->isVisible());
     }
 
     void emulatorFolderAndOnlineInformationOpenThroughTheDesktop() {
         LaunchSetup setup;
-        SetFilesController files(*setup.window, {});
-        files.connectActions();
+        setup.window->attachParts();
         setup.window->actions().find(QStringLiteral("mnuToolsExplorer"))->trigger();
         setup.window->actions().find(QStringLiteral("mnuItemPopupMaws"))->trigger();
-        QCOMPARE(setup.services.opened,
-                 (QStringList{setup.emulatorDir,
-                              setup.settings().text(QStringLiteral("url")) + QStringLiteral("pacman")}));
+        QCOMPARE(setup.services.opened, (QStringList{setup.emulatorDir, setup.settings().get(Settings::Url) +
+                                                                            QStringLiteral("pacman")}));
     }
 };
 

@@ -51,17 +51,11 @@ void closeOutputWindowWhenShown(VerifyController &verify, ShownWindow &seen, boo
 }
 
 struct VerifySetup : LaunchSetup {
-    QList<QPair<QString, SetState>> itemStates;
-    LaunchHooks hooks;
-
     VerifySetup() {
         QFile::link(fixturesDir() + QStringLiteral("/launch/verify"),
                     emulatorDir + QStringLiteral("standin-fixtures"));
         writeFile(window->state().cachePath(), kCache);
         window->catalogue() = LoadSetList(window->state().cachePath(), true);
-        hooks.setItemState = [this](const QString &name, SetState state) {
-            itemStates.append({name, state});
-        };
     }
 };
 
@@ -72,11 +66,13 @@ class VerifyControllerTest : public QObject {
 private Q_SLOTS:
     void verifySetCorrectsTheSetAndShowsMameAnswer() {
         VerifySetup setup;
-        setup.hooks.currentSelection = [] {
-            return QStringLiteral("galaga");
+        setup.host->selected = [] {
+            SelectedSet galaga;
+            galaga.name = QStringLiteral("galaga");
+            return galaga;
         };
-        VerifyController verify(*setup.window, setup.hooks);
-        verify.connectActions();
+        setup.window->attachParts();
+        VerifyController &verify = setup.window->verifier();
         ShownWindow seen;
         closeOutputWindowWhenShown(verify, seen, true);
 
@@ -88,7 +84,7 @@ private Q_SLOTS:
         QCOMPARE(seen.font, setup.window->findChild<QWidget *>(QStringLiteral("lvListView"))->font());
         QVERIFY(seen.samplesChecked);
         QVERIFY(!setup.window->state().checksamples); // toggled from the window
-        QCOMPARE(setup.itemStates,
+        QCOMPARE(setup.host->setStates,
                  (QList<QPair<QString, SetState>>{{QStringLiteral("galaga"), SetState::Available}}));
         const SetCatalogue &catalogue = setup.window->catalogue();
         QCOMPARE(catalogue.at(catalogue.indexOfName(QStringLiteral("galaga"))).toRecord().State,
@@ -101,12 +97,12 @@ private Q_SLOTS:
 
     void withoutTheWindowOnlyTheStateChanges() {
         VerifySetup setup;
-        setup.settings().write(QStringLiteral("verifydialog"), QStringLiteral("0"));
-        VerifyController verify(*setup.window, setup.hooks);
+        setup.settings().write(Settings::VerifyDialog, QStringLiteral("0"));
+        VerifyController verify(*setup.host);
 
         verify.VerifySet(QStringLiteral("pacman")); // "is bad" while shown available
 
-        QCOMPARE(setup.itemStates,
+        QCOMPARE(setup.host->setStates,
                  (QList<QPair<QString, SetState>>{{QStringLiteral("pacman"), SetState::Unavailable}}));
         QCOMPARE(setup.calls().size(), 1); // no sample check without the window
         QVERIFY(setup.prompts.shown().isEmpty());
@@ -115,13 +111,13 @@ private Q_SLOTS:
 
     void vanishedMameIsReportedAndNothingChanges() {
         VerifySetup setup;
-        setup.settings().write(QStringLiteral("verifydialog"), QStringLiteral("0"));
+        setup.settings().write(Settings::VerifyDialog, QStringLiteral("0"));
         QFile::remove(setup.emulator);
-        VerifyController verify(*setup.window, setup.hooks);
+        VerifyController verify(*setup.host);
 
         verify.VerifySet(QStringLiteral("pacman"));
 
-        QVERIFY(setup.itemStates.isEmpty());
+        QVERIFY(setup.host->setStates.isEmpty());
         QCOMPARE(readFile(setup.window->state().cachePath()), kCache);
         QCOMPARE(setup.prompts.shown().size(), 1);
         QVERIFY(setup.prompts.shown().first().text.startsWith(QStringLiteral("MAME could not be started: ")));
@@ -170,17 +166,15 @@ private Q_SLOTS:
         QFETCH(bool, asked);
         QFETCH(bool, refreshed);
         LaunchSetup setup; // the stand-in's usual fixtures: it answers -help as MAME
-        setup.settings().write(QStringLiteral("ConfirmVerify"), confirmVerify);
+        setup.settings().write(Settings::ConfirmVerify, confirmVerify);
         if (answerYes) {
             setup.prompts.queueAnswer(PromptAnswer::Yes);
         }
         int refreshes = 0;
-        LaunchHooks hooks;
-        hooks.runRefreshCatalogue = [&] {
+        setup.host->refresh = [&] {
             ++refreshes;
         };
-        VerifyController verify(*setup.window, hooks);
-        verify.connectActions();
+        setup.window->attachParts();
 
         setup.window->actions().find(QStringLiteral("mnuPopupVerify"))->trigger();
 
@@ -195,7 +189,7 @@ private Q_SLOTS:
         QCOMPARE(setup.calls().size(), refreshed ? 1 : 0);
         if (refreshed) {
             QCOMPARE(setup.calls().first().args, QStringList{QStringLiteral("-help")});
-            const QString version = setup.settings().read(QStringLiteral("Version"));
+            const QString version = setup.settings().read(Settings::Version);
             QVERIFY(version.startsWith(QStringLiteral("MAME v")));
             QCOMPARE(setup.window->windowTitle(), version + QStringLiteral(" - Quorvex"));
         }

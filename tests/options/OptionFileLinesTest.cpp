@@ -1,6 +1,6 @@
 #include "ReadOnlyFolder.h"
 #include "TestDirs.h"
-#include "app/EmulatorOptionFile.h"
+#include "options/EmulatorOptionFile.h"
 #include "options/EmulatorOptionWrites.h"
 #include "options/OptionFileSnapshot.h"
 #include "options/OptionTable.h"
