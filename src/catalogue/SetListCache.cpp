@@ -131,6 +131,38 @@ QByteArray readCacheForUpdate(const QString &cachePath, QString *error) {
     return std::move(content.bytes);
 }
 
+// Reads the lines of qx.dat that `keep` accepts (given the nine fields) into a catalogue; see LoadSetList.
+template <typename Keep>
+SetCatalogue loadCacheLines(const QString &cachePath, QString *error, Keep keep) {
+    QFile file(cachePath);
+    const QString fault = openCache(file);
+    if (!fault.isEmpty() && error) {
+        *error = kDamagedCacheMessage.arg(cachePath, fault);
+    }
+    if (!file.isOpen()) {
+        return {};
+    }
+    // Mapped rather than read: the cache's pages come straight from the file system cache, with no copy.
+    const qint64 size = file.size();
+    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    const QByteArray copy = mapped ? QByteArray() : file.readAll();
+    const QByteArrayView content = mapped ? QByteArrayView(mapped, size) : QByteArrayView(copy);
+    // Room for every line (a cache line is rarely under 40 bytes), up to twenty times today's catalogue;
+    // room never used costs no memory, and a bigger list grows as it is read.
+    SetCatalogueBuilder builder(std::min<qsizetype>(content.size() / 40, kMaxReservedSets),
+                                std::min<qsizetype>(content.size(), kMaxReservedSets * 100));
+    QVarLengthArray<QByteArrayView, 9> fields;
+    forEachLine(content, [&](QByteArrayView line) {
+        if (!splitFields(line, kCacheFields, fields) || !keep(fields)) {
+            return;
+        }
+        const std::span<const QByteArrayView, 9> line9(fields.constData(), 9);
+        builder.add(line9,
+                    fields[kStateField] == QByteArrayView("1") ? SetState::Available : SetState::Unavailable);
+    });
+    return builder.take();
+}
+
 } // namespace
 
 bool ParseCacheLine(QByteArrayView line, SetRecord &record) {
@@ -211,36 +243,17 @@ SetListBuildResult BuildFromPreviousStates(const QString &programDir) {
 }
 
 SetCatalogue LoadSetList(const QString &cachePath, bool includeClones, QString *error) {
-    QFile file(cachePath);
-    const QString fault = openCache(file);
-    if (!fault.isEmpty() && error) {
-        *error = kDamagedCacheMessage.arg(cachePath, fault);
-    }
-    if (!file.isOpen()) {
-        return {};
-    }
-    // Mapped rather than read: the cache's pages come straight from the file system cache, with no copy.
-    const qint64 size = file.size();
-    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
-    const QByteArray copy = mapped ? QByteArray() : file.readAll();
-    const QByteArrayView content = mapped ? QByteArrayView(mapped, size) : QByteArrayView(copy);
-    // Room for every line (a cache line is rarely under 40 bytes), up to twenty times today's catalogue;
-    // room never used costs no memory, and a bigger list grows as it is read.
-    SetCatalogueBuilder builder(std::min<qsizetype>(content.size() / 40, kMaxReservedSets),
-                                std::min<qsizetype>(content.size(), kMaxReservedSets * 100));
-    QVarLengthArray<QByteArrayView, 9> fields;
-    forEachLine(content, [&](QByteArrayView line) {
-        if (!splitFields(line, kCacheFields, fields)) {
-            return;
-        }
-        // BIOS sets never reach the browser; clones only while the Clones entry is checked.
-        if (fields[8] != QByteArrayView("no") || (!includeClones && !fields[2].isEmpty())) {
-            return;
-        }
-        const std::span<const QByteArrayView, 9> line9(fields.constData(), 9);
-        builder.add(line9, fields[6] == QByteArrayView("1") ? SetState::Available : SetState::Unavailable);
+    return loadCacheLines(
+        cachePath, error, [includeClones](const QVarLengthArray<QByteArrayView, 9> &fields) {
+            // BIOS sets never reach the browser; clones only while the Clones entry is checked.
+            return fields[8] == QByteArrayView("no") && (includeClones || fields[2].isEmpty());
+        });
+}
+
+SetCatalogue LoadBiosSets(const QString &cachePath, QString *error) {
+    return loadCacheLines(cachePath, error, [](const QVarLengthArray<QByteArrayView, 9> &fields) {
+        return fields[8] == QByteArrayView("yes");
     });
-    return builder.take();
 }
 
 QSet<QString> CachedSetNames(const QString &cachePath) {

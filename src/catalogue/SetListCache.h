@@ -47,6 +47,10 @@ SetListBuildResult BuildFromPreviousStates(const QString &programDir);
 // regular file, larger than kMaxWholeFileBytes) or cannot be read; error then says so, for the user.
 SetCatalogue LoadSetList(const QString &cachePath, bool includeClones, QString *error = nullptr);
 
+// Loads the BIOS sets of qx.dat (Bios exactly "yes"), whatever their State, in file order; missing, damaged
+// and unreadable files as for LoadSetList.
+SetCatalogue LoadBiosSets(const QString &cachePath, QString *error = nullptr);
+
 // %1 the path of qx.dat, %2 what is wrong with it.
 inline const QString kDamagedCacheMessage = QStringLiteral(
     "The set list %1 could not be loaded: %2.\nIt was left as it is; Tools \u25B8 Select MAME... "
