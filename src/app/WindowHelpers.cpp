@@ -1,6 +1,8 @@
 #include "app/WindowHelpers.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QStatusBar>
 #include <QWidget>
 
 namespace qx {
@@ -46,6 +48,18 @@ void RemoveDuplicateItems(QComboBox *combo) {
             }
         }
     }
+}
+
+QLabel *AddStatusPanel(QStatusBar *bar, const QString &objectName, int stretch) {
+    auto *label = new QLabel(bar);
+    label->setObjectName(objectName);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(8);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    bar->addPermanentWidget(label, stretch);
+    return label;
 }
 
 QIcon ApplicationIcon() {

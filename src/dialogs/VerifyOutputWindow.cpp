@@ -18,9 +18,9 @@ VerifyOutputWindow::VerifyOutputWindow(ProgramState &state, const QFont &listFon
     resize(480, 260);
 
     auto *menuBar = new QMenuBar(this);
-    auto *options = menuBar->addMenu(QStringLiteral("&Options"));
-    options->setObjectName(QStringLiteral("mnuOptions"));
-    m_checkSamples = options->addAction(QStringLiteral("Check sampleset"));
+    m_options = menuBar->addMenu(QStringLiteral("&Options"));
+    m_options->setObjectName(QStringLiteral("mnuOptions"));
+    m_checkSamples = m_options->addAction(QStringLiteral("Check sampleset"));
     m_checkSamples->setObjectName(QStringLiteral("mnuOptionsSamples"));
     m_checkSamples->setCheckable(true);
     m_checkSamples->setChecked(m_state.checksamples);
@@ -50,6 +50,10 @@ VerifyOutputWindow::VerifyOutputWindow(ProgramState &state, const QFont &listFon
 
 void VerifyOutputWindow::setOutputText(const QString &text) {
     m_text->setPlainText(text);
+}
+
+void VerifyOutputWindow::setOptionsMenuShown(bool shown) {
+    m_options->menuAction()->setVisible(shown);
 }
 
 QString VerifyOutputWindow::outputText() const {

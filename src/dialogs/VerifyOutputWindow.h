@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QAction;
+class QMenu;
 class QPlainTextEdit;
 
 namespace qx {
@@ -20,11 +21,14 @@ public:
                        QWidget *parent = nullptr);
 
     void setOutputText(const QString &text);
+    // The Options menu (the sample check) is hidden where the verify checks no samples (the BIOS list).
+    void setOptionsMenuShown(bool shown);
     QString outputText() const;
 
 private:
     ProgramState &m_state;
     QPlainTextEdit *m_text = nullptr;
+    QMenu *m_options = nullptr;
     QAction *m_checkSamples = nullptr;
 };
 

@@ -161,7 +161,10 @@ void SetFilesController::OpenEmulatorFolder() {
 }
 
 void SetFilesController::OpenSetInfoOnline() {
-    const QString name = m_host.state().CurrentSetName;
+    OpenSetInfoOnline(m_host.state().CurrentSetName);
+}
+
+void SetFilesController::OpenSetInfoOnline(const QString &name) {
     if (name.isEmpty()) {
         return;
     }

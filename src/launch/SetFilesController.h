@@ -32,7 +32,9 @@ public:
     void DeleteSnapshot();
 
     void OpenEmulatorFolder();
+    // Opens the online information page (url followed by the name) of the current set, or of a named one.
     void OpenSetInfoOnline();
+    void OpenSetInfoOnline(const QString &name);
 
 private:
     // The names the all-sets deletes go by: every set of the catalogue and of qx.dat.

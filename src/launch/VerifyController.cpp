@@ -25,6 +25,13 @@ void VerifyController::VerifySet() {
 }
 
 void VerifyController::VerifySet(const QString &setName) {
+    VerifySet(setName,
+              {m_host.catalogue(), m_host.window(), true, [this](const QString &name, SetState state) {
+                   m_host.showSetState(name, state);
+               }});
+}
+
+void VerifyController::VerifySet(const QString &setName, const SetVerifyTarget &target) {
     if (setName.isEmpty() || m_host.isBusy() || !AcceptSetName(setName, m_host.prompts())) {
         return;
     }
@@ -36,11 +43,11 @@ void VerifyController::VerifySet(const QString &setName) {
     QString writeError;
     {
         const BusyPointer pointer;
-        report = VerifySetReport(state, setName, showWindow && state.checksamples);
+        report = VerifySetReport(state, setName, showWindow && target.offerSampleCheck && state.checksamples);
         const std::optional<SetState> changed =
-            ApplyVerifyVerdict(m_host.catalogue(), state.cachePath(), setName, report.verdict, &writeError);
-        if (changed) {
-            m_host.showSetState(setName, *changed);
+            ApplyVerifyVerdict(target.catalogue, state.cachePath(), setName, report.verdict, &writeError);
+        if (changed && target.showState) {
+            target.showState(setName, *changed);
         }
     }
 
@@ -52,7 +59,7 @@ void VerifyController::VerifySet(const QString &setName) {
                                 PromptIcon::Error);
     }
     if (showWindow) {
-        showOutput(setName, VerifyWindowText(report));
+        showOutput(setName, VerifyWindowText(report), target);
     }
 }
 
@@ -60,9 +67,11 @@ VerifyOutputWindow *VerifyController::outputWindow() const {
     return m_outputWindow;
 }
 
-void VerifyController::showOutput(const QString &setName, const QString &text) {
+void VerifyController::showOutput(const QString &setName, const QString &text,
+                                  const SetVerifyTarget &target) {
     const QWidget &list = m_host.setList();
-    VerifyOutputWindow window(m_host.state(), list.font(), list.palette(), &m_host.window());
+    VerifyOutputWindow window(m_host.state(), list.font(), list.palette(), &target.owner);
+    window.setOptionsMenuShown(target.offerSampleCheck);
     window.setWindowTitle(setName);
     window.setOutputText(text);
     m_outputWindow = &window;

@@ -1,5 +1,6 @@
 #include "browser/window/StatusPanels.h"
 
+#include "app/WindowHelpers.h"
 #include "catalogue/SelectedSet.h"
 
 #include <QLabel>
@@ -17,16 +18,7 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("sbStatusBar"));
     setSizeGripEnabled(true);
     for (int i = 0; i < kPanelCount; ++i) {
-        auto *label = new QLabel(this);
-        label->setObjectName(QStringLiteral("sbPanel%1").arg(i + 1));
-        label->setFrameShape(QFrame::StyledPanel);
-        label->setFrameShadow(QFrame::Sunken);
-        // Panels give way to the window's minimum size rather than to their text.
-        label->setMinimumWidth(8);
-        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        addPermanentWidget(label, kStretch[i]);
-        m_panels[i] = label;
+        m_panels[i] = AddStatusPanel(this, QStringLiteral("sbPanel%1").arg(i + 1), kStretch[i]);
     }
     m_single = new QLabel(this);
     m_single->setObjectName(QStringLiteral("sbSingleText"));
