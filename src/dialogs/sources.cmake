@@ -15,7 +15,7 @@ list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PathsDialog.cpp
 )
 
-# The preferences dialog, the about box and the start-up video: their rules (core) and windows (ui).
+# The preferences dialog, the BIOS list, the about box and the start-up video: their rules (core) and windows (ui).
 list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AboutText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PreferenceRules.cpp
@@ -23,6 +23,7 @@ list(APPEND QX_CORE_SOURCES
 )
 list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AboutDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BiosListDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogCommon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PreferencesDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartupVideo.cpp

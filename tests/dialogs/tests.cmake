@@ -9,3 +9,6 @@ qx_add_test(NAME PreferencesDialogTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/Prefere
 qx_add_test(NAME AboutDialogTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/AboutDialogTest.cpp LIBS quorvex_ui)
 qx_add_test(NAME StartupVideoTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/StartupVideoTest.cpp
             LIBS quorvex_ui Qt6::Multimedia)
+qx_add_test(NAME BiosListDialogTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/BiosListDialogTest.cpp LIBS quorvex_ui
+            LABELS mame)
+target_include_directories(BiosListDialogTest PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../launch)

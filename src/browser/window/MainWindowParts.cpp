@@ -1,5 +1,6 @@
 // The main window's parts and their wiring: the set browser, the information panel, the chrome, the tray,
 // the launch, verify and per-set file controllers, the joystick, and the commands that reach each.
+#include "app/ModalToolDialog.h"
 #include "app/ScopeGuards.h"
 #include "browser/info/InfoPanel.h"
 #include "browser/setlist/SetBrowser.h"
@@ -14,6 +15,8 @@
 #include "browser/window/TrayIcon.h"
 #include "browser/window/WindowChrome.h"
 #include "browser/window/WindowLaunchHost.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/BiosListDialog.h"
 #include "launch/LaunchController.h"
 #include "launch/SetFilesController.h"
 #include "launch/VerifyController.h"
@@ -96,6 +99,18 @@ void MainWindow::connectLaunchers() {
     }
     connect(a.generalPopup(), &QMenu::aboutToShow, files, [this, files] {
         files->PrepareSnapshotEntries(action(A::PopupSnap0), action(A::PopupSnap1), action(A::PopupBar0));
+    });
+    // The BIOS list verifies and looks up a BIOS set as the browser does a set, in a catalogue of its own.
+    connect(a[A::ToolsBIOS], &QAction::triggered, this, [this] {
+        OpenBiosList(
+            {m_state, m_settings, m_services, m_prompts, *m_list, *m_status,
+             [this](const QString &name, SetCatalogue &bios, QWidget &owner, const SetStateShown &shown) {
+                 m_verify->VerifySet(name, {bios, owner, false, shown});
+             },
+             [this](const QString &name) { m_setFiles->OpenSetInfoOnline(name); }, this,
+             [this](QDialog &dialog) {
+                 return ModalToolDialog(joystick(), dialog);
+             }});
     });
 }
 
@@ -220,6 +235,11 @@ void MainWindow::connectActions() {
             [this] { ShowToolbar(m_toolbar->isHidden()); });
     connect(a[ActionId::ViewStatusBar], &QAction::triggered, this, &MainWindow::ToggleStatusBar);
     connect(a[ActionId::ToolsSelectMame], &QAction::triggered, this, &MainWindow::SelectEmulator);
+    connect(a[ActionId::HelpAbout], &QAction::triggered, this, [this] {
+        OpenAbout({m_settings, m_services, m_state.FullScreenListActive, this, [this](QDialog &dialog) {
+                       return ModalToolDialog(joystick(), dialog);
+                   }});
+    });
     // The item pop-up names the set its entries act on.
     connect(a.itemPopup(), &QMenu::aboutToShow, this, [this] {
         const QString name = m_state.CurrentSetName;
