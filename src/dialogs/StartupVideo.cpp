@@ -177,7 +177,7 @@ StartupVideo *PlayStartupVideo(const StartupVideoContext &context) {
     if (mode == StartupVideoMode::None || check == StartupVideoCheck::NothingToPlay) {
         return nullptr;
     }
-    auto *video = new StartupVideo(context, mode == StartupVideoMode::FullScreen);
+    auto *video = new StartupVideo(context, context.fullScreen);
     if (check == StartupVideoCheck::Unplayable) {
         video->failLater();
     } else {

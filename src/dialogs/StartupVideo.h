@@ -17,6 +17,7 @@ struct StartupVideoContext {
     FrontendSettings settings; // qx.ini: avi (the file) and playavi (1 in a window, 2 full screen)
     UserPrompts &prompts;      // the warning when the file cannot be played
     QWidget *parent = nullptr; // the main window: the video window goes with it
+    bool fullScreen = false;   // VideoFullScreen (playavi 2): the screen filled, the pointer hidden
 };
 
 // How a start-up video ended.
@@ -62,10 +63,10 @@ private:
     bool m_done = false;
 };
 
-// The start-up step: when playavi is 1 or 2 and avi names a file, opens the video window and returns at
-// once, leaving the video to play while the caller goes on building the main window; the window closes
-// itself when the video ends, is stopped or fails (finished() says which). Returns null when there is
-// nothing to play: playavi 0, avi "click" or empty, or a file that is gone.
+// The start-up step: when playavi is 1 or 2 and avi names a file, opens the video window (full screen as
+// the context's flag says) and returns at once, leaving the video to play while the caller goes on building
+// the main window; the window closes itself when the video ends, is stopped or fails (finished() says which).
+// Returns null when there is nothing to play: playavi 0, avi "click" or empty, or a file that is gone.
 StartupVideo *PlayStartupVideo(const StartupVideoContext &context);
 
 } // namespace qx

@@ -1,7 +1,7 @@
 #include "dialogs/StartupVideo.h"
-#include "app/SettingsKeys.h"
 
 #include "ScriptedUserPrompts.h"
+#include "app/SettingsKeys.h"
 
 #include <QElapsedTimer>
 #include <QMediaPlayer>
@@ -38,7 +38,7 @@ class StartupVideoTest : public QObject {
         settings().set(Settings::Avi, avi);
         settings().set(Settings::PlayAvi, playavi);
         Played played;
-        QPointer<StartupVideo> video = PlayStartupVideo({settings(), m_prompts, nullptr});
+        QPointer<StartupVideo> video = PlayStartupVideo({settings(), m_prompts, nullptr, playavi == 2});
         if (!(played.window = video)) {
             return played;
         }

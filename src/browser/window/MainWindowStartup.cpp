@@ -14,6 +14,8 @@
 #include "browser/window/TrayIcon.h"
 #include "catalogue/EmulatorIdentity.h"
 #include "catalogue/FirstRunSetup.h"
+#include "dialogs/StartupVideo.h"
+#include "dialogs/StartupVideoPlan.h"
 #include "options/EmulatorIni.h"
 #include "options/EmulatorPaths.h"
 
@@ -51,6 +53,12 @@ bool MainWindow::load() {
     if (known ? !startNormally() : !runFirstRunSetup()) {
         m_busy = false;
         return false;
+    }
+    // The start-up video plays while the catalogue and the window are made ready behind it.
+    if (known) {
+        m_state.VideoFullScreen =
+            StartupVideoModeFrom(m_settings.get(Settings::PlayAvi)) == StartupVideoMode::FullScreen;
+        PlayStartupVideo({m_settings, m_prompts, this, m_state.VideoFullScreen});
     }
     resolveEmulatorFolders();
 

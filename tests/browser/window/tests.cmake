@@ -7,3 +7,6 @@ qx_add_test(NAME InfoChromeTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/InfoChromeTest
 target_include_directories(InfoChromeTest PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
 # Joystick selection against SDL's virtual joystick (no hardware needed).
 qx_add_test(NAME JoystickTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/JoystickTest.cpp LIBS quorvex_ui PkgConfig::SDL2)
+# Help ▸ About and the start-up video, through the loaded main window.
+qx_add_test(NAME AboutVideoWiringTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/AboutVideoWiringTest.cpp
+            LIBS quorvex_ui Qt6::Multimedia)
