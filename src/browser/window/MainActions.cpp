@@ -138,11 +138,9 @@ static_assert(std::size(kActionTable) == std::size_t(A::Count), "every command h
 
 // Commands whose feature is not part of this build yet: they exist, with their captions, but stay disabled.
 constexpr A kNotYetBuilt[] = {
-    A::ViewFullScreen,
     A::OptionsFolders,
     A::OptionsDefault,
     A::OptionsVector,
-    A::OptionsGUI,
     A::ToolsBIOS,
     A::HelpAbout,
     A::ItemPopupSetOptions,
@@ -150,7 +148,6 @@ constexpr A kNotYetBuilt[] = {
     A::PopupFolders,
     A::PopupDefault,
     A::PopupVector,
-    A::PopupOptionsGUI,
     A::TbrPaths,
     A::TbrOptions,
 };

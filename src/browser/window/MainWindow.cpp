@@ -145,6 +145,7 @@ void MainWindow::createControls() {
 
     createBrowser();
     createJoystick();
+    createFullScreenList();
 }
 
 void MainWindow::createInfoPanel() {
