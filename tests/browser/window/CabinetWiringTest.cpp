@@ -139,18 +139,20 @@ private Q_SLOTS:
             if (fullScreen) {
                 cabinet.action("mnuViewFullScreen")->trigger();
             }
-            QList<bool> seen; // polling, resolution frame enabled, on top
+            QList<bool> seen; // polling, resolution frame enabled, on top, centred over the window
             QTimer::singleShot(0, cabinet.window.get(), [&] {
                 QWidget *dialog = QApplication::activeModalWidget();
+                const QPoint offCentre = dialog->geometry().center() - cabinet.window->geometry().center();
                 seen = {cabinet.window->joystickPoller().isPolling(),
                         dialog->findChild<QGroupBox *>("fraFullScreen")->isEnabled(),
-                        dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint)};
+                        dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+                        offCentre.manhattanLength() < 4};
                 dialog->findChild<QCheckBox *>("chkInterface0")->click(); // "Tray icon"
                 dialog->findChild<QCheckBox *>("chkInterface4")->click(); // "Ghost clone set icons"
                 QTest::keyClick(dialog, Qt::Key_Escape);
             });
             cabinet.action(fullScreen ? "mnuPopupOptionsGUI" : "mnuOptionsGUI")->trigger();
-            QCOMPARE(seen, QList<bool>({false, !fullScreen, fullScreen}));
+            QCOMPARE(seen, QList<bool>({false, !fullScreen, fullScreen, true}));
             QVERIFY(!cabinet.window->trayIcon().isAdded() && !cabinet.window->browser().ghostIcon());
             QVERIFY(cabinet.window->joystickPoller().isPolling());
         }
