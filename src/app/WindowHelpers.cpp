@@ -16,9 +16,10 @@ void setTopmostFlag(QWidget *window, bool on) {
     const QRect geometry = window->geometry();
     const bool visible = window->isVisible();
     window->setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    // Changing a window flag re-creates the native window: give it back its place and visibility.
-    window->setGeometry(geometry);
+    // Changing a window flag re-creates the native window: give a shown one back its place and visibility.
+    // One not shown yet keeps no place of its own, so that a dialog is still centred over its parent.
     if (visible) {
+        window->setGeometry(geometry);
         window->show();
     }
 }

@@ -138,9 +138,15 @@ static_assert(std::size(kActionTable) == std::size_t(A::Count), "every command h
 
 // Commands whose feature is not part of this build yet: they exist, with their captions, but stay disabled.
 constexpr A kNotYetBuilt[] = {
-    A::ViewFullScreen, A::OptionsFolders,      A::OptionsDefault,         A::OptionsVector,
-    A::OptionsGUI,     A::ItemPopupSetOptions, A::ItemPopupDriverOptions, A::PopupFolders,
-    A::PopupDefault,   A::PopupVector,         A::PopupOptionsGUI,        A::TbrPaths,
+    A::OptionsFolders,
+    A::OptionsDefault,
+    A::OptionsVector,
+    A::ItemPopupSetOptions,
+    A::ItemPopupDriverOptions,
+    A::PopupFolders,
+    A::PopupDefault,
+    A::PopupVector,
+    A::TbrPaths,
     A::TbrOptions,
 };
 

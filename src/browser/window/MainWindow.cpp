@@ -145,6 +145,7 @@ void MainWindow::createControls() {
 
     createBrowser();
     createJoystick();
+    createFullScreenList();
 }
 
 void MainWindow::createInfoPanel() {
@@ -233,6 +234,11 @@ void MainWindow::setMenuBarShown(bool shown) {
     menuBar()->setVisible(shown);
     // The entry and its shortcut live on the window, so they reach it while the bar is hidden too.
     action(ActionId::ViewMenuBar)->setChecked(shown);
+    // The panels take over the bar's place (or give it back) at once, not at the next resize.
+    if (isVisible()) {
+        int left = m_splitterLeft;
+        SizeControls(left);
+    }
 }
 
 void MainWindow::ShowToolbar(bool show) {

@@ -18,6 +18,7 @@ namespace qx {
 
 enum class ActionId;
 class InfoPanel;
+class FullScreenList;
 class JoystickPoll;
 class JoystickPoller;
 class LaunchController;
@@ -93,6 +94,8 @@ public:
     // added or removed). The other keys are read when their feature runs.
     void applyPreferences();
     TrayIcon &trayIcon() const { return *m_trayIcon; }
+    // View ▸ "Full Screen": the set list without frame, maximised and on top, at its own resolution.
+    FullScreenList &fullScreenList() const { return *m_fullScreen; }
     LaunchController &launcher() const { return *m_launch; }
     VerifyController &verifier() const { return *m_verify; }
     // Gives the focus to the shown view (the tree when grouped) and selects its current set again.
@@ -142,6 +145,9 @@ private:
     void createLaunchers();
     void connectLaunchers();
     void createJoystick();
+    void createFullScreenList();
+    // Options ▸ "&Preferences...": the dialog over a mame.ini that exists, then its changes taken over.
+    void openPreferences();
     // The view the user works in: the tree in Grouped mode, else the list's view of its style.
     QWidget *shownView() const;
     void createInfoPanel();
@@ -193,6 +199,7 @@ private:
     SplitterHandle *m_splitter = nullptr;
     std::unique_ptr<SdlJoystick> m_sdlJoystick;
     JoystickPoller *m_joystick = nullptr;
+    FullScreenList *m_fullScreen = nullptr;
     std::unique_ptr<WindowLaunchHost> m_launchHost;
 
     bool m_busy = true;

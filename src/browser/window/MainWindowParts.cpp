@@ -1,12 +1,15 @@
 // The main window's parts and their wiring: the set browser, the information panel, the chrome, the tray,
-// the launch, verify and per-set file controllers, the joystick, and the commands that reach each.
+// the launch, verify and per-set file controllers, the joystick, the full-screen list, the preferences, and
+// the commands that reach each.
 #include "app/ModalToolDialog.h"
 #include "app/ScopeGuards.h"
+#include "app/UserPrompts.h"
 #include "browser/info/InfoPanel.h"
 #include "browser/setlist/SetBrowser.h"
 #include "browser/setlist/SetListModel.h"
 #include "browser/setlist/SetListView.h"
 #include "browser/setlist/SetTreeModel.h"
+#include "browser/window/FullScreenList.h"
 #include "browser/window/JoystickPoller.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainWindow.h"
@@ -17,15 +20,18 @@
 #include "browser/window/WindowLaunchHost.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/BiosListDialog.h"
+#include "dialogs/PreferencesDialog.h"
 #include "launch/LaunchController.h"
 #include "launch/SetFilesController.h"
 #include "launch/VerifyController.h"
+#include "options/EmulatorIni.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolBar>
 #include <QTreeView>
 
@@ -207,6 +213,40 @@ void MainWindow::applyJoystickSettings() {
     m_joystick->setEnabled(m_settings.get(Settings::JoySelect));
 }
 
+void MainWindow::createFullScreenList() {
+    FullScreenListParts parts{
+        *this, *action(ActionId::ViewFullScreen), m_state, m_settings, m_prompts, {}, {}, {}};
+    parts.setBusy = [this](bool busy) {
+        setBusy(busy);
+    };
+    parts.menuBarHidden = [this] {
+        return menuBar()->isHidden();
+    };
+    parts.showSelection = [this] {
+        m_browser->showSelection();
+    };
+    m_fullScreen = new FullScreenList(std::move(parts), this);
+}
+
+void MainWindow::openPreferences() {
+    const JoystickPause pause(joystick());
+    // The console rule reads MAME's video option, so mame.ini must be there first.
+    if (const QString error = EnsureEmulatorIni(m_state); !error.isEmpty()) {
+        m_prompts.inform(error, kAppTitle, PromptIcon::Warning);
+    }
+    const std::shared_ptr<DisplayModes> display = m_fullScreen->displayModes();
+    const PreferencesResult result =
+        OpenPreferences({m_settings, m_prompts, m_state.mameIniPath(), m_state.FullScreenListActive,
+                         display.get(), m_sdlJoystick.get(), this, [this](QDialog &dialog) {
+                             return ModalToolDialog(joystick(), dialog);
+                         }});
+    // The tray icon, the joystick, the tool tips, the mouse focus and the ghosted clones; RandomSelectOnly
+    // and KeepConsoleOpen are read from qx.ini whenever a set is played.
+    applyPreferences();
+    m_state.ShowConsole = result.ShowConsole;
+    m_state.VideoFullScreen = result.VideoFullScreen;
+}
+
 QWidget *MainWindow::shownView() const {
     return m_browser->isGrouped() ? static_cast<QWidget *>(m_tree) : m_list->activeView();
 }
@@ -240,6 +280,9 @@ void MainWindow::connectActions() {
                        return ModalToolDialog(joystick(), dialog);
                    }});
     });
+    for (const ActionId id : {ActionId::OptionsGUI, ActionId::PopupOptionsGUI}) {
+        connect(a[id], &QAction::triggered, this, &MainWindow::openPreferences);
+    }
     // The item pop-up names the set its entries act on.
     connect(a.itemPopup(), &QMenu::aboutToShow, this, [this] {
         const QString name = m_state.CurrentSetName;

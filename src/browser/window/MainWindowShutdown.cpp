@@ -2,6 +2,7 @@
 #include "app/UserPrompts.h"
 #include "browser/info/InfoPanel.h"
 #include "browser/setlist/SetBrowser.h"
+#include "browser/window/FullScreenList.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainLayout.h"
 #include "browser/window/MainWindow.h"
@@ -21,6 +22,8 @@ void MainWindow::unload() {
         return;
     }
     m_unloaded = true;
+    // The desktop gets its resolution back, and qx.ini the window as it was before it went full screen.
+    m_fullScreen->leave();
     m_browser->clearViews();
     m_catalogue.clear();
     // Other windows close first, the last opened first.

@@ -4,6 +4,7 @@ list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MainLayout.cpp
 )
 list(APPEND QX_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/FullScreenList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainActions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowCatalogue.cpp

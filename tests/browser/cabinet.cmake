@@ -1,0 +1,4 @@
+# Cabinet mode through the real main window: the full-screen list on a fake display, the preferences from
+# the menus, and SDL's virtual joystick.
+qx_add_test(NAME CabinetWiringTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/window/CabinetWiringTest.cpp
+            LIBS quorvex_ui PkgConfig::SDL2)

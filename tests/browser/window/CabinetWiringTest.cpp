@@ -1,0 +1,183 @@
+// Cabinet mode through the real main window: the full-screen list on a fake display, the preferences opened
+// from the menus, and a virtual joystick on the set list.
+#include "FakeDisplayModes.h"
+#include "ScriptedUserPrompts.h"
+#include "StandinCalls.h"
+#include "TestDirs.h"
+#include "browser/setlist/SetBrowser.h"
+#include "browser/window/FullScreenList.h"
+#include "browser/window/JoystickPoller.h"
+#include "browser/window/MainActions.h"
+#include "browser/window/MainWindow.h"
+#include "browser/window/TrayIcon.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QTest>
+#include <QTimer>
+#include <SDL.h>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+// A loaded, active window over the stand-in emulator, pacman current between puckman and galaga, on a fake
+// display that shows 1024x768 and offers 800x600 and 640x480.
+struct Cabinet {
+    QTemporaryDir dir;
+    ScriptedUserPrompts prompts;
+    RecordingPlatformServices services;
+    std::shared_ptr<FakeDisplayModes> display = std::make_shared<FakeDisplayModes>();
+    std::unique_ptr<MainWindow> window;
+
+    explicit Cabinet(QList<QPair<const SettingKey *, QString>> values) {
+        FrontendSettings::WriteDefaultSettings(settings().path());
+        values << qMakePair(&Settings::Exe, installStandin(dir.path()))
+               << qMakePair(&Settings::LastSelected, "pacman");
+        for (const auto &[key, value] : values) {
+            settings().write(*key, value);
+        }
+        writeFile(dir.filePath("qx.dat"), "puckman=Puck Man==Namco=1980=good=1=pacman.cpp=no\r\n"
+                                          "pacman=Pac-Man=puckman=Namco=1980=good=1=pacman.cpp=no\r\n"
+                                          "galaga=Galaga==Namco=1981=good=1=galaga.cpp=no\r\n");
+        window = std::make_unique<MainWindow>(dir.path() + QLatin1Char('/'), prompts, services);
+        window->fullScreenList().setDisplayModesSource([d = display](QScreen *) { return d; });
+        window->load();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) {
+            qFatal("the window did not become active");
+        }
+    }
+    FrontendSettings settings() const { return FrontendSettings(dir.filePath("qx.ini")); }
+    QAction *action(const char *name) const { return window->actions().find(QLatin1String(name)); }
+    // Checked, the flag the dialogs read, maximised, frameless and on top, no caption: all or none.
+    QList<bool> fullScreenMarks() const {
+        return {action("mnuPopupFullScreen")->isChecked(), window->state().FullScreenListActive,
+                window->isMaximized(),
+                window->windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+                window->windowTitle().isEmpty()};
+    }
+};
+
+const QString kBadRes = "Quorvex: The full-screen resolution in qx.ini (FullScreenRes) cannot be used: \"";
+const struct FullScreenCase {
+    const char *name, *useAltRes, *fullScreenRes, *shownWhileFull;
+    QList<DisplayResolution> switches;
+    QString message; // "title: start of the text"
+} kFullScreenCases[] = {
+    {"alt res off", "0", "800x600", "1024x768", {}, {}},
+    {"target is the desktop", "-1", "1024x768", "1024x768", {}, {}},
+    {"switched and back", "-1", "800x600", "800x600", {{800, 600}, {1024, 768}}, {}},
+    {"blanks", "1", "640 x 480", "640x480", {{640, 480}, {1024, 768}}, {}},
+    {"unsupported", "-1", "1600x1200", "1024x768", {{1600, 1200}}, "Error: Mode not supported"},
+    {"empty", "-1", "", "1024x768", {}, {}}, // filled with the desktop's
+    {"abc", "-1", "abc", "1024x768", {}, kBadRes + "abc\""},
+    {"800x", "-1", "800x", "1024x768", {}, kBadRes + "800x\""},
+    {"99999x99999", "-1", "99999x99999", "1024x768", {}, kBadRes + "99999x99999\""}};
+
+} // namespace
+
+class CabinetWiringTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // F11 acts only while the menu bar is hidden; the pop-up's entry is the same action. The display is
+    // switched only while UseAltRes asks for it, and the window and the display come back as they were.
+    void fullScreenListSwitchesTheDisplayOnlyWhenAsked_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("maximised");
+        for (int row = 0; row < int(std::size(kFullScreenCases)); ++row) {
+            QTest::addRow("%s", kFullScreenCases[row].name) << row << false;
+            QTest::addRow("%s, maximised", kFullScreenCases[row].name) << row << true;
+        }
+    }
+    void fullScreenListSwitchesTheDisplayOnlyWhenAsked() {
+        QFETCH(int, row);
+        QFETCH(bool, maximised);
+        const FullScreenCase &c = kFullScreenCases[row];
+        Cabinet cabinet({{&Settings::UseAltRes, c.useAltRes}, {&Settings::FullScreenRes, c.fullScreenRes}});
+        MainWindow &window = *cabinet.window;
+        window.setGeometry(60, 70, 900, 650);
+        const QRect before = window.geometry();
+        const QString title = window.windowTitle();
+        const QList<bool> normal{false, false, maximised, false, false};
+        if (maximised) {
+            window.showMaximized();
+        }
+        QTest::keyClick(&window, Qt::Key_F11);
+        QCOMPARE(cabinet.fullScreenMarks(), normal);
+        window.ToggleMenuBar();
+        QTest::keyClick(&window, Qt::Key_F11);
+        QCOMPARE(cabinet.fullScreenMarks(), QList<bool>(5, true));
+        QCOMPARE(cabinet.display->CurrentResolution(), c.shownWhileFull);
+        cabinet.action("mnuPopupFullScreen")->trigger();
+        QCOMPARE(cabinet.fullScreenMarks(), normal);
+        QCOMPARE(window.windowTitle(), title);
+        window.showNormal();
+        QCOMPARE(window.geometry(), before);
+        QVERIFY(cabinet.display->requests == c.switches);
+        QCOMPARE(cabinet.display->CurrentResolution(), QStringLiteral("1024x768"));
+        QCOMPARE(cabinet.settings().get(Settings::FullScreenRes),
+                 *c.fullScreenRes ? c.fullScreenRes : "1024x768");
+        QCOMPARE(cabinet.prompts.shown().size(), c.message.isEmpty() ? 0 : 1);
+        for (const ShownPrompt &shown : cabinet.prompts.shown()) {
+            QVERIFY2((shown.title + ": " + shown.text).startsWith(c.message), qPrintable(shown.text));
+        }
+    }
+
+    // Both entries open the dialog with the joystick at rest, and the window takes over the tray icon and
+    // the ghosted clones at once. Over the full-screen list the dialog stays on top, its resolution fixed.
+    void preferencesFromTheMenusAreTakenOverAtOnce() {
+        for (const bool fullScreen : {false, true}) {
+            Cabinet cabinet({{&Settings::JoySelect, "-1"}});
+            if (fullScreen) {
+                cabinet.action("mnuViewFullScreen")->trigger();
+            }
+            QList<bool> seen; // polling, resolution frame enabled, on top, centred over the window
+            QTimer::singleShot(0, cabinet.window.get(), [&] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                const QPoint offCentre = dialog->geometry().center() - cabinet.window->geometry().center();
+                seen = {cabinet.window->joystickPoller().isPolling(),
+                        dialog->findChild<QGroupBox *>("fraFullScreen")->isEnabled(),
+                        dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+                        offCentre.manhattanLength() < 4};
+                dialog->findChild<QCheckBox *>("chkInterface0")->click(); // "Tray icon"
+                dialog->findChild<QCheckBox *>("chkInterface4")->click(); // "Ghost clone set icons"
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            });
+            cabinet.action(fullScreen ? "mnuPopupOptionsGUI" : "mnuOptionsGUI")->trigger();
+            QCOMPARE(seen, QList<bool>({false, !fullScreen, fullScreen, true}));
+            QVERIFY(!cabinet.window->trayIcon().isAdded() && !cabinet.window->browser().ghostIcon());
+            QVERIFY(cabinet.window->joystickPoller().isPolling());
+        }
+    }
+
+    // Buttons 1 and 3 together play the current set, then step down; a minimised window ignores them.
+    void joystickPlaysThenStepsDownButNotWhileMinimised() {
+        QVERIFY(SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0);
+        const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 8, 0);
+        SDL_Joystick *pad = SDL_JoystickOpen(index);
+        {
+            Cabinet cabinet({{&Settings::JoySelect, "-1"}, {&Settings::JoyId, QString::number(index)}});
+            const QString log = cabinet.dir.filePath("standin-calls.log");
+            const qsizetype calls = readStandinCalls(log).size();
+            cabinet.window->showMinimized();
+            SDL_JoystickSetVirtualButton(pad, 0, 1);
+            SDL_JoystickSetVirtualButton(pad, 2, 1);
+            QTest::qWait(4 * JoystickPoller::kPollIntervalMs);
+            QCOMPARE(readStandinCalls(log).size(), calls);
+            cabinet.window->showNormal();
+            QTRY_COMPARE(cabinet.window->state().CurrentSetName, QStringLiteral("galaga"));
+            QCOMPARE(readStandinCalls(log).size(), calls + 1);
+            QCOMPARE(readStandinCalls(log).constLast().args, QStringList{"pacman"});
+        }
+        SDL_JoystickClose(pad);
+        SDL_JoystickDetachVirtual(index);
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+};
+
+QTEST_MAIN(CabinetWiringTest)
+#include "CabinetWiringTest.moc"
