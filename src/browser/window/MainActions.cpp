@@ -138,21 +138,8 @@ static_assert(std::size(kActionTable) == std::size_t(A::Count), "every command h
 
 // Commands whose feature is not part of this build yet: they exist, with their captions, but stay disabled.
 constexpr A kNotYetBuilt[] = {
-    A::ViewFullScreen,
-    A::OptionsFolders,
-    A::OptionsDefault,
-    A::OptionsVector,
-    A::OptionsGUI,
-    A::ToolsBIOS,
-    A::HelpAbout,
-    A::ItemPopupSetOptions,
-    A::ItemPopupDriverOptions,
-    A::PopupFolders,
-    A::PopupDefault,
-    A::PopupVector,
-    A::PopupOptionsGUI,
-    A::TbrPaths,
-    A::TbrOptions,
+    A::ViewFullScreen, A::OptionsFolders, A::OptionsGUI,      A::ToolsBIOS,
+    A::HelpAbout,      A::PopupFolders,   A::PopupOptionsGUI, A::TbrPaths,
 };
 
 // The toolbar's buttons 1 to 10; kBar where a separator stands.

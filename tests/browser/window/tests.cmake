@@ -7,3 +7,5 @@ qx_add_test(NAME InfoChromeTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/InfoChromeTest
 target_include_directories(InfoChromeTest PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
 # Joystick selection against SDL's virtual joystick (no hardware needed).
 qx_add_test(NAME JoystickTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/JoystickTest.cpp LIBS quorvex_ui PkgConfig::SDL2)
+# The options dialog opened from the main window's menus, pop-ups and toolbar.
+qx_add_test(NAME OptionsWiringTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionsWiringTest.cpp LIBS quorvex_ui)
