@@ -5,10 +5,12 @@
 // tool tip) and to save with every control changed (the changes, one rewrite of the file). Then the whole
 // dialog: opening it (all seven pages built, loaded and shown) and OK with every control changed. The
 // budgets are open < 150 ms and OK < 100 ms. Each figure is the best of 20 rounds, with the median beside
-// the dialog's. The dialog runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+// the dialog's. The dialog runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise. Last, the
+// MAME run that Set and Driver Options make before the dialog opens (with Debian's MAME only).
 
 #include "FakeDisplayModes.h"
 #include "SilentPrompts.h"
+#include "app/ProgramState.h"
 #include "app/TextFile.h"
 #include "options/EmulatorOptionFile.h"
 #include "options/OptionEnabling.h"
@@ -17,6 +19,7 @@
 #include "options/OptionModel.h"
 #include "options/OptionScope.h"
 #include "options/OptionsDialog.h"
+#include "options/SetScreenType.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -204,6 +207,24 @@ void benchDialog(const OptionScope &scope, const QString &iniPath, const QString
     reportDialog("OK with every control changed", ok, 100);
 }
 
+// Set and Driver Options from the main window first ask MAME whether the set has a vector screen (which of
+// vector.ini and raster.ini lies below its file): one short MAME run before the dialog opens.
+void benchScreenQuery(const QString &workDir) {
+    if (!QFile::exists(QStringLiteral("/usr/games/mame"))) {
+        return;
+    }
+    ProgramState state;
+    state.programDir = workDir + QLatin1Char('/');
+    state.EmulatorPath = QStringLiteral("/usr/games/mame");
+    state.EmulatorDir = state.programDir;
+    bool vector = false;
+    const Timing query =
+        measure([] {}, [&] { vector = SetHasVectorScreen(state, QStringLiteral("asteroid")); });
+    std::printf("before Set or Driver Options open: the screen type from /usr/games/mame (asteroid: %s)\n",
+                vector ? "vector" : "raster");
+    reportDialog("-listxml asteroid, waited for in a local event loop", query, 150);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -275,5 +296,6 @@ int main(int argc, char **argv) {
     report("OK with every control changed: one rewrite", saveMs, 100);
     report("(the same lines by one WriteEmulatorOption each)", oneByOneMs, 100);
     benchDialog(scope, iniPath, emulatorDir);
+    benchScreenQuery(root.path());
     return 0;
 }

@@ -18,6 +18,7 @@ list(APPEND QX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/OptionScope.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionTable.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenOptions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SetScreenType.cpp
 )
 
 # The options dialog (frmOptions) and its seven pages (ui).

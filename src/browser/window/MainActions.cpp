@@ -139,15 +139,8 @@ static_assert(std::size(kActionTable) == std::size_t(A::Count), "every command h
 // Commands whose feature is not part of this build yet: they exist, with their captions, but stay disabled.
 constexpr A kNotYetBuilt[] = {
     A::OptionsFolders,
-    A::OptionsDefault,
-    A::OptionsVector,
-    A::ItemPopupSetOptions,
-    A::ItemPopupDriverOptions,
     A::PopupFolders,
-    A::PopupDefault,
-    A::PopupVector,
     A::TbrPaths,
-    A::TbrOptions,
 };
 
 // The toolbar's buttons 1 to 10; kBar where a separator stands.

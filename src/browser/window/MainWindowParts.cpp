@@ -13,6 +13,7 @@
 #include "browser/window/JoystickPoller.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainWindow.h"
+#include "browser/window/OptionsCommands.h"
 #include "browser/window/SdlJoystick.h"
 #include "browser/window/StatusPanels.h"
 #include "browser/window/TrayIcon.h"
@@ -51,6 +52,7 @@ void MainWindow::createLaunchers() {
     m_verify = new VerifyController(host, this);
     m_setFiles = new SetFilesController(host, this);
     connectLaunchers();
+    new OptionsCommands(*this, this);
 }
 
 // The ui controllers' commands: the capture kinds and the per-set file types each have an entry in the

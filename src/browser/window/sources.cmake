@@ -11,6 +11,7 @@ list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowParts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowShutdown.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowStartup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SplitterHandle.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusPanels.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TrayIcon.cpp

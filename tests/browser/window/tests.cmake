@@ -10,3 +10,5 @@ qx_add_test(NAME JoystickTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/JoystickTest.cpp
 # Help ▸ About and the start-up video, through the loaded main window.
 qx_add_test(NAME AboutVideoWiringTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/AboutVideoWiringTest.cpp
             LIBS quorvex_ui Qt6::Multimedia)
+# The options dialog opened from the main window's menus, pop-ups and toolbar.
+qx_add_test(NAME OptionsWiringTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionsWiringTest.cpp LIBS quorvex_ui)
