@@ -220,6 +220,9 @@ void MainWindow::connectActions() {
             [this] { ShowToolbar(m_toolbar->isHidden()); });
     connect(a[ActionId::ViewStatusBar], &QAction::triggered, this, &MainWindow::ToggleStatusBar);
     connect(a[ActionId::ToolsSelectMame], &QAction::triggered, this, &MainWindow::SelectEmulator);
+    for (const ActionId id : {ActionId::OptionsFolders, ActionId::PopupFolders, ActionId::TbrPaths}) {
+        connect(a[id], &QAction::triggered, this, &MainWindow::OpenPathsDialog);
+    }
     // The item pop-up names the set its entries act on.
     connect(a.itemPopup(), &QMenu::aboutToShow, this, [this] {
         const QString name = m_state.CurrentSetName;
