@@ -7,3 +7,5 @@ qx_add_test(NAME InfoChromeTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/InfoChromeTest
 target_include_directories(InfoChromeTest PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
 # Joystick selection against SDL's virtual joystick (no hardware needed).
 qx_add_test(NAME JoystickTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/JoystickTest.cpp LIBS quorvex_ui PkgConfig::SDL2)
+# The paths dialog opened from the main window: its entries, the folders taken after it, the first run.
+qx_add_test(NAME PathsWiringTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/PathsWiringTest.cpp LIBS quorvex_ui)
