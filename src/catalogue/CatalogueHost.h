@@ -57,9 +57,9 @@ public:
     // hidden.
     virtual bool availableButtonPressed() const = 0;
 
-    // First run: shows the paths dialog modally for the ROM folders, captioned "Change, Add or Delete ROM /
-    // CHD paths"; showRomsNote (rompath is exactly "roms") makes it tall enough for its note on the roms
-    // subdirectory. Until the dialog exists the window does nothing here.
+    // First run: shows the paths dialog modally on the ROM folders, captioned "Change, Add or Delete ROM /
+    // CHD paths". showRomsNote (the ROM folders hold no set's files) adds its note on where the ROM files
+    // go. The ROM-change question is not asked (RomChangeConfirmed is set meanwhile).
     virtual void showRomPathsDialog(bool showRomsNote) = 0;
 };
 

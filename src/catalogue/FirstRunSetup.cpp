@@ -8,6 +8,8 @@
 #include "catalogue/CatalogueHost.h"
 #include "catalogue/CatalogueSteps.h"
 #include "catalogue/EmulatorIdentity.h"
+#include "catalogue/RomFolderScan.h"
+#include "catalogue/SetListCache.h"
 #include "options/EmulatorIni.h"
 #include "options/EmulatorOptionFile.h"
 
@@ -68,8 +70,10 @@ void FirstRunSetup::setUpRomPaths() {
     m_state.RomChangeConfirmed = true;
     m_host.setWaitCursor(false);
     m_host.showStatusText(kStatusRomPaths);
+    // A MAME fresh from its package (Debian's looks in $HOME/mame/roms and two shared folders) finds none of
+    // the user's sets: the dialog then says where they must be named.
     const bool romsNote =
-        ReadEmulatorOption(QStringLiteral("rompath"), m_state.EmulatorIniPath) == QLatin1String("roms");
+        !RomFoldersHoldAnySet(m_state.programDir, ReadRomPaths(m_state.EmulatorIniPath), m_state.EmulatorDir);
     m_host.showRomPathsDialog(romsNote);
     m_state.RomChangeConfirmed = false;
 }

@@ -23,7 +23,8 @@ enum class FirstRunOutcome {
 //     came back: steps 3, 5 and 6 are skipped and the catalogue stays as it is;
 //  3. extract the catalogue ("Extracting output...", "Parsing output..."), restore a minimised window;
 //  4. set EmulatorDir (ResolveEmulatorDirectory), make it current, make sure mame.ini exists;
-//  5. "Setup ROM path(s)": the paths dialog, with RomChangeConfirmed set while it shows;
+//  5. "Setup ROM path(s)": the paths dialog on the ROM folders, with RomChangeConfirmed set while it shows,
+//     and with its note when those folders hold none of the listed sets' files;
 //  6. "Fast Scan": the question is always asked here, whatever neverfastscan says. Yes: "Looking for
 //     filenames..." and a fast scan. No: "Verifying sets..." (skipped when rompath is "roms" and that folder
 //     holds no zip), then "Creating set list..." and the cache by the verify rule;

@@ -234,6 +234,16 @@ SetListBuildResult FastScan(const QString &programDir, const QString &romPaths, 
     });
 }
 
+bool RomFoldersHoldAnySet(const QString &programDir, const QString &romPaths, const QString &emulatorDir) {
+    const RomFolderScan scan = RomFolderScan::Scan(romPaths, emulatorDir);
+    bool found = false;
+    QVarLengthArray<QByteArrayView, 9> fields;
+    forEachLine(ReadWholeFile(programDir + kListXmlDatWorkFile), [&](QByteArrayView line) {
+        found = found || (splitFields(line, kListFields, fields) && scan.isAvailable(fields[0]));
+    });
+    return found;
+}
+
 SetListBuildResult BuildFromPreviousStates(const QString &programDir) {
     QSet<QByteArray> available = availableInCache(programDir + kCacheFile);
     available.unite(readNoFilesSets(programDir));

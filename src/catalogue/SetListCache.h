@@ -38,6 +38,10 @@ SetListBuildResult BuildSetList(const QString &programDir);
 // qx_nofiles.dat are available without any file.
 SetListBuildResult FastScan(const QString &programDir, const QString &romPaths, const QString &emulatorDir);
 
+// Whether the ROM folders hold the files of at least one set of qx_listxml.dat, by the fast-scan rule (the
+// sets that need no files do not count): the first run asks for the ROM folders more clearly when not.
+bool RomFoldersHoldAnySet(const QString &programDir, const QString &romPaths, const QString &emulatorDir);
+
 // BuildCache keeping the State each set has in the qx.dat being replaced; a set it does not hold is available
 // only when qx_nofiles.dat lists it. For a verify whose output cannot be trusted.
 SetListBuildResult BuildFromPreviousStates(const QString &programDir);

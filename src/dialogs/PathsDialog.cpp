@@ -16,8 +16,10 @@ namespace {
 
 const QString kFolderNotFound = QStringLiteral("Folder not found");
 const QString kRomsNote = QStringLiteral(
-    "MAME looks for your sets in the folders listed here. Add the folder that holds your ROM files (zip or "
-    "7z files, or one folder per set); Quorvex looks for your sets there when you close this window.");
+    "Quorvex found none of your sets in these folders, where MAME looks for them. Add the folder that holds "
+    "your ROM files (zip or 7z files, or one folder per set).");
+const QString kRomsNoteAfterChange =
+    QStringLiteral("Quorvex looks for your sets in these folders when you close this window.");
 
 QPushButton *button(const QString &text, const QString &name, QWidget *parent) {
     auto *result = new QPushButton(text, parent);
@@ -66,6 +68,7 @@ void PathsDialog::buildControls(bool showRomsNote) {
     m_note->setObjectName(QStringLiteral("lblNote"));
     m_note->setWordWrap(true);
     m_note->setVisible(showRomsNote);
+    m_showRomsNote = showRomsNote;
 
     auto *buttons = new QVBoxLayout;
     for (QPushButton *each : {m_add, m_change, m_delete}) {
@@ -97,6 +100,7 @@ void PathsDialog::buildControls(bool showRomsNote) {
 
 void PathsDialog::showKind(int index) {
     m_editor.selectKind(PathKinds()[std::size_t(index)].kind);
+    m_note->setVisible(m_showRomsNote && m_editor.kind() == PathKind::Roms);
     fillList();
 }
 
@@ -104,12 +108,16 @@ void PathsDialog::fillList() {
     const QSignalBlocker quiet(m_list);
     m_list->clear();
     const QBrush greyed = palette().brush(QPalette::Disabled, QPalette::Text);
+    QFont missingFont = m_list->font();
+    missingFont.setItalic(true);
     for (int row = 0; row < m_editor.folders().size(); ++row) {
         auto *item = new QTreeWidgetItem(m_list, {m_editor.folders().at(row)});
         if (m_editor.folderFound(row)) {
             item->setToolTip(0, m_editor.resolvedFolder(row));
         } else {
+            // Italic too, so a selected row (drawn in the highlight colours) still shows it.
             item->setForeground(0, greyed);
+            item->setFont(0, missingFont);
             item->setToolTip(0, kFolderNotFound);
         }
     }
@@ -141,6 +149,9 @@ bool PathsDialog::edit(PathEdit outcome) {
         m_list->setCurrentItem(m_list->topLevelItem(row));
     }
     m_close->setText(QStringLiteral("OK"));
+    if (m_editor.kind() == PathKind::Roms) {
+        m_note->setText(kRomsNoteAfterChange);
+    }
     return true;
 }
 
@@ -151,7 +162,11 @@ int PathsDialog::selectedRow() const {
 
 PathsDialogResult OpenPathsDialog(const PathsDialogContext &context) {
     PathsDialog dialog(context);
-    dialog.exec();
+    if (context.run) {
+        context.run(dialog);
+    } else {
+        dialog.exec();
+    }
     return dialog.result();
 }
 

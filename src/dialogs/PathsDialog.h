@@ -3,6 +3,7 @@
 #include "dialogs/PathsEditor.h"
 
 #include <QDialog>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -26,6 +27,9 @@ struct PathsDialogContext {
     bool &romChangeConfirmed; // for the program run: the ROM-change question has been answered
     QString caption = kPathsDialogCaption;
     bool showRomsNote = false; // the first run's note on where the ROM files go
+    // Shows the dialog modally; the main window passes ModalToolDialog, which pauses the joystick meanwhile.
+    // Empty: QDialog::exec.
+    std::function<int(QDialog &)> run = nullptr;
     QWidget *parent = nullptr;
 };
 
@@ -56,6 +60,7 @@ private:
     QPushButton *m_delete = nullptr;
     QPushButton *m_close = nullptr;
     QLabel *m_note = nullptr;
+    bool m_showRomsNote = false; // the first run's note, shown while the ROM folders are
 };
 
 // Shows the dialog modally and tells what it changed. The caller then takes the snapshot and picture

@@ -8,8 +8,10 @@
 //
 // Behaviour can be bent for failure tests: QX_STANDIN_SLEEP_MS (sleep before answering; only for the switch
 // QX_STANDIN_SLEEP_ON names, when set), QX_STANDIN_EXIT_CODE (exit code), QX_STANDIN_CRASH=1 (abort() after
-// answering), QX_STANDIN_STDERR (text printed on standard error). A fixture cut short with QX_STANDIN_CRASH
-// is a MAME that crashes half-way; a long sleep is a MAME that hangs.
+// answering), QX_STANDIN_STDERR (text printed on standard error), QX_STANDIN_ROMPATH=1 (a full -verifyroms
+// reports only the sets whose zip lies in a folder of the working directory's mame.ini rompath, as MAME
+// does). A fixture cut short with QX_STANDIN_CRASH is a MAME that crashes half-way; a long sleep is a MAME
+// that hangs.
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +22,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -107,6 +110,33 @@ int verifyOneSet(const QString &folder, const QString &name) {
     return 0;
 }
 
+// The verify lines of the sets whose zip lies in a folder of ./mame.ini's rompath ($HOME expanded), and the
+// summary line.
+QByteArray verifyInRomFolders(const QByteArray &lines) {
+    QFile ini(QStringLiteral("mame.ini"));
+    const QByteArray options = ini.open(QIODevice::ReadOnly) ? ini.readAll() : QByteArray();
+    QStringList folders;
+    for (const QByteArray &line : options.split('\n')) {
+        if (line.startsWith("rompath ")) {
+            QString value = QString::fromUtf8(line.mid(8)).trimmed().remove(QLatin1Char('"'));
+            folders = value.replace(QStringLiteral("$HOME"), QDir::homePath()).split(QLatin1Char(';'));
+        }
+    }
+    const auto hasZip = [&folders](const QByteArray &line) {
+        const QString zip = QString::fromUtf8(line.split(' ').value(1)) + QStringLiteral(".zip");
+        return std::any_of(folders.begin(), folders.end(), [&zip](const QString &folder) {
+            return QFileInfo::exists(QDir(folder).filePath(zip));
+        });
+    };
+    QByteArray found;
+    for (const QByteArray &line : lines.split('\n')) {
+        if (!line.isEmpty() && (!line.startsWith("romset ") || hasZip(line))) {
+            found += line + '\n';
+        }
+    }
+    return found;
+}
+
 void createConfig(const QString &folder) {
     const QString source = QDir(folder).filePath(QStringLiteral("mame.ini"));
     if (!QFileInfo::exists(source)) {
@@ -129,7 +159,9 @@ int answer(const Request &request, const QString &folder) {
         if (!request.name.isEmpty()) {
             return verifyOneSet(folder, request.name);
         }
-        print(stdout, fixture(folder, QStringLiteral("verifyroms.txt")));
+        const QByteArray lines = fixture(folder, QStringLiteral("verifyroms.txt"));
+        print(stdout,
+              qEnvironmentVariableIntValue("QX_STANDIN_ROMPATH") == 1 ? verifyInRomFolders(lines) : lines);
     } else if (request.command == QLatin1String("-verifysamples")) {
         print(stdout, fixture(folder, QStringLiteral("verifysamples-%1.txt").arg(request.name)));
     } else if (request.command == QLatin1String("-createconfig")) {

@@ -136,13 +136,6 @@ constexpr ActionEntry kActionTable[] = {
 };
 static_assert(std::size(kActionTable) == std::size_t(A::Count), "every command has its entry");
 
-// Commands whose feature is not part of this build yet: they exist, with their captions, but stay disabled.
-constexpr A kNotYetBuilt[] = {
-    A::OptionsFolders,
-    A::PopupFolders,
-    A::TbrPaths,
-};
-
 // The toolbar's buttons 1 to 10; kBar where a separator stands.
 constexpr A kToolbarButtons[] = {
     A::TbrFavourites, A::TbrAddFav,  kBar, A::TbrAvailable, A::TbrUnavailable, kBar,
@@ -156,9 +149,6 @@ MainActions::MainActions(QWidget *window) : QObject(window), m_window(window) {
     buildItemPopup();
     buildGeneralPopup();
     buildTrayMenu();
-    for (const A id : kNotYetBuilt) {
-        (*this)[id]->setEnabled(false);
-    }
     (*this)[A::TrayFavNone]->setEnabled(false);
     m_commands = new QActionGroup(this);
     m_commands->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);

@@ -107,6 +107,10 @@ public:
     void SelectEmulator();
     // The set-list refresh for the current executable (a changed one is extracted anew).
     void RefreshCatalogue();
+    // Options ▸ "Paths/&Directories...", its pop-up twin and toolbar button 7: the paths dialog. Afterwards
+    // the snapshot and picture folders are the new ones, and after a change of ROM folders MAME is
+    // identified again and every set verified.
+    void OpenPathsDialog();
 
     // Panel visibility toggles (View menu).
     void ToggleMenuBar();
@@ -160,6 +164,7 @@ private:
     bool runFirstRunSetup();
     void resolveEmulatorFolders();
     void restoreWindowGeometry();
+    bool identifyEmulatorAgain();
 
     // Shutdown steps.
     void unload();

@@ -161,6 +161,4 @@ bool MainWindow::availableButtonPressed() const {
     return action(ActionId::TbrAvailable)->isChecked();
 }
 
-void MainWindow::showRomPathsDialog(bool) {}
-
 } // namespace qx

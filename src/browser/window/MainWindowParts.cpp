@@ -285,6 +285,9 @@ void MainWindow::connectActions() {
     for (const ActionId id : {ActionId::OptionsGUI, ActionId::PopupOptionsGUI}) {
         connect(a[id], &QAction::triggered, this, &MainWindow::openPreferences);
     }
+    for (const ActionId id : {ActionId::OptionsFolders, ActionId::PopupFolders, ActionId::TbrPaths}) {
+        connect(a[id], &QAction::triggered, this, &MainWindow::OpenPathsDialog);
+    }
     // The item pop-up names the set its entries act on.
     connect(a.itemPopup(), &QMenu::aboutToShow, this, [this] {
         const QString name = m_state.CurrentSetName;

@@ -18,6 +18,7 @@
 #include "dialogs/StartupVideoPlan.h"
 #include "options/EmulatorIni.h"
 #include "options/EmulatorPaths.h"
+#include "options/FolderListValue.h"
 
 #include <QAction>
 #include <QApplication>
@@ -186,12 +187,14 @@ void MainWindow::resolveEmulatorFolders() {
     m_state.SnapshotDirectory = SnapshotDirectoryFrom(m_state.EmulatorIniPath, m_state.EmulatorDir);
     m_state.PictureDirectory =
         PictureDirectoryFrom(m_settings.get(Settings::PicturePath), m_state.EmulatorDir);
-    QString error;
-    if (FileExists(m_state.EmulatorIniPath) && !NormaliseIniPath(m_state.EmulatorIniPath, &error)) {
-        m_prompts.inform(QStringLiteral("Quorvex could not update the inipath option in %1:\n%2\n"
-                                        "The file was left as it was.")
-                             .arg(m_state.EmulatorIniPath, error),
-                         kAppTitle, PromptIcon::Warning);
+    // MAME reads a set's INI file beside mame.ini only while inipath names ".".
+    const OptionWriteResult normalised = NormaliseIniPathOption(m_state.EmulatorIniPath);
+    if (!normalised.ok) {
+        m_prompts.inform(
+            QStringLiteral("Quorvex could not put the current folder \".\" first in MAME's inipath "
+                           "option, so MAME may not read the INI files of your sets.\n\n%1")
+                .arg(normalised.error),
+            kAppTitle, PromptIcon::Warning);
     }
 }
 

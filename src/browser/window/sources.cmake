@@ -9,6 +9,7 @@ list(APPEND QX_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowCatalogue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowParts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowPaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowShutdown.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowStartup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsCommands.cpp

@@ -12,3 +12,5 @@ qx_add_test(NAME AboutVideoWiringTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/AboutVid
             LIBS quorvex_ui Qt6::Multimedia)
 # The options dialog opened from the main window's menus, pop-ups and toolbar.
 qx_add_test(NAME OptionsWiringTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionsWiringTest.cpp LIBS quorvex_ui)
+# The paths dialog opened from the main window: its entries, the folders taken after it, the first run.
+qx_add_test(NAME PathsWiringTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/PathsWiringTest.cpp LIBS quorvex_ui)
