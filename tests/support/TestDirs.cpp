@@ -28,6 +28,14 @@ QString fixturesDir() {
     return qEnvironmentVariable("QX_FIXTURES");
 }
 
+QByteArray readFixture(const QString &relativePath) {
+    const QByteArray content = readFile(QDir(fixturesDir()).filePath(relativePath));
+    if (content.isEmpty()) {
+        qFatal("no fixture %s", qPrintable(relativePath));
+    }
+    return content;
+}
+
 QString standinPath() {
     return qEnvironmentVariable("QX_STANDIN");
 }

@@ -10,8 +10,9 @@ namespace qx::test {
 void writeFile(const QString &path, const QByteArray &content);
 QByteArray readFile(const QString &path);
 
-// The folder of the fixture files (tests/fixtures).
+// The folder of the fixture files (tests/fixtures), and one of its files (path relative to it).
 QString fixturesDir();
+QByteArray readFixture(const QString &relativePath);
 // The stand-in emulator built with the tests.
 QString standinPath();
 
