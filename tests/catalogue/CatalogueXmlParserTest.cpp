@@ -33,8 +33,7 @@ class CatalogueXmlParserTest : public QObject {
 
 private Q_SLOTS:
     void standinCatalogueGivesOneLinePerRunnableSet() {
-        const QByteArray xml =
-            test::readFile(QDir(test::fixturesDir()).filePath(QStringLiteral("standin/listxml.xml")));
+        const QByteArray xml = test::readFixture(QStringLiteral("standin/listxml.xml"));
         QString error;
         qsizetype count = 0;
         const QByteArray lines = parseWhole(xml, &error, &count);
@@ -112,8 +111,7 @@ private Q_SLOTS:
     }
 
     void truncatedDocumentKeepsTheSetsReadSoFar() {
-        const QByteArray xml =
-            test::readFile(QDir(test::fixturesDir()).filePath(QStringLiteral("standin/listxml.xml")));
+        const QByteArray xml = test::readFixture(QStringLiteral("standin/listxml.xml"));
         const qsizetype cut = xml.indexOf("<machine name=\"pacnpal\"") + 30;
         QString error;
         qsizetype count = 0;
@@ -179,8 +177,7 @@ private Q_SLOTS:
     }
 
     void chunkBoundariesDoNotMatter() {
-        const QByteArray xml =
-            test::readFile(QDir(test::fixturesDir()).filePath(QStringLiteral("standin/listxml.xml")));
+        const QByteArray xml = test::readFixture(QStringLiteral("standin/listxml.xml"));
         CatalogueXmlParser parser;
         for (qsizetype i = 0; i < xml.size(); i += 7) {
             QVERIFY(parser.feed(QByteArrayView(xml).sliced(i, std::min<qsizetype>(7, xml.size() - i))));
