@@ -126,14 +126,11 @@ private Q_SLOTS:
 
         qputenv("QX_STANDIN_EXIT_CODE", "7");
         QCOMPARE(RunUntilExit(request), 7);
-    }
-
-    void aCrashIsANonZeroExitCode() {
-        qputenv("QX_STANDIN_CRASH", "1");
+        qputenv("QX_STANDIN_CRASH", "1"); // a crash is a non-zero exit code
         QCOMPARE(RunUntilExit(hiddenRun({QStringLiteral("pacman")})), -1);
     }
 
-    void aMissingProgramFailsAtOnce() {
+    void aMissingProgramOrFolderFailsAtOnce() {
         CommandRequest request = hiddenRun({QStringLiteral("-help")});
         request.program = path(QStringLiteral("no-such-mame"));
         request.outputFile = path(QStringLiteral("out.txt"));
@@ -141,10 +138,7 @@ private Q_SLOTS:
         QCOMPARE(RunUntilExit(request, [&](qint64) { ++progressCalls; }), kObjectErrorBase + ENOENT);
         QCOMPARE(progressCalls, 0);
         QVERIFY(kObjectErrorBase + ENOENT < 0);
-    }
-
-    void aMissingWorkingDirectoryFailsToStart() {
-        CommandRequest request = hiddenRun({QStringLiteral("-help")});
+        request = hiddenRun({QStringLiteral("-help")}); // a missing working directory: no start either
         request.workingDirectory = path(QStringLiteral("gone"));
         QVERIFY(RunUntilExit(request) < 0);
         QVERIFY(calls().isEmpty());
@@ -198,14 +192,6 @@ private Q_SLOTS:
         QVERIFY2(text.contains(reason) && text.contains(request.program), qPrintable(text));
     }
 
-    void hiddenRunStartsTheProgramItself() {
-        installFakeTerminal();
-        const CommandRequest request = hiddenRun({kAwkwardArgument});
-        const StartLine line = BuildStartLine(request);
-        QCOMPARE(line.program, m_mame);
-        QCOMPARE(line.arguments, request.arguments);
-    }
-
     void shownConsoleRunsInTheTerminal_data() {
         QTest::addColumn<bool>("keptOpen");
         QTest::newRow("close") << false;
@@ -246,6 +232,7 @@ private Q_SLOTS:
         QCOMPARE(BuildStartLine(request).arguments.mid(5, 2), (QStringList{request.outputFile, m_mame}));
     }
 
+    // Without a terminal the run goes ahead hidden; the terminal is $TERMINAL, else the desktop's.
     void withoutATerminalTheRunGoesAheadHidden() {
         qputenv("TERMINAL", path(QStringLiteral("no-terminal-here")).toUtf8());
         CommandRequest request = hiddenRun({QStringLiteral("pacman")});
@@ -255,9 +242,9 @@ private Q_SLOTS:
         QCOMPARE(line.arguments, request.arguments);
         QCOMPARE(RunUntilExit(request), 0);
         QCOMPARE(calls().size(), 1);
-    }
-
-    void terminalComesFromTheEnvironment() {
+        request.windowStyle = kWindowHidden; // a hidden run never goes through a terminal
+        installFakeTerminal();
+        QCOMPARE(BuildStartLine(request).program, m_mame);
         qputenv("TERMINAL", "my-term");
         QCOMPARE(TerminalEmulator(), QStringLiteral("my-term"));
         qunsetenv("TERMINAL");

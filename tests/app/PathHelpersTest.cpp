@@ -14,6 +14,17 @@ class PathHelpersTest : public QObject {
 private:
     QTemporaryDir m_dir;
 
+    // Rows of (name, text, expected); "%H" in expected stands for the home folder.
+    static void
+    addTextRows(std::initializer_list<std::tuple<const char *, const char *, const char *>> rows) {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        for (const auto &[row, text, expected] : rows) {
+            QTest::newRow(row) << QString::fromUtf8(text)
+                               << QString::fromUtf8(expected).replace(QStringLiteral("%H"), QDir::homePath());
+        }
+    }
+
 private Q_SLOTS:
     void initTestCase() {
         qputenv("QX_TEST_ROMS", "/srv/roms");
@@ -21,23 +32,15 @@ private Q_SLOTS:
     }
 
     void quoteIfSpaced_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("with a space") << "/home/me/my roms"
-                                      << "\"/home/me/my roms\"";
-        QTest::newRow("without") << "roms"
-                                 << "roms";
-        QTest::newRow("empty") << ""
-                               << "";
+        addTextRows({{"with a space", "/home/me/my roms", "\"/home/me/my roms\""},
+                     {"without", "roms", "roms"},
+                     {"empty", "", ""}});
     }
     void quoteIfSpaced() {
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QCOMPARE(QuoteIfSpaced(text), expected);
         QCOMPARE(StripQuotes(QuoteIfSpaced(text)), text);
-    }
-
-    void stripQuotesRemovesEveryQuote() {
         QCOMPARE(StripQuotes(QStringLiteral("\"a b\";\"c\"")), QStringLiteral("a b;c"));
     }
 
@@ -52,65 +55,42 @@ private Q_SLOTS:
         QVERIFY(!FolderExists(file));
         QCOMPARE(ShortPath(file), file);
         QCOMPARE(ShortPath(m_dir.filePath(QStringLiteral("missing"))), QString());
+        QCOMPARE(WithTrailingSeparator(QStringLiteral("/a")), QStringLiteral("/a/"));
+        QCOMPARE(WithTrailingSeparator(QStringLiteral("/a/")), QStringLiteral("/a/"));
     }
 
     void expandsVariablesAsMameDoes_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("expected");
-        const QString home = QDir::homePath();
-        QTest::newRow("$HOME") << "$HOME/mame/roms" << home + "/mame/roms";
-        QTest::newRow("braces") << "${QX_TEST_ROMS}/extra"
-                                << "/srv/roms/extra";
-        QTest::newRow("name ends at non-word") << "$QX_TEST_ROMS-old"
-                                               << "/srv/roms-old";
-        QTest::newRow("unset variable") << "$QX_TEST_UNSET/roms"
-                                        << "/roms";
-        QTest::newRow("unset in braces") << "a${QX_TEST_UNSET}b"
-                                         << "ab";
-        QTest::newRow("list") << "$HOME/a;roms;${QX_TEST_ROMS}" << home + "/a;roms;/srv/roms";
-        QTest::newRow("tilde") << "~/mame" << home + "/mame";
-        QTest::newRow("tilde inside stays") << "a~/b"
-                                            << "a~/b";
-        QTest::newRow("lone dollar") << "cost$"
-                                     << "cost$";
-        QTest::newRow("dollar without name") << "$/x"
-                                             << "$/x";
-        QTest::newRow("unclosed brace") << "${QX_TEST_ROMS"
-                                        << "${QX_TEST_ROMS";
-        QTest::newRow("plain") << "roms"
-                               << "roms";
+        addTextRows({{"$HOME", "$HOME/mame/roms", "%H/mame/roms"},
+                     {"braces", "${QX_TEST_ROMS}/extra", "/srv/roms/extra"},
+                     {"name ends at non-word", "$QX_TEST_ROMS-old", "/srv/roms-old"},
+                     {"unset variable", "$QX_TEST_UNSET/roms", "/roms"},
+                     {"unset in braces", "a${QX_TEST_UNSET}b", "ab"},
+                     {"list", "$HOME/a;roms;${QX_TEST_ROMS}", "%H/a;roms;/srv/roms"},
+                     {"tilde", "~/mame", "%H/mame"},
+                     {"tilde inside stays", "a~/b", "a~/b"},
+                     {"lone dollar", "cost$", "cost$"},
+                     {"dollar without name", "$/x", "$/x"},
+                     {"unclosed brace", "${QX_TEST_ROMS", "${QX_TEST_ROMS"},
+                     {"plain", "roms", "roms"}});
     }
     void expandsVariablesAsMameDoes() {
-        QFETCH(QString, path);
+        QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(ExpandPathVariables(path), expected);
+        QCOMPARE(ExpandPathVariables(text), expected);
     }
 
     void resolvesMameFolders_data() {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("relative") << "snap"
-                                  << "/opt/mame/snap";
-        QTest::newRow("relative with dot") << "./cfg/../inp"
-                                           << "/opt/mame/inp";
-        QTest::newRow("absolute") << "/data/snap/"
-                                  << "/data/snap";
-        QTest::newRow("quoted with blanks") << "\"/data/my snaps\""
-                                            << "/data/my snaps";
-        QTest::newRow("variable") << "${QX_TEST_ROMS}"
-                                  << "/srv/roms";
-        QTest::newRow("empty") << ""
-                               << "";
+        addTextRows({{"relative", "snap", "/opt/mame/snap"},
+                     {"relative with dot", "./cfg/../inp", "/opt/mame/inp"},
+                     {"absolute", "/data/snap/", "/data/snap"},
+                     {"quoted with blanks", "\"/data/my snaps\"", "/data/my snaps"},
+                     {"variable", "${QX_TEST_ROMS}", "/srv/roms"},
+                     {"empty", "", ""}});
     }
     void resolvesMameFolders() {
-        QFETCH(QString, value);
+        QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(ResolveMameFolder(value, QStringLiteral("/opt/mame/")), expected);
-    }
-
-    void withTrailingSeparatorAddsOneOnly() {
-        QCOMPARE(WithTrailingSeparator(QStringLiteral("/a")), QStringLiteral("/a/"));
-        QCOMPARE(WithTrailingSeparator(QStringLiteral("/a/")), QStringLiteral("/a/"));
+        QCOMPARE(ResolveMameFolder(text, QStringLiteral("/opt/mame/")), expected);
     }
 };
 

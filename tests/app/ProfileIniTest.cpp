@@ -40,27 +40,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "FRONTEND"
-                               << "ViewMode"
-                               << "3";
-        QTest::newRow("other section") << "Other"
-                                       << "ViewMode"
-                                       << "9";
-        QTest::newRow("section in other case") << "frontend"
-                                               << "viewmode"
-                                               << "3";
-        QTest::newRow("blanks around key and value") << "FRONTEND"
-                                                     << "LastSelected"
-                                                     << "pacman";
-        QTest::newRow("empty value") << "FRONTEND"
-                                     << "Empty"
-                                     << "";
-        QTest::newRow("missing key") << "FRONTEND"
-                                     << "x"
-                                     << "=";
-        QTest::newRow("missing section") << "Nowhere"
-                                         << "ViewMode"
-                                         << "=";
+        for (const auto &[row, section, key, expected] :
+             {std::tuple{"plain", "FRONTEND", "ViewMode", "3"},
+              {"other section", "Other", "ViewMode", "9"},
+              {"section in other case", "frontend", "viewmode", "3"},
+              {"blanks around key and value", "FRONTEND", "LastSelected", "pacman"},
+              {"empty value", "FRONTEND", "Empty", ""},
+              {"missing key", "FRONTEND", "x", "="},
+              {"missing section", "Nowhere", "ViewMode", "="}}) {
+            QTest::newRow(row) << section << key << expected;
+        }
     }
     void readsKeysOfTheirOwnSectionOnly() {
         QFETCH(QString, section);
@@ -122,35 +111,38 @@ private Q_SLOTS:
         QCOMPARE(readFile(iniPath()), QByteArray("[FRONTEND]\r\na=9\r\nb=two\r\n"));
     }
 
-    void writeReplacesOnlyTheKeysLine() {
-        writeFile(iniPath(), sample());
-        QCOMPARE(WriteSetting(QStringLiteral("frontend"), QStringLiteral("lastselected"),
-                              QStringLiteral("galaga"), iniPath()),
-                 QStringLiteral("1"));
-        QByteArray expected = sample();
-        expected.replace("  LastSelected = pacman  \r\n", "lastselected=galaga\r\n");
-        QCOMPARE(readFile(iniPath()), expected);
+    // A write replaces only the key's line (any case), adds a missing key at the end of its section, a
+    // missing section at the end, and a missing file.
+    void writeChangesOneLine_data() {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QByteArray replaced = sample();
+        replaced.replace("  LastSelected = pacman  \r\n", "lastselected=v w\r\n");
+        QByteArray added = sample();
+        added.replace("Empty=\r\n", "Empty=\r\nexe=v w\r\n");
+        QTest::newRow("key's line") << "frontend"
+                                    << "lastselected" << sample() << replaced;
+        QTest::newRow("missing key") << "FRONTEND"
+                                     << "exe" << sample() << added;
+        QTest::newRow("missing section") << "New"
+                                         << "k" << sample() << sample() + "[New]\r\nk=v w\r\n";
+        QTest::newRow("missing file")
+            << "FRONTEND"
+            << "ViewMode" << QByteArray() << QByteArray("[FRONTEND]\r\nViewMode=v w\r\n");
     }
-
-    void writeAddsAMissingKeyAtTheEndOfItsSection() {
-        writeFile(iniPath(), sample());
-        WriteSetting(QStringLiteral("FRONTEND"), QStringLiteral("exe"), QStringLiteral("/usr/games/mame"),
-                     iniPath());
-        QByteArray expected = sample();
-        expected.replace("Empty=\r\n", "Empty=\r\nexe=/usr/games/mame\r\n");
-        QCOMPARE(readFile(iniPath()), expected);
+    void writeChangesOneLine() {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        if (!before.isNull()) {
+            writeFile(iniPath(), before);
+        }
+        QCOMPARE(WriteSetting(section, key, QStringLiteral("v w"), iniPath()), QStringLiteral("1"));
+        QCOMPARE(readFile(iniPath()), after);
         QCOMPARE(ReadSetting(QStringLiteral("Other"), QStringLiteral("exe"), iniPath()), kMissingSetting);
-    }
-
-    void writeAddsAMissingSection() {
-        writeFile(iniPath(), sample());
-        WriteSetting(QStringLiteral("New"), QStringLiteral("k"), QStringLiteral("v w"), iniPath());
-        QCOMPARE(readFile(iniPath()), sample() + "[New]\r\nk=v w\r\n");
-    }
-
-    void writeCreatesAMissingFile() {
-        WriteSetting(QStringLiteral("FRONTEND"), QStringLiteral("ViewMode"), QStringLiteral("2"), iniPath());
-        QCOMPARE(readFile(iniPath()), QByteArray("[FRONTEND]\r\nViewMode=2\r\n"));
     }
 
     void writeIntoMissingFolderFails() {

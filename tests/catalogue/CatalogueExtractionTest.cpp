@@ -78,8 +78,7 @@ private Q_SLOTS:
 
     void truncatedListingKeepsTheSetsReadSoFar() {
         Setup setup;
-        const QByteArray xml =
-            test::readFile(QDir(test::fixturesDir()).filePath(QStringLiteral("standin/listxml.xml")));
+        const QByteArray xml = test::readFixture(QStringLiteral("standin/listxml.xml"));
         setup.useFixture(QStringLiteral("listxml.xml"),
                          xml.left(xml.indexOf("<machine name=\"mslug\"") + 10));
         qputenv("QX_STANDIN_CRASH", "1");

@@ -112,8 +112,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<RefreshOutcome>("outcome");
         QTest::addColumn<QString>("message");
-        const QByteArray xml =
-            test::readFile(QDir(test::fixturesDir()).filePath(QStringLiteral("standin/listxml.xml")));
+        const QByteArray xml = test::readFixture(QStringLiteral("standin/listxml.xml"));
         const QByteArray cut = xml.left(xml.indexOf("<machine name=\"pacnpal\"") + 10);
         const QByteArray hang = "QX_STANDIN_SLEEP_MS=30000";
         const QByteArray crash = "QX_STANDIN_CRASH=1";
@@ -183,7 +182,7 @@ private Q_SLOTS:
     // With no catalogue to keep, the sets a broken listing gave are better than none.
     void aBrokenListingWithoutAnOldCatalogueIsUsedWithAWarning() {
         Refresh refresh;
-        const QByteArray xml = test::readFile(QDir(test::fixturesDir()).filePath("standin/listxml.xml"));
+        const QByteArray xml = test::readFixture(QStringLiteral("standin/listxml.xml"));
         refresh.setup.useSharedFixtures();
         refresh.setup.useFixture("listxml.xml", xml.left(xml.indexOf("<machine name=\"pacnpal\"")));
         refresh.prompts.queueAnswer(PromptAnswer::Yes); // fast scan

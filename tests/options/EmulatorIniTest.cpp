@@ -21,8 +21,7 @@ private Q_SLOTS:
         QDir().mkpath(emulatorDir);
         const QString ini = EnsureEmulatorIni(exe, emulatorDir);
         QCOMPARE(ini, emulatorDir + QStringLiteral("mame.ini"));
-        QCOMPARE(test::readFile(ini),
-                 test::readFile(QDir(test::fixturesDir()).filePath(QStringLiteral("standin/mame.ini"))));
+        QCOMPARE(test::readFile(ini), test::readFixture(QStringLiteral("standin/mame.ini")));
         const auto calls = test::readStandinCalls(root.filePath(QStringLiteral("standin-calls.log")));
         QCOMPARE(calls.size(), 1);
         QCOMPARE(calls.first().args, QStringList{QStringLiteral("-createconfig")});

@@ -15,7 +15,7 @@ using namespace qx::test;
 namespace {
 
 QByteArray fixtureIni() {
-    return readFile(QDir(fixturesDir()).filePath(QStringLiteral("standin/mame.ini")));
+    return readFixture(QStringLiteral("standin/mame.ini"));
 }
 
 const QByteArray kHugeValue(100 * 1024, 'v');

@@ -17,13 +17,6 @@ namespace {
 const OptionScopeSelection kPuckman{QStringLiteral("puckman"), QStringLiteral("pacman"),
                                     QStringLiteral("namco/pacman.cpp")};
 
-QByteArray mameIniWith(const QByteArray &inipath) {
-    QByteArray content = readFile(QDir(fixturesDir()).filePath(QStringLiteral("standin/mame.ini")));
-    const qsizetype start = content.indexOf("\ninipath ") + 1;
-    return content.replace(start, content.indexOf('\n', start) - start,
-                           "inipath                   " + inipath);
-}
-
 } // namespace
 
 class OptionFilesTest : public QObject {
@@ -37,7 +30,7 @@ private:
 private Q_SLOTS:
     void init() {
         QDir(emulatorDir()).removeRecursively();
-        writeFile(mameIni(), mameIniWith(".;ini"));
+        writeFile(mameIni(), mameIniWith(QStringLiteral("inipath=.;ini")));
     }
 
     void iniDirectoryFollowsInipath_data() {
@@ -83,7 +76,7 @@ private Q_SLOTS:
     }
 
     void theDriverLayerLivesInTheSourceFolder() {
-        writeFile(mameIni(), mameIniWith("\"" + m_dir.path().toUtf8() + "/my ini\";."));
+        writeFile(mameIni(), mameIniWith("inipath=\"" + m_dir.path() + "/my ini\";."));
         const OptionScope scope = OptionScope::forEntry(OptionsMenuEntry::DriverOptions, kPuckman);
         const OptionFileResult result = OptionFileForScope(scope, mameIni(), emulatorDir());
         QCOMPARE(result.path, m_dir.path() + QStringLiteral("/my ini/source/pacman.ini"));
@@ -111,7 +104,7 @@ private Q_SLOTS:
 
     void aFolderThatCannotBeCreatedIsReported() {
         QDir().mkpath(m_dir.path() + QStringLiteral("/locked"));
-        writeFile(mameIni(), mameIniWith(m_dir.path().toUtf8() + "/locked/ini"));
+        writeFile(mameIni(), mameIniWith("inipath=" + m_dir.path() + "/locked/ini"));
         ReadOnlyFolder locked(m_dir.path() + QStringLiteral("/locked"));
         if (!locked.isReadOnly()) {
             QSKIP("this file system cannot make a folder read-only");

@@ -21,24 +21,6 @@ namespace {
 
 using Id = OptionId;
 
-QByteArray fixtureIni() {
-    return readFile(QDir(fixturesDir()).filePath(QStringLiteral("standin/mame.ini")));
-}
-
-// mame.ini with options set: "gamma=1.2, ror=1" replaces those lines (an empty value removes the line).
-QByteArray iniWith(const QString &values, QByteArray content = fixtureIni()) {
-    for (const QString &pair : values.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
-        const QByteArray name = pair.section(QLatin1Char('='), 0, 0).toUtf8();
-        const QByteArray value = pair.section(QLatin1Char('='), 1).toUtf8();
-        const qsizetype start = content.indexOf("\n" + name + " ") + 1;
-        Q_ASSERT(start > 0);
-        const qsizetype end = content.indexOf('\n', start) + 1;
-        const QByteArray line = value.isNull() ? QByteArray() : name.leftJustified(26, ' ') + value + "\n";
-        content.replace(start, end - start, line);
-    }
-    return content;
-}
-
 QStringList lines(const QList<OptionWrite> &writes) {
     QStringList result;
     for (const OptionWrite &write : writes) {
@@ -135,7 +117,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QFETCH(ControlValue, changed);
         QFETCH(QStringList, written);
-        OptionModel model = OptionModel::load(OptionFileSnapshot::fromContent(iniWith(file)));
+        OptionModel model = OptionModel::load(OptionFileSnapshot::fromContent(mameIniWith(file)));
         const OptionInfo &info = Option(id);
         QCOMPARE(model.value(id), loaded);
         if (info.kind == ControlKind::Slider) {
@@ -154,7 +136,7 @@ private Q_SLOTS:
 
     void onlyWhatChangedIsWrittenInColumn27() {
         const QString path = m_dir.filePath(QStringLiteral("mame.ini"));
-        const QByteArray original = iniWith(QStringLiteral("gamma=1.2"));
+        const QByteArray original = mameIniWith(QStringLiteral("gamma=1.2"));
         writeFile(path, original);
         OptionModel model = OptionModel::read(path);
         model.setNumber(Id::Gamma, 25);
@@ -197,7 +179,7 @@ private Q_SLOTS:
         QFETCH(int, monitors);
         QFETCH(QList<Id>, enabled);
         QFETCH(QList<Id>, disabled);
-        OptionModel model = OptionModel::load(OptionFileSnapshot::fromContent(iniWith(file)));
+        OptionModel model = OptionModel::load(OptionFileSnapshot::fromContent(mameIniWith(file)));
         const OptionEnvironment environment{monitors};
         for (const Id id : enabled) {
             QVERIFY2(IsOptionEnabled(model, id, environment), qPrintable(Option(id).name));
@@ -242,7 +224,7 @@ private Q_SLOTS:
 
     void layersShowWhereAValueComesFrom() {
         const QString emulator = m_dir.filePath(QStringLiteral("layers/"));
-        writeFile(emulator + QStringLiteral("mame.ini"), iniWith(QStringLiteral("inipath=.;ini")));
+        writeFile(emulator + QStringLiteral("mame.ini"), mameIniWith(QStringLiteral("inipath=.;ini")));
         writeFile(emulator + QStringLiteral("ini/raster.ini"), "#\ngamma 1.2\nror 1\n");
         writeFile(emulator + QStringLiteral("pacman.ini"),
                   "#\ngamma      1.50\n"); // "." comes first on inipath

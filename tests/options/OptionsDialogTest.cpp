@@ -5,6 +5,7 @@
 #include "ScriptedUserPrompts.h"
 #include "TestDirs.h"
 #include "options/OptionFiles.h"
+#include "options/OptionModel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -26,22 +26,6 @@ using namespace qx::test;
 namespace {
 
 using Id = OptionId;
-
-// The fixture mame.ini with option lines replaced: "gamma=1.2, inipath=." (the value in column 27).
-QByteArray iniWith(const QString &values, QByteArray content = {}) {
-    if (content.isNull()) {
-        content = readFile(QDir(fixturesDir()).filePath(QStringLiteral("standin/mame.ini")));
-    }
-    for (const QString &pair : values.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
-        const QByteArray name = pair.section(QLatin1Char('='), 0, 0).toUtf8();
-        const qsizetype start = content.indexOf("\n" + name + " ") + 1;
-        Q_ASSERT(start > 0);
-        const qsizetype end = content.indexOf('\n', start);
-        content.replace(start, end - start,
-                        name.leftJustified(26, ' ') + pair.section(QLatin1Char('='), 1).toUtf8());
-    }
-    return content;
-}
 
 // The lines of two files that differ, as "old -> new".
 QStringList changedLines(const QByteArray &before, const QByteArray &after) {
@@ -59,7 +43,7 @@ QStringList changedLines(const QByteArray &before, const QByteArray &after) {
 // A dialog over mame.ini in a temporary emulator directory (inipath "." unless the file says otherwise).
 class DialogSetup {
 public:
-    explicit DialogSetup(const QByteArray &mameIni = iniWith(QStringLiteral("inipath=."))) {
+    explicit DialogSetup(const QByteArray &mameIni = mameIniWith(QStringLiteral("inipath=."))) {
         emulatorDir = dir.path() + QStringLiteral("/");
         writeFile(iniPath(), mameIni);
         context.emulatorIniPath = iniPath();
@@ -204,45 +188,21 @@ private Q_SLOTS:
         QCOMPARE(setup.prompts.shown().first().title, QStringLiteral("Quorvex"));
     }
 
-    void optionsMame0251LacksAreDisabled() {
-        if (!QFile::exists(QStringLiteral("/usr/games/mame"))) {
-            QSKIP("Debian's MAME (/usr/games/mame) is not installed to write its own mame.ini");
-        }
+    // The options MAME 0.251's mame.ini lacks (the fixture is that file) are there, disabled, and OK with
+    // nothing changed writes nothing.
+    void optionsTheFileLacksAreDisabled() {
         DialogSetup setup;
-        QProcess mame;
-        mame.setWorkingDirectory(setup.emulatorDir);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), setup.dir.path());
-        mame.setProcessEnvironment(environment);
-        mame.start(QStringLiteral("/usr/games/mame"), {QStringLiteral("-createconfig")});
-        QVERIFY(mame.waitForFinished(60000));
         setup.open();
-        const QList<Id> absent{Id::D3dVersion,
-                               Id::HwStretch,
-                               Id::TripleBuffer,
-                               Id::FullScreenGamma,
-                               Id::FullScreenBrightness,
-                               Id::FullScreenContrast,
-                               Id::Priority,
-                               Id::Multithreading,
-                               Id::UseBackdrops,
-                               Id::UseBezels,
-                               Id::UseOverlays,
-                               Id::Antialias,
-                               Id::Beam,
-                               Id::DualLightgun};
+        const OptionModel model = OptionModel::read(setup.iniPath());
         for (const OptionInfo &info : AllOptions()) {
             QWidget *control = controlOf(setup, info.id);
-            QVERIFY2(control, qPrintable(info.name));
-            if (absent.contains(info.id)) {
-                QVERIFY2(!control->isEnabled(), qPrintable(info.name));
-            }
+            QVERIFY2(control && (model.isPresent(info.id) || !control->isEnabled()), qPrintable(info.name));
         }
         for (const char *name : {"chkWindow", "sldGamma", "cboVideo", "chkSound", "sldFlicker", "txtCtrlr",
                                  "cboPositionalDevice", "chkArtworkCrop"}) {
             QVERIFY2(setup.find(QLatin1String(name))->isEnabled(), name);
         }
-        QVERIFY(setup.find(QStringLiteral("chkMaximize"))->isEnabled() == false); // window mode is off
+        QVERIFY(!setup.find(QStringLiteral("chkMaximize"))->isEnabled()); // window mode is off
         QCOMPARE(setup.find<QGroupBox>(QStringLiteral("fraFullScreenColour"))->title(),
                  QStringLiteral("Full screen colour n/a"));
         QVERIFY(!setup.find(QStringLiteral("fraThreads"))->isEnabled());
@@ -254,11 +214,11 @@ private Q_SLOTS:
     }
 
     void theLayerIndicatorMarksWhatThisFileSetsOverTheFilesBelow() {
-        DialogSetup setup(iniWith(QStringLiteral("inipath=.;ini")));
+        DialogSetup setup(mameIniWith(QStringLiteral("inipath=.;ini")));
         writeFile(setup.emulatorDir + QStringLiteral("ini/vector.ini"),
-                  iniWith(QStringLiteral("gamma=1.2, window=1")));
+                  mameIniWith(QStringLiteral("gamma=1.2, window=1")));
         writeFile(setup.emulatorDir + QStringLiteral("ini/source/asteroid.ini"),
-                  iniWith(QStringLiteral("gamma=1.5, window=1, brightness=1.0")));
+                  mameIniWith(QStringLiteral("gamma=1.5, window=1, brightness=1.0")));
         setup.context.scope = OptionScope::forEntry(
             OptionsMenuEntry::DriverOptions,
             {QStringLiteral("asteroid"), {}, QStringLiteral("atari/asteroid.cpp"), /*vectorScreen=*/true});
@@ -283,7 +243,7 @@ private Q_SLOTS:
 
     void badFilesOpenAndLoseNothing_data() {
         QTest::addColumn<QByteArray>("content");
-        const QByteArray lf = iniWith(QStringLiteral("inipath=."));
+        const QByteArray lf = mameIniWith(QStringLiteral("inipath=."));
         QByteArray crlf = lf;
         crlf.replace("\n", "\r\n");
         QByteArray noLastBreak = lf;
@@ -295,12 +255,13 @@ private Q_SLOTS:
         QTest::newRow("no last line break") << noLastBreak;
         QTest::newRow("no byte order mark") << lf.mid(3);
         QTest::newRow("duplicated lines") << duplicated;
-        QTest::newRow("not numbers") << iniWith(QStringLiteral("gamma=abc, volume=loud, numscreens=x"), lf);
-        QTest::newRow("out of range") << iniWith(QStringLiteral("gamma=99, volume=10, speed=-4"), lf);
+        QTest::newRow("not numbers") << mameIniWith(QStringLiteral("gamma=abc, volume=loud, numscreens=x"),
+                                                    lf);
+        QTest::newRow("out of range") << mameIniWith(QStringLiteral("gamma=99, volume=10, speed=-4"), lf);
         QTest::newRow("unknown list values")
-            << iniWith(QStringLiteral("video=d3d, view0=Upright_Artwork"), lf);
+            << mameIniWith(QStringLiteral("video=d3d, view0=Upright_Artwork"), lf);
         QTest::newRow("100 KB value")
-            << iniWith(QStringLiteral("effect=") + QString(100000, QLatin1Char('x')), lf);
+            << mameIniWith(QStringLiteral("effect=") + QString(100000, QLatin1Char('x')), lf);
         QTest::newRow("only options") << QByteArray("gamma 1.2\r\nbrightness 1.0\r\nvideo soft");
     }
     void badFilesOpenAndLoseNothing() {
@@ -324,7 +285,7 @@ private Q_SLOTS:
     }
 
     void aFolderThatCannotBeMadeIsReportedWithoutADialog() {
-        DialogSetup setup(iniWith(QStringLiteral("inipath=/proc/quorvex/ini")));
+        DialogSetup setup(mameIniWith(QStringLiteral("inipath=/proc/quorvex/ini")));
         setup.context.scope = OptionScope::forEntry(OptionsMenuEntry::VectorOptions, {});
         bool shown = false;
         setup.context.run = [&](QDialog &) {
@@ -355,7 +316,7 @@ private Q_SLOTS:
 
     void screensFollowTheMonitorsAndTheDisplayModes() {
         DialogSetup setup(
-            iniWith(QStringLiteral("inipath=., switchres=1, resolution0=0x0@75, aspect1=16:9")));
+            mameIniWith(QStringLiteral("inipath=., switchres=1, resolution0=0x0@75, aspect1=16:9")));
         setup.context.monitorNames = QStringList{QStringLiteral("HDMI-1"), QStringLiteral("DP-2")};
         setup.modes.modes = {{{1024, 768}, 60}, {{800, 600}, 75}, {{1024, 768}, 1}};
         setup.open();

@@ -1,10 +1,10 @@
 // A stand-in for the MAME executable: answers the switches Quorvex uses from fixture files and records
 // every call, so tests can check the exact arguments and working directory without a real emulator.
 //
-// Fixture folder: $QX_STANDIN_FIXTURES, else <folder of argv[0]>/standin-fixtures/ when it exists, else
-// $QX_FIXTURES/standin/. Call log: $QX_STANDIN_LOG, else <folder of argv[0]>/standin-calls.log, one compact
-// JSON object {"args":[...],"cwd":"..."} per call. The folder of argv[0] is taken as given (a symlink is not
-// followed), so a test that links the stand-in into its own folder gets its own fixtures and log.
+// Fixture folder: <folder of argv[0]>/standin-fixtures/ when it exists, else $QX_FIXTURES/standin/. Call
+// log: <folder of argv[0]>/standin-calls.log, one compact JSON object {"args":[...],"cwd":"..."} per call.
+// The folder of argv[0] is taken as given (a symlink is not followed), so a test that links the stand-in into
+// its own folder gets its own fixtures and log.
 //
 // Behaviour can be bent for failure tests: QX_STANDIN_SLEEP_MS (sleep before answering; only for the switch
 // QX_STANDIN_SLEEP_ON names, when set), QX_STANDIN_EXIT_CODE (exit code), QX_STANDIN_CRASH=1 (abort() after
@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,10 +39,6 @@ QString ownFolder(const char *argv0) {
 }
 
 QString fixtureFolder(const QString &ownDir) {
-    const QString fromEnvironment = qEnvironmentVariable("QX_STANDIN_FIXTURES");
-    if (!fromEnvironment.isEmpty()) {
-        return fromEnvironment;
-    }
     const QString besideProgram = QDir(ownDir).filePath(QStringLiteral("standin-fixtures"));
     if (QFileInfo(besideProgram).isDir()) {
         return besideProgram;
@@ -50,10 +47,7 @@ QString fixtureFolder(const QString &ownDir) {
 }
 
 void logCall(const QString &ownDir, const QStringList &arguments) {
-    QString logPath = qEnvironmentVariable("QX_STANDIN_LOG");
-    if (logPath.isEmpty()) {
-        logPath = QDir(ownDir).filePath(QStringLiteral("standin-calls.log"));
-    }
+    const QString logPath = QDir(ownDir).filePath(QStringLiteral("standin-calls.log"));
     const QJsonObject call{{QStringLiteral("args"), QJsonArray::fromStringList(arguments)},
                            {QStringLiteral("cwd"), QDir::currentPath()}};
     // One write per call in append mode, so runs that overlap do not interleave their lines.
@@ -149,25 +143,28 @@ void createConfig(const QString &folder) {
 }
 
 int answer(const Request &request, const QString &folder) {
-    if (request.command == QLatin1String("-help")) {
-        print(stdout, fixture(folder, QStringLiteral("help.txt")));
-    } else if (request.command == QLatin1String("-listclones")) {
-        print(stdout, fixture(folder, QStringLiteral("listclones.txt")));
-    } else if (request.command == QLatin1String("-listxml")) {
-        print(stdout, fixture(folder, QStringLiteral("listxml.xml")));
-    } else if (request.command == QLatin1String("-verifyroms")) {
-        if (!request.name.isEmpty()) {
-            return verifyOneSet(folder, request.name);
-        }
-        const QByteArray lines = fixture(folder, QStringLiteral("verifyroms.txt"));
-        print(stdout,
-              qEnvironmentVariableIntValue("QX_STANDIN_ROMPATH") == 1 ? verifyInRomFolders(lines) : lines);
-    } else if (request.command == QLatin1String("-verifysamples")) {
-        print(stdout, fixture(folder, QStringLiteral("verifysamples-%1.txt").arg(request.name)));
-    } else if (request.command == QLatin1String("-createconfig")) {
-        createConfig(folder);
+    if (request.command == QLatin1String("-verifyroms") && !request.name.isEmpty()) {
+        return verifyOneSet(folder, request.name);
     }
-    // Anything else is the launch of a set (with or without a recording or capture file): it just ends.
+    if (request.command == QLatin1String("-createconfig")) {
+        createConfig(folder);
+        return 0;
+    }
+    // Each listing prints its fixture; anything else is the launch of a set (with or without a recording or
+    // capture file): it just ends.
+    static const QHash<QString, QString> listings{
+        {QStringLiteral("-help"), QStringLiteral("help.txt")},
+        {QStringLiteral("-listclones"), QStringLiteral("listclones.txt")},
+        {QStringLiteral("-listxml"), QStringLiteral("listxml.xml")},
+        {QStringLiteral("-verifyroms"), QStringLiteral("verifyroms.txt")},
+        {QStringLiteral("-verifysamples"), QStringLiteral("verifysamples-%1.txt").arg(request.name)}};
+    if (listings.contains(request.command)) {
+        const QByteArray lines = fixture(folder, listings.value(request.command));
+        // A full verify may be asked to report only the sets whose files are in mame.ini's rompath.
+        const bool romFoldersOnly = request.command == QLatin1String("-verifyroms") &&
+                                    qEnvironmentVariableIntValue("QX_STANDIN_ROMPATH") == 1;
+        print(stdout, romFoldersOnly ? verifyInRomFolders(lines) : lines);
+    }
     return 0;
 }
 

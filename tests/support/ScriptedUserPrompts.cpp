@@ -8,10 +8,12 @@ void ScriptedUserPrompts::queueFile(const QString &filePath) {
     m_files.enqueue(filePath);
 }
 
-QStringList ScriptedUserPrompts::shownTexts() const {
+QStringList ScriptedUserPrompts::shownTexts(std::optional<ShownPrompt::Kind> kind) const {
     QStringList texts;
     for (const ShownPrompt &prompt : m_shown) {
-        texts.append(prompt.text);
+        if (!kind || prompt.kind == *kind) {
+            texts.append(prompt.text);
+        }
     }
     return texts;
 }

@@ -33,7 +33,8 @@ public:
     void queueInput(const std::optional<QString> &text) { m_inputs.enqueue(text); }
 
     const QList<ShownPrompt> &shown() const { return m_shown; }
-    QStringList shownTexts() const;
+    // The texts of the prompts shown, or of those of one kind.
+    QStringList shownTexts(std::optional<ShownPrompt::Kind> kind = std::nullopt) const;
     void clearShown() { m_shown.clear(); }
     int pendingAnswers() const { return int(m_answers.size()); }
 

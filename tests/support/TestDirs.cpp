@@ -28,6 +28,32 @@ QString fixturesDir() {
     return qEnvironmentVariable("QX_FIXTURES");
 }
 
+QByteArray readFixture(const QString &relativePath) {
+    const QByteArray content = readFile(QDir(fixturesDir()).filePath(relativePath));
+    if (content.isEmpty()) {
+        qFatal("no fixture %s", qPrintable(relativePath));
+    }
+    return content;
+}
+
+QByteArray mameIniWith(const QString &values, QByteArray content) {
+    if (content.isNull()) {
+        content = readFixture(QStringLiteral("standin/mame.ini"));
+    }
+    for (const QString &pair : values.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        const QByteArray name = pair.section(QLatin1Char('='), 0, 0).toUtf8();
+        const QByteArray value = pair.section(QLatin1Char('='), 1).toUtf8();
+        const qsizetype start = content.indexOf("\n" + name + " ") + 1;
+        if (start == 0) {
+            qFatal("no option %s in mame.ini", name.constData());
+        }
+        const qsizetype end = content.indexOf('\n', start) + 1;
+        content.replace(start, end - start,
+                        value.isEmpty() ? QByteArray() : name.leftJustified(26, ' ') + value + '\n');
+    }
+    return content;
+}
+
 QString standinPath() {
     return qEnvironmentVariable("QX_STANDIN");
 }

@@ -10,8 +10,12 @@ namespace qx::test {
 void writeFile(const QString &path, const QByteArray &content);
 QByteArray readFile(const QString &path);
 
-// The folder of the fixture files (tests/fixtures).
+// The folder of the fixture files (tests/fixtures), and one of its files (path relative to it).
 QString fixturesDir();
+QByteArray readFixture(const QString &relativePath);
+// MAME 0.251's mame.ini (the stand-in's fixture, or content) with option lines replaced: "gamma=1.2, ror=1"
+// puts the value in column 27; an empty value removes the line.
+QByteArray mameIniWith(const QString &values, QByteArray content = {});
 // The stand-in emulator built with the tests.
 QString standinPath();
 

@@ -52,66 +52,37 @@ void ReferenceSelectionSort(QStringList &texts) {
     }
 }
 
-// What the browser's search box finds: a search index of the catalogue, asked once.
-SetRows SearchRows(const SetCatalogue &catalogue, const QString &text) {
-    SearchIndex index;
-    index.rebuild(catalogue);
-    return index.search(text);
-}
-
 } // namespace
 
 class SetRowsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void searchMatchesAcrossTheSeamOfTwoFields() {
-        const SetCatalogue catalogue({Set(QStringLiteral("cbonus"), QStringLiteral("Super Mega Pa")),
-                                      Set(QStringLiteral("other"), QStringLiteral("Pa Nothing"))});
-        QCOMPARE(NamesOf(catalogue, SearchRows(catalogue, QStringLiteral("pac"))), QStringList{"cbonus"});
-    }
-
-    void searchIgnoresCaseAndLooksAtParentToo() {
-        const SetCatalogue catalogue(
-            {Set(QStringLiteral("pacman"), QStringLiteral("Pac-Man")),
-             Set(QStringLiteral("puckman"), QStringLiteral("Puck Man"), QStringLiteral("pacman")),
-             Set(QStringLiteral("dkong"), QStringLiteral("Donkey Kong"))});
-        QCOMPARE(NamesOf(catalogue, SearchRows(catalogue, QStringLiteral("PACMAN"))),
-                 (QStringList{"pacman", "puckman"}));
-    }
-
-    void searchIgnoresTheAvailabilityOfSets() {
-        const SetCatalogue catalogue(
-            {Set(QStringLiteral("a1"), QStringLiteral("Alpha"), {}, SetState::Unavailable),
-             Set(QStringLiteral("a2"), QStringLiteral("Alpha Two"))});
-        QCOMPARE(SearchRows(catalogue, QStringLiteral("alpha")).size(), std::size_t(2));
-    }
-
-    void searchTreatsRegexCharactersAndLongTextsAsText() {
-        const SetCatalogue catalogue({Set(QStringLiteral("q1"), QStringLiteral("What? (Japan) [v1.2]*")),
-                                      Set(QStringLiteral("q2"), QStringLiteral("What (Japan) v1x2"))});
-        QCOMPARE(NamesOf(catalogue, SearchRows(catalogue, QStringLiteral("(Japan) [v1.2]*"))),
-                 QStringList{"q1"});
-        QCOMPARE(NamesOf(catalogue, SearchRows(catalogue, QStringLiteral(".*"))), QStringList{});
+    // The search box's index: description, name and parent as one text, case ignored, whatever the sets'
+    // availability; regular expression characters and very long texts are plain text.
+    void theSearchIndexFindsTextAcrossFields() {
         const QString longText(10000, QLatin1Char('a'));
-        QVERIFY(SearchRows(catalogue, longText).empty());
-        const SetCatalogue huge({Set(QStringLiteral("big"), longText + QStringLiteral("!"))});
-        QCOMPARE(SearchRows(huge, longText).size(), std::size_t(1));
-    }
-
-    void theSearchIndexAnswersEachTextAndKnowsItsCatalogue() {
         SetCatalogue catalogue(
             {Set(QStringLiteral("cbonus"), QStringLiteral("Super Mega Pa")),
              Set(QStringLiteral("puckman"), QStringLiteral("Puck Man"), QStringLiteral("pacman")),
-             Set(QStringLiteral("q1"), QStringLiteral("What? (Japan) [v1.2]*")),
-             Set(QStringLiteral("strasse"), QStringLiteral("STRAẞE Ärger"))});
+             Set(QStringLiteral("q1"), QStringLiteral("What? (Japan) [v1.2]*"), {}, SetState::Unavailable),
+             Set(QStringLiteral("q2"), QStringLiteral("What (Japan) v1x2")),
+             Set(QStringLiteral("strasse"), QStringLiteral("STRAẞE Ärger")),
+             Set(QStringLiteral("big"), longText + QStringLiteral("!"))});
         SearchIndex index;
         QVERIFY(!index.isBuiltFor(catalogue));
         index.rebuild(catalogue);
         QVERIFY(index.isBuiltFor(catalogue));
-        const std::pair<const char *, SetRows> answers[] = {{"pac", {0, 1}}, {"PUCK", {1}}, {"[v1.2]*", {2}},
-                                                            {"ärger", {3}},  {"e", {0, 3}}, {"zzz", {}}};
+        const std::pair<QString, SetRows> answers[] = {{QStringLiteral("pac"), {0, 1}},
+                                                       {QStringLiteral("PACMAN"), {1}},
+                                                       {QStringLiteral("(Japan) [v1.2]*"), {2}},
+                                                       {QStringLiteral("ärger"), {4}},
+                                                       {QStringLiteral("what"), {2, 3}},
+                                                       {QStringLiteral(".*"), {}},
+                                                       {QStringLiteral("zzz"), {}},
+                                                       {longText, {5}},
+                                                       {longText + longText, {}}};
         for (const auto &[text, rows] : answers) {
-            QCOMPARE(index.search(QString::fromUtf8(text)), rows);
+            QCOMPARE(index.search(text), rows);
         }
         catalogue = SetCatalogue({Set(QStringLiteral("x"), QStringLiteral("X"))});
         QVERIFY(!index.isBuiltFor(catalogue));
@@ -176,6 +147,7 @@ class SetTreeLayoutTest : public QObject {
     }
 
 private Q_SLOTS:
+    // Clones go under their parents, nodes are numbered parents first; a search tree is flat.
     void clonesGoUnderTheirParents() {
         const SetCatalogue catalogue(
             {Set(QStringLiteral("clone1"), QStringLiteral("C1"), QStringLiteral("par")),
@@ -185,8 +157,14 @@ private Q_SLOTS:
         QCOMPARE(TopLevelNames(catalogue, layout), (QStringList{"par", "solo"}));
         const int parent = layout.topLevel().front();
         QVERIFY(layout.node(parent).keyed);
-        QCOMPARE(layout.children(parent).size(), std::size_t(1));
-        QCOMPARE(layout.node(layout.children(parent).front()).record, qsizetype(0));
+        QCOMPARE(layout.children(parent), std::vector<int>{2});
+        QCOMPARE(layout.node(0).record, qsizetype(1));
+        QCOMPARE(layout.node(1).record, qsizetype(2));
+        QCOMPARE(layout.node(2).record, qsizetype(0));
+        QCOMPARE(layout.node(2).parent, 0);
+        const SetTreeLayout flat = SetTreeLayout::Flat({1, 0});
+        QCOMPARE(TopLevelNames(catalogue, flat), (QStringList{"par", "clone1"}));
+        QVERIFY(flat.children(0).empty());
     }
 
     void anAvailableCloneOfAHiddenParentStandsAtTheTopLevel() {
@@ -209,25 +187,6 @@ private Q_SLOTS:
         const SetTreeLayout layout = SetTreeLayout::Grouped(catalogue, FilteredRows(catalogue, {true, true}));
         QCOMPARE(TopLevelNames(catalogue, layout), (QStringList{"real", "ghost"}));
         QCOMPARE(layout.nodeCount(), 2);
-    }
-
-    void nodesAreWalkedParentsFirst() {
-        const SetCatalogue catalogue({Set(QStringLiteral("c"), QStringLiteral("C"), QStringLiteral("p")),
-                                      Set(QStringLiteral("p"), QStringLiteral("P")),
-                                      Set(QStringLiteral("q"), QStringLiteral("Q"))});
-        const SetTreeLayout layout = SetTreeLayout::Grouped(catalogue, {0, 1, 2});
-        QCOMPARE(layout.node(0).record, qsizetype(1));
-        QCOMPARE(layout.node(1).record, qsizetype(2));
-        QCOMPARE(layout.node(2).record, qsizetype(0));
-        QCOMPARE(layout.node(2).parent, 0);
-    }
-
-    void aSearchTreeIsFlat() {
-        const SetCatalogue catalogue({Set(QStringLiteral("p"), QStringLiteral("P")),
-                                      Set(QStringLiteral("c"), QStringLiteral("C"), QStringLiteral("p"))});
-        const SetTreeLayout layout = SetTreeLayout::Flat({0, 1});
-        QCOMPARE(TopLevelNames(catalogue, layout), (QStringList{"p", "c"}));
-        QVERIFY(layout.children(0).empty());
     }
 };
 
@@ -278,60 +237,45 @@ class FavouritesFileTest : public QObject {
 private Q_SLOTS:
     void init() { QFile::remove(path()); }
 
-    void theFirstFavouriteCreatesTheFile() {
+    // Each change rewrites the file with CR LF line ends: sorted ignoring case or appended, a name once; a
+    // hand-edited file (LF, blank lines, no last line break) loses no name; the last removal deletes it.
+    void changesRewriteTheFile_data() {
+        QTest::addColumn<QByteArray>("before"); // empty: no file
+        QTest::addColumn<QString>("added");     // or removed: "-name"
+        QTest::addColumn<bool>("sorted");
+        QTest::addColumn<QByteArray>("after"); // empty: no file
+        for (const auto &[row, before, change, sorted, after] :
+             {std::tuple{"first favourite", "", "pacman", true, "pacman\r\n"},
+              {"sorted ignoring case", "pacman\r\nGalaga\r\n", "zaxxon", true,
+               "Galaga\r\npacman\r\nzaxxon\r\n"},
+              {"appended", "pacman\r\nGalaga\r\n", "amidar", false, "pacman\r\nGalaga\r\namidar\r\n"},
+              {"twice", "dkong\r\n", "dkong", true, "dkong\r\n"},
+              {"hand-edited", "galaga\n\n\r\nmspacman\n\ndkong", "amidar", false,
+               "galaga\r\nmspacman\r\ndkong\r\namidar\r\n"},
+              {"removed from a hand-edited file", "galaga\nlastline", "-galaga", false, "lastline\r\n"},
+              {"removed, unknown names kept", "puckman\r\ngalaga\r\nnotaset\r\n", "-galaga", false,
+               "puckman\r\nnotaset\r\n"},
+              {"last removed", "dkong\r\n", "-dkong", false, ""},
+              {"removed without a file", "", "-dkong", false, ""}}) {
+            QTest::newRow(row) << QByteArray(before) << QString::fromUtf8(change) << sorted
+                               << QByteArray(after);
+        }
+    }
+    void changesRewriteTheFile() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, added);
+        QFETCH(bool, sorted);
+        QFETCH(QByteArray, after);
+        if (!before.isEmpty()) {
+            test::writeFile(path(), before);
+        }
         const FavouritesFile favourites(path());
-        QVERIFY(!favourites.exists());
-        QVERIFY(!favourites.contains(QStringLiteral("pacman")));
-        QVERIFY(favourites.add(QStringLiteral("pacman"), true));
-        QCOMPARE(test::readFile(path()), QByteArray("pacman\r\n"));
-        QVERIFY(favourites.contains(QStringLiteral("pacman")));
-        QVERIFY(!favourites.contains(QStringLiteral("Pacman")));
-    }
-
-    void sortedFavouritesIgnoreCase() {
-        test::writeFile(path(), "pacman\r\nGalaga\r\n");
-        QVERIFY(FavouritesFile(path()).add(QStringLiteral("zaxxon"), true));
-        QCOMPARE(test::readFile(path()), QByteArray("Galaga\r\npacman\r\nzaxxon\r\n"));
-    }
-
-    void unsortedFavouritesAreAppended() {
-        test::writeFile(path(), "pacman\r\nGalaga\r\n");
-        QVERIFY(FavouritesFile(path()).add(QStringLiteral("amidar"), false));
-        QCOMPARE(test::readFile(path()), QByteArray("pacman\r\nGalaga\r\namidar\r\n"));
-    }
-
-    void addingAFavouriteTwiceWritesItOnce() {
-        const FavouritesFile favourites(path());
-        QVERIFY(favourites.add(QStringLiteral("dkong"), true));
-        QVERIFY(favourites.add(QStringLiteral("dkong"), true));
-        QCOMPARE(test::readFile(path()), QByteArray("dkong\r\n"));
-    }
-
-    void handEditedFilesAreReadWithoutLosingLines() {
-        // LF line ends, blank lines, and a last line without a line break.
-        test::writeFile(path(), "galaga\n\n\r\nmspacman\n\ndkong");
-        const FavouritesFile favourites(path());
-        QCOMPARE(favourites.names(), (QStringList{"galaga", "mspacman", "dkong"}));
-        QVERIFY(favourites.contains(QStringLiteral("dkong")));
-        QVERIFY(favourites.add(QStringLiteral("amidar"), false));
-        QCOMPARE(test::readFile(path()), QByteArray("galaga\r\nmspacman\r\ndkong\r\namidar\r\n"));
-        test::writeFile(path(), "galaga\nlastline");
-        QVERIFY(favourites.remove(QStringLiteral("galaga")));
-        QCOMPARE(test::readFile(path()), QByteArray("lastline\r\n"));
-    }
-
-    void removingTheLastFavouriteDeletesTheFile() {
-        test::writeFile(path(), "dkong\r\n");
-        const FavouritesFile favourites(path());
-        QVERIFY(favourites.remove(QStringLiteral("dkong")));
-        QVERIFY(!favourites.exists());
-        QVERIFY(favourites.remove(QStringLiteral("dkong"))); // nothing to do
-    }
-
-    void removingKeepsNamesTheCatalogueLacks() {
-        test::writeFile(path(), "puckman\r\ngalaga\r\nnotaset\r\n");
-        QVERIFY(FavouritesFile(path()).remove(QStringLiteral("galaga")));
-        QCOMPARE(test::readFile(path()), QByteArray("puckman\r\nnotaset\r\n"));
+        const QString name = added.startsWith(QLatin1Char('-')) ? added.mid(1) : added;
+        QVERIFY(name == added ? favourites.add(name, sorted) : favourites.remove(name));
+        QCOMPARE(favourites.exists(), !after.isEmpty());
+        QCOMPARE(test::readFile(path()), after);
+        QCOMPARE(favourites.contains(name), name == added);
+        QVERIFY(!favourites.contains(name.toUpper()));
     }
 
     void aHundredThousandFavouritesSortAndRemove() {
@@ -350,53 +294,24 @@ private Q_SLOTS:
         QVERIFY(favourites.remove(QStringLiteral("set50000")));
         QCOMPARE(favourites.names().size(), 100000);
     }
-
-    void theTrayListsFoundFavouritesInFileOrder() {
-        const SetCatalogue catalogue({Set(QStringLiteral("dkong"), QStringLiteral("Donkey Kong")),
-                                      Set(QStringLiteral("galaga"), QStringLiteral("Galaga"))});
-        const FavouritesFile favourites(path());
-        QVERIFY(TrayFavouriteEntries(catalogue, favourites).isEmpty());
-        test::writeFile(path(), "galaga\r\nmissing\r\ndkong\r\n");
-        const QList<TrayFavourite> entries = TrayFavouriteEntries(catalogue, favourites);
-        QCOMPARE(entries.size(), 2);
-        QCOMPARE(entries.at(0).description, QStringLiteral("Galaga"));
-        QCOMPARE(entries.at(1).name, QStringLiteral("dkong"));
-        test::writeFile(path(), "missing\r\n");
-        QVERIFY(TrayFavouriteEntries(catalogue, favourites).isEmpty());
-    }
 };
 
 class HeaderSortStateTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Each column remembers its direction; the first click sorts ascending; columns outside the list are
+    // none.
     void eachColumnRemembersItsDirection() {
         HeaderSortState sort;
         QVERIFY(!sort.isSorted());
-        const SetColumn year = SetColumn::Year;
-        const SetColumn name = SetColumn::Name;
-        sort.click(year);
-        QCOMPARE(sort.sortColumn(), year);
-        QVERIFY(!sort.descending());
-        sort.click(year);
-        QVERIFY(sort.descending());
-        sort.click(name);
-        QCOMPARE(sort.sortColumn(), name);
-        QVERIFY(!sort.descending());
-        sort.click(year);
-        QCOMPARE(sort.sortColumn(), year);
-        QVERIFY(sort.descending());
-        sort.click(year);
-        QVERIFY(!sort.descending());
-    }
-
-    void theFirstClickOnDescriptionSortsAscending() {
-        HeaderSortState sort;
-        sort.click(SetColumn::Description);
-        QCOMPARE(sort.sortColumn(), SetColumn::Description);
-        QVERIFY(!sort.descending());
-    }
-
-    void columnsOutsideTheListAreNone() {
+        const std::pair<SetColumn, bool> clicks[] = {
+            {SetColumn::Description, false}, {SetColumn::Year, false}, {SetColumn::Year, true},
+            {SetColumn::Name, false},        {SetColumn::Year, true},  {SetColumn::Year, false}};
+        for (const auto &[column, descending] : clicks) {
+            sort.click(column);
+            QCOMPARE(sort.sortColumn(), column);
+            QCOMPARE(sort.descending(), descending);
+        }
         QCOMPARE(SetColumnAt(6), SetColumn::Driver);
         QCOMPARE(SetColumnAt(7), std::nullopt);
         QCOMPARE(SetColumnAt(-1), std::nullopt);
@@ -406,46 +321,33 @@ private Q_SLOTS:
 class ColumnLayoutTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void columnOrder_data() {
+    // Stored orders and widths that do not fit the seven columns give way to the defaults.
+    void storedColumnLists_data() {
+        QTest::addColumn<bool>("widths");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("applied");
-        QTest::newRow("default with eighth number") << "0,1,2,3,4,5,6,7"
-                                                    << "0,1,2,3,4,5,6";
-        QTest::newRow("moved") << "2,0,1,3,4,6,5"
-                               << "2,0,1,3,4,6,5";
-        QTest::newRow("missing key") << "="
-                                     << "0,1,2,3,4,5,6";
-        QTest::newRow("too few") << "1,0,2"
-                                 << "0,1,2,3,4,5,6";
-        QTest::newRow("a column twice") << "0,0,2,3,4,5,6"
-                                        << "0,1,2,3,4,5,6";
-        QTest::newRow("out of range") << "0,1,2,3,4,5,9"
-                                      << "0,1,2,3,4,5,6";
-        QTest::newRow("not numbers") << "a,b,c,d,e,f,g"
-                                     << "0,1,2,3,4,5,6";
+        const char *order = "0,1,2,3,4,5,6";
+        const char *width = "240,80,80,67,125,77,90";
+        for (const auto &[row, widths, stored, applied] :
+             {std::tuple{"order with eighth number", false, "0,1,2,3,4,5,6,7", order},
+              {"moved", false, "2,0,1,3,4,6,5", "2,0,1,3,4,6,5"},
+              {"missing order", false, "=", order},
+              {"too few", false, "1,0,2", order},
+              {"a column twice", false, "0,0,2,3,4,5,6", order},
+              {"out of range", false, "0,1,2,3,4,5,9", order},
+              {"not numbers", false, "a,b,c,d,e,f,g", order},
+              {"widths", true, "300,60,60,50,100,70,80", "300,60,60,50,100,70,80"},
+              {"missing widths", true, "=", width},
+              {"six widths", true, "1,2,3,4,5,6", width},
+              {"negative width", true, "1,2,3,4,5,6,-7", width}}) {
+            QTest::newRow(row) << widths << stored << applied;
+        }
     }
-    void columnOrder() {
+    void storedColumnLists() {
+        QFETCH(bool, widths);
         QFETCH(QString, stored);
         QFETCH(QString, applied);
-        QCOMPARE(FormatColumnList(ParseColumnOrder(stored)), applied);
-    }
-
-    void columnWidths_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("applied");
-        QTest::newRow("stored") << "300,60,60,50,100,70,80"
-                                << "300,60,60,50,100,70,80";
-        QTest::newRow("missing key") << "="
-                                     << "240,80,80,67,125,77,90";
-        QTest::newRow("six numbers") << "1,2,3,4,5,6"
-                                     << "240,80,80,67,125,77,90";
-        QTest::newRow("negative") << "1,2,3,4,5,6,-7"
-                                  << "240,80,80,67,125,77,90";
-    }
-    void columnWidths() {
-        QFETCH(QString, stored);
-        QFETCH(QString, applied);
-        QCOMPARE(FormatColumnList(ParseColumnWidths(stored)), applied);
+        QCOMPARE(FormatColumnList(widths ? ParseColumnWidths(stored) : ParseColumnOrder(stored)), applied);
     }
 };
 

@@ -184,11 +184,6 @@ private Q_SLOTS:
         QCOMPARE(f.action("mnuFilePlay")->text(), QStringLiteral("&Play dkong"));
         QVERIFY(f.action("mnuFilePlay")->isVisible());
         QCOMPARE(f.infoShown.last(), QStringLiteral("dkong"));
-    }
-
-    void clickingAnItemMakesItTheCurrentSet() {
-        BrowserFixture f;
-        f.start();
         f.clickListRow(4);
         QCOMPARE(f.state.CurrentSetName, QStringLiteral("galaga"));
         QCOMPARE(f.panel(2), QStringLiteral("galaga"));
@@ -240,9 +235,13 @@ private Q_SLOTS:
         f.widgets.text2->clear();
         QCOMPARE(f.treeModel()->rowCount(), 6);
         QCOMPARE(f.panel(2), QStringLiteral("dkong"));
+        const int cleared = f.infoCleared;
+        f.widgets.text2->setFocus();
+        QCOMPARE(f.infoCleared, cleared + 1);
+        QVERIFY(f.panel(2).isEmpty());
     }
 
-    void choosingTheCheckedViewModeChangesAndWritesNothing() {
+    void switchingViewModesWritesViewModeAtOnce() {
         BrowserFixture f;
         f.start();
         const QByteArray before = test::readFile(f.settings.path());
@@ -250,11 +249,6 @@ private Q_SLOTS:
         QCOMPARE(test::readFile(f.settings.path()), before);
         QVERIFY(f.action("mnuListViewMode3")->isChecked());
         QCOMPARE(f.browser->viewMode(), ViewMode::Details);
-    }
-
-    void switchingViewModesWritesViewModeAtOnce() {
-        BrowserFixture f;
-        f.start();
         f.action("mnuListViewMode1")->trigger();
         QCOMPARE(f.settings.read(Settings::ViewMode), QStringLiteral("1"));
         QVERIFY(f.browser->isGrouped());
@@ -436,26 +430,9 @@ private Q_SLOTS:
         QCOMPARE(f.listModel()->rowCount(), 8);
     }
 
-    void removingTheLastFavouriteInTheFavouritesViewReturnsToTheNormalView() {
-        BrowserFixture f;
-        f.start();
-        test::writeFile(f.favouritesPath(), "galaga\r\n");
-        f.action("tbrFavourites")->trigger();
-        QCOMPARE(f.listNames(), QStringList{"galaga"});
-        f.clickListRow(0);
-        QCOMPARE(f.state.CurrentSetName, QStringLiteral("galaga"));
-        f.browser->prepareItemPopup();
-        QVERIFY(!f.action("mnuItemPopupAddFav")->isVisible());
-        QVERIFY(f.action("mnuItemPopupRemFav")->isVisible());
-        f.action("mnuItemPopupRemFav")->trigger();
-        QVERIFY(!QFile::exists(f.favouritesPath()));
-        QVERIFY(!f.action("tbrFavourites")->isChecked());
-        QVERIFY(!f.action("mnuViewFav")->isChecked());
-        QCOMPARE(f.listModel()->rowCount(), 8);
-        QCOMPARE(f.panel(2), QStringLiteral("galaga"));
-    }
-
-    void removingOneOfSeveralFavouritesLeavesTheRest() {
+    // Removing one of several favourites in the favourites view leaves the rest; removing the last returns
+    // to the normal view.
+    void removingFavouritesInTheFavouritesView() {
         BrowserFixture f;
         f.start();
         test::writeFile(f.favouritesPath(), "galaga\r\ndkong\r\n");
@@ -466,17 +443,15 @@ private Q_SLOTS:
         QCOMPARE(f.panel(1), QStringLiteral("1 sets"));
         QVERIFY(f.action("mnuViewFav")->isChecked());
         QCOMPARE(test::readFile(f.favouritesPath()), QByteArray("galaga\r\n"));
-    }
-
-    void theTrayMenuListsTheFavouritesByDescription() {
-        BrowserFixture f;
-        f.start();
-        QVERIFY(f.browser->favourites().trayFavourites().isEmpty());
-        test::writeFile(f.favouritesPath(), "puckman\r\nnotaset\r\n");
-        const QList<TrayFavourite> entries = f.browser->favourites().trayFavourites();
-        QCOMPARE(entries.size(), 1);
-        QCOMPARE(entries.first().description, QStringLiteral("Puck Man"));
-        QCOMPARE(entries.first().name, QStringLiteral("puckman"));
+        f.clickListRow(0);
+        QCOMPARE(f.state.CurrentSetName, QStringLiteral("galaga"));
+        f.browser->prepareItemPopup();
+        QVERIFY(!f.action("mnuItemPopupAddFav")->isVisible() && f.action("mnuItemPopupRemFav")->isVisible());
+        f.action("mnuItemPopupRemFav")->trigger();
+        QVERIFY(!QFile::exists(f.favouritesPath()));
+        QVERIFY(!f.action("tbrFavourites")->isChecked() && !f.action("mnuViewFav")->isChecked());
+        QCOMPARE(f.listModel()->rowCount(), 8);
+        QCOMPARE(f.panel(2), QStringLiteral("galaga"));
     }
 
     void hidingClonesReloadsTheCatalogue() {
@@ -524,11 +499,6 @@ private Q_SLOTS:
         QTest::mouseClick(view->viewport(), Qt::RightButton, {}, empty);
         QVERIFY(f.widgets.generalPopup->isVisible());
         f.widgets.generalPopup->hide();
-    }
-
-    void theRightButtonOverASetOpensItsPopup() {
-        BrowserFixture f;
-        f.start();
         f.clickListRow(0, Qt::RightButton);
         QVERIFY(f.widgets.itemPopup->isVisible());
         QCOMPARE(f.action("mnuItemPopupPlay")->text(), QStringLiteral("Play pacman"));
@@ -588,16 +558,6 @@ private Q_SLOTS:
         QVERIFY(f.widgets.tree->isExpanded(selected.parent()));
         f.action("mnuCollapse")->trigger();
         QCOMPARE(f.widgets.tree->currentIndex().data().toString(), QStringLiteral("Puck Man"));
-    }
-
-    void focusingTheTreeSearchClearsTheDetails() {
-        BrowserFixture f;
-        f.start();
-        f.action("mnuListViewMode1")->trigger();
-        const int cleared = f.infoCleared;
-        f.widgets.text2->setFocus();
-        QCOMPARE(f.infoCleared, cleared + 1);
-        QVERIFY(f.panel(2).isEmpty());
     }
 
     void hoveringFocusesTheViewOnlyWhenThePreferenceIsOn() {

@@ -58,55 +58,36 @@ QColor backColour(const QWidget *widget) {
 class WindowChromeTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void setListFontGoesToTheListAndTheTree() {
+    // The set list font goes to the list and the tree, and is saved when the window closes; the history font
+    // to the history and the caption; the status bar font is written at once.
+    void fontsGoWhereTheirMenuSays() {
         InfoTestWindow test;
         WindowAppearance appearance;
         WindowChrome chrome(*test.window, appearance);
-        test.prompts.queueFont(ChosenFont());
-        test.window->actions().find(QStringLiteral("mnuFontsList"))->trigger();
-        for (const char *name : {"lvListView", "TreeView1"}) {
+        for (const char *action : {"mnuFontsList", "mnuFontsHistory", "mnuFontsStatusBar"}) {
+            test.prompts.queueFont(ChosenFont());
+            test.window->actions().find(QLatin1String(action))->trigger();
+        }
+        for (const char *name : {"lvListView", "TreeView1", "txtHistory"}) {
             const QWidget *view = test.find<QWidget>(name);
-            QVERIFY(view->font().bold());
-            QVERIFY(view->font().underline());
+            QVERIFY(view->font().bold() && view->font().underline());
             QCOMPARE(view->font().pointSize(), 13);
             QCOMPARE(view->palette().color(QPalette::Text), QColor(255, 0, 0));
         }
+        QCOMPARE(test.find<QLabel>("Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(test.find<QLabel>("Label1")->font().bold());
         QCOMPARE(appearance.listFont.family, QStringLiteral("DejaVu Sans"));
         QCOMPARE(appearance.listFont.colour, std::optional<quint32>(0x0000FFu));
-        // The list font is saved when the window closes, not now.
-        QCOMPARE(test.settings().read(Settings::FontBold), QStringLiteral("0"));
-    }
-
-    void historyFontGoesToTheHistoryAndTheCaption() {
-        InfoTestWindow test;
-        WindowAppearance appearance;
-        WindowChrome chrome(*test.window, appearance);
-        test.prompts.queueFont(ChosenFont());
-        test.window->actions().find(QStringLiteral("mnuFontsHistory"))->trigger();
-        for (const char *name : {"txtHistory", "Label1"}) {
-            const QWidget *widget = test.find<QWidget>(name);
-            QVERIFY(widget->font().bold());
-            QCOMPARE(widget->font().pointSize(), 13);
-        }
-        QCOMPARE(test.find<QPlainTextEdit>("txtHistory")->palette().color(QPalette::Text), QColor(255, 0, 0));
-        QCOMPARE(test.find<QLabel>("Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QCOMPARE(appearance.infoFont.pointSize, 13);
-    }
-
-    void statusBarFontIsWrittenAtOnce() {
-        InfoTestWindow test;
-        WindowAppearance appearance;
-        WindowChrome chrome(*test.window, appearance);
-        test.prompts.queueFont(ChosenFont());
-        test.window->actions().find(QStringLiteral("mnuFontsStatusBar"))->trigger();
+        QVERIFY(!appearance.statusFont.colour.has_value());
+        QVERIFY(test.window->statusPanels().font().bold());
         const FrontendSettings settings = test.settings();
+        QCOMPARE(settings.read(Settings::FontBold), QStringLiteral("0"));
         QCOMPARE(settings.read(Settings::SbFontName), QStringLiteral("DejaVu Sans"));
         QCOMPARE(settings.read(Settings::SbFontBold), QStringLiteral("-1"));
         QCOMPARE(settings.read(Settings::SbFontItalic), QStringLiteral("0"));
         QCOMPARE(settings.read(Settings::SbFontSize), QStringLiteral("13"));
         QCOMPARE(settings.read(Settings::SbUnderline), QStringLiteral("-1"));
-        QVERIFY(test.window->statusPanels().font().bold());
-        QVERIFY(!appearance.statusFont.colour.has_value());
     }
 
     void cancelledDialogsChangeNothing() {
@@ -215,7 +196,8 @@ private Q_SLOTS:
         QCOMPARE(test.services.clipboard, expected);
     }
 
-    void helpDocuments() {
+    // Help documents: MAME's own when it ships them, else its pages; the home pages in the browser.
+    void helpDocumentsAndHomePages() {
         InfoTestWindow test({{&Settings::Version, QStringLiteral("MAME v0.251 (Debian 0.251+dfsg.1-1)")}});
         test.window->state().EmulatorPath = test.emulatorDir() + QStringLiteral("bin/mame");
         WindowAppearance appearance;
@@ -235,12 +217,7 @@ private Q_SLOTS:
                               test.emulatorDir() + QStringLiteral("bin/mame.txt"),
                               test.emulatorDir() + QStringLiteral("docs/whatsnew.txt")}));
         QVERIFY(test.prompts.shown().isEmpty());
-    }
-
-    void homePagesOpenInTheBrowser() {
-        InfoTestWindow test;
-        WindowAppearance appearance;
-        WindowChrome chrome(*test.window, appearance);
+        test.services.opened.clear();
         for (const char *name : {"mnuHelpHome", "mnuHelpMameHome", "mnuHelpHistoryHome"}) {
             test.window->actions().find(QLatin1String(name))->trigger();
         }
@@ -281,10 +258,13 @@ private Q_SLOTS:
     void favouritesInFileOrder() {
         InfoTestWindow test;
         test.window->catalogue() = TestCatalogue();
-        writeFile(test.programDir() + QStringLiteral("qx_fav.dat"),
-                  "galaga\r\nmissing\r\npacman\r\ntomjerry");
         QStringList launched;
         TrayIcon tray(*test.window, {[&](const QString &name) { launched.append(name); }, {}, {}});
+        QAction *none = test.window->actions().find(QStringLiteral("mnuTrayFavNone"));
+        tray.BuildTrayMenu(); // no file yet: the disabled entry
+        QVERIFY(tray.favouriteEntries().isEmpty() && none->isVisible() && !none->isEnabled());
+        writeFile(test.programDir() + QStringLiteral("qx_fav.dat"),
+                  "galaga\r\nmissing\r\npacman\r\ntomjerry");
         tray.BuildTrayMenu();
         tray.BuildTrayMenu(); // a second build replaces the first one's entries
         QStringList names;
@@ -296,7 +276,7 @@ private Q_SLOTS:
         QCOMPARE(names, (QStringList{"galaga", "pacman", "tomjerry"}));
         QCOMPARE(captions, (QStringList{"Galaga (Namco rev. B)", "Pac-Man (Midway)", "Tom && Jerry"}));
         QCOMPARE(test.window->actions().menu(QStringLiteral("mnuTrayFav"))->actions().size(), 4);
-        QVERIFY(!test.window->actions().find(QStringLiteral("mnuTrayFavNone"))->isVisible());
+        QVERIFY(!none->isVisible());
         tray.favouriteEntries().at(1)->trigger();
         QCOMPARE(launched, QStringList{QStringLiteral("pacman")});
     }
@@ -324,18 +304,6 @@ private Q_SLOTS:
         QCOMPARE(tray.favouriteEntries().constLast()->data().toString(), QStringLiteral("set699"));
     }
 
-    void noFavouritesShowsTheDisabledEntry() {
-        InfoTestWindow test;
-        test.window->catalogue() = TestCatalogue();
-        TrayIcon tray(*test.window);
-        tray.BuildTrayMenu();
-        QAction *none = test.window->actions().find(QStringLiteral("mnuTrayFavNone"));
-        QVERIFY(tray.favouriteEntries().isEmpty());
-        QVERIFY(none->isVisible());
-        QVERIFY(!none->isEnabled());
-        QCOMPARE(none->text(), QStringLiteral("no favourites"));
-    }
-
     void playEntriesOnlyWhileASetIsSelected() {
         InfoTestWindow test;
         test.window->catalogue() = TestCatalogue();
@@ -360,20 +328,13 @@ private Q_SLOTS:
         random->trigger();
         QCOMPARE(launched, QStringList{QStringLiteral("puckman")});
         QCOMPARE(randoms, 1);
-    }
-
-    void menuStaysClosedWhileBusyOrAnotherWindowIsOpen() {
-        InfoTestWindow test;
+        // The menu stays closed while the window is busy or another window is open.
         test.window->setBusy(true);
-        TrayIcon tray(*test.window);
         QVERIFY(!tray.prepareMenu());
         test.window->setBusy(false);
-        QVERIFY(tray.prepareMenu());
         QDialog dialog(test.window.get());
         dialog.show();
         QVERIFY(!tray.prepareMenu());
-        dialog.hide();
-        QVERIFY(tray.prepareMenu());
     }
 
     void iconIsAddedOnlyWhenTrayIsOne_data() {

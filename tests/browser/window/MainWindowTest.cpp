@@ -1,5 +1,6 @@
 #include "browser/window/MainWindow.h"
 
+#include "ReadOnlyFolder.h"
 #include "ScriptedUserPrompts.h"
 #include "StandinCalls.h"
 #include "TestDirs.h"
@@ -48,6 +49,15 @@ using namespace qx::test;
 
 namespace {
 
+void writePicture(const QString &path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(path));
+}
+
+} // namespace
+
 // A program directory with a default qx.ini whose keys the test may change first.
 struct ProgramDir {
     QTemporaryDir dir;
@@ -61,34 +71,31 @@ struct ProgramDir {
 
     // A known emulator, so the window starts normally (no first-run set-up).
     void knowEmulator() {
-        const QString exe = installStandin(dir.path());
-        settings().set(Settings::Exe, exe);
+        settings().set(Settings::Exe, installStandin(dir.path()));
         settings().set(Settings::Version, QStringLiteral("MAME v0.251 (unknown)"));
     }
-};
-
-// Makes a folder read-only even for root (who ignores permission bits): the immutable attribute.
-bool makeReadOnly(const QString &folder) {
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-    if (!QFileInfo(folder).isWritable()) {
-        return true;
+    // The window loaded on this directory, shown and active, so that its shortcuts act.
+    std::unique_ptr<MainWindow> start() {
+        auto window = std::make_unique<MainWindow>(path(), prompts, services);
+        const bool loaded = window->load();
+        window->show();
+        window->activateWindow();
+        if (!loaded || !QTest::qWaitForWindowActive(window.get())) {
+            qFatal("the window did not load or did not become active");
+        }
+        return window;
     }
-    return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
-}
-
-void writePicture(const QString &path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QImage picture(40, 30, QImage::Format_RGB32);
-    picture.fill(Qt::blue);
-    QVERIFY(picture.save(path));
-}
-
-void makeWritable(const QString &folder) {
-    QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-} // namespace
+    // The stand-in's runs on a set (not its listings).
+    QList<StandinCall> launches() const {
+        QList<StandinCall> runs;
+        for (const StandinCall &call : readStandinCalls(path() + QStringLiteral("standin-calls.log"))) {
+            if (!call.args.isEmpty() && !call.args.constFirst().startsWith(QLatin1Char('-'))) {
+                runs.append(call);
+            }
+        }
+        return runs;
+    }
+};
 
 // A program directory whose emulator directory (the stand-in's folder) holds a cached catalogue, a history
 // file and a flyer, with pacman the current set.
@@ -109,25 +116,6 @@ struct CataloguedProgram : ProgramDir {
         s.write(Settings::ShowHistory, QStringLiteral("-1"));
         s.write(Settings::Picture, QStringLiteral("-1"));
     }
-    // The window loaded on this directory and active, so that its shortcuts act.
-    std::unique_ptr<MainWindow> start() {
-        auto window = std::make_unique<MainWindow>(path(), prompts, services);
-        const bool loaded = window->load();
-        window->activateWindow();
-        if (!loaded || !QTest::qWaitForWindowActive(window.get())) {
-            qFatal("the window did not load or did not become active");
-        }
-        return window;
-    }
-    QList<StandinCall> launches() const {
-        QList<StandinCall> runs;
-        for (const StandinCall &call : readStandinCalls(path() + QStringLiteral("standin-calls.log"))) {
-            if (!call.args.isEmpty() && !call.args.constFirst().startsWith(QLatin1Char('-'))) {
-                runs.append(call);
-            }
-        }
-        return runs;
-    }
 };
 
 class MainWindowTest : public QObject {
@@ -135,30 +123,28 @@ class MainWindowTest : public QObject {
 private Q_SLOTS:
     void loadedWindowShowsTheCurrentSetWithItsHistoryAndPicture() {
         CataloguedProgram program;
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        QCOMPARE(window.catalogue().size(), 3);
-        QCOMPARE(window.statusPanels().panelText(1), QStringLiteral("3 sets"));
-        QCOMPARE(window.statusPanels().panelText(2), QStringLiteral("pacman"));
-        window.infoPanel().finishHistoryLoad();
-        QCOMPARE(window.findChild<QPlainTextEdit *>(QStringLiteral("txtHistory"))->toPlainText(),
+        const std::unique_ptr<MainWindow> window = program.start();
+        QCOMPARE(window->catalogue().size(), 3);
+        QCOMPARE(window->statusPanels().panelText(1), QStringLiteral("3 sets"));
+        QCOMPARE(window->statusPanels().panelText(2), QStringLiteral("pacman"));
+        window->infoPanel().finishHistoryLoad();
+        QCOMPARE(window->findChild<QPlainTextEdit *>(QStringLiteral("txtHistory"))->toPlainText(),
                  QStringLiteral("Pac-Man (c) 1980 Namco.\nEat the dots.\n"));
-        window.infoPanel().finishPendingPicture();
-        QVERIFY(!window.findChild<QLabel *>(QStringLiteral("picFlyer"))->pixmap().isNull());
-        QCOMPARE(window.actions()[ActionId::FilePlay]->text(), QStringLiteral("&Play pacman"));
-        Q_EMIT window.actions().itemPopup()->aboutToShow();
-        QCOMPARE(window.actions()[ActionId::ItemPopupVerify]->text(), QStringLiteral("Verify pacman"));
-        QCOMPARE(window.actions()[ActionId::ItemPopupDelNv]->text(), QStringLiteral("pacman.nv"));
-        QCOMPARE(window.actions()[ActionId::ItemPopupDelIni]->text(), QStringLiteral("pacman.ini"));
-        QVERIFY(window.close());
+        window->infoPanel().finishPendingPicture();
+        QVERIFY(!window->findChild<QLabel *>(QStringLiteral("picFlyer"))->pixmap().isNull());
+        QCOMPARE(window->actions()[ActionId::FilePlay]->text(), QStringLiteral("&Play pacman"));
+        Q_EMIT window->actions().itemPopup()->aboutToShow();
+        QCOMPARE(window->actions()[ActionId::ItemPopupVerify]->text(), QStringLiteral("Verify pacman"));
+        QCOMPARE(window->actions()[ActionId::ItemPopupDelNv]->text(), QStringLiteral("pacman.nv"));
+        QCOMPARE(window->actions()[ActionId::ItemPopupDelIni]->text(), QStringLiteral("pacman.ini"));
+        QVERIFY(window->close());
     }
 
     void selectingMameBuildsTheCatalogueAndShowsIt() {
         ProgramDir program;
         program.knowEmulator(); // known, but no catalogue has been built for it yet
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        QCOMPARE(window.catalogue().size(), 0);
+        const std::unique_ptr<MainWindow> window = program.start();
+        QCOMPARE(window->catalogue().size(), 0);
 
         // Another MAME, in a folder of its own whose mame.ini names its folders.
         QTemporaryDir other;
@@ -167,7 +153,7 @@ private Q_SLOTS:
                   "#\ninipath                   ini\nsnapshot_directory        shots\n");
         program.prompts.queueFile(installStandin(other.path()));
         program.prompts.queueAnswer(PromptAnswer::No); // no fast scan: MAME verifies the sets
-        window.actions()[ActionId::ToolsSelectMame]->trigger();
+        window->actions()[ActionId::ToolsSelectMame]->trigger();
 
         const FileDialogRequest &request = program.prompts.shown().at(0).fileRequest;
         QCOMPARE(request.title, QStringLiteral("Select MAME executable, e.g. mame"));
@@ -176,23 +162,23 @@ private Q_SLOTS:
         QCOMPARE(request.initialFolder, program.dir.path());
         QCOMPARE(program.prompts.shown().at(1).title, QStringLiteral("Fast Scan"));
         // The stand-in lists nine runnable machines, one of them a BIOS set the browser never shows.
-        QCOMPARE(window.catalogue().size(), 8);
-        QCOMPARE(window.statusPanels().panelText(1), QStringLiteral("8 sets"));
+        QCOMPARE(window->catalogue().size(), 8);
+        QCOMPARE(window->statusPanels().panelText(1), QStringLiteral("8 sets"));
         QVERIFY(
-            window.catalogue().at(window.catalogue().indexOfName(QStringLiteral("puckman"))).isAvailable());
+            window->catalogue().at(window->catalogue().indexOfName(QStringLiteral("puckman"))).isAvailable());
         QVERIFY(
-            !window.catalogue().at(window.catalogue().indexOfName(QStringLiteral("pacman"))).isAvailable());
-        QCOMPARE(window.windowTitle(), QStringLiteral("MAME v0.251 (unknown) - Quorvex"));
-        QVERIFY(!window.statusPanels().inSingleTextMode());
-        QVERIFY(!window.isBusy());
+            !window->catalogue().at(window->catalogue().indexOfName(QStringLiteral("pacman"))).isAvailable());
+        QCOMPARE(window->windowTitle(), QStringLiteral("MAME v0.251 (unknown) - Quorvex"));
+        QVERIFY(!window->statusPanels().inSingleTextMode());
+        QVERIFY(!window->isBusy());
         // Pictures, snapshots and the option files are the new MAME's at once.
-        QCOMPARE(window.state().PictureDirectory, otherDir + QStringLiteral("flyers/"));
-        QCOMPARE(window.state().SnapshotDirectory, otherDir + QStringLiteral("shots/"));
+        QCOMPARE(window->state().PictureDirectory, otherDir + QStringLiteral("flyers/"));
+        QCOMPARE(window->state().SnapshotDirectory, otherDir + QStringLiteral("shots/"));
         QVERIFY(
             readFile(otherDir + QStringLiteral("mame.ini")).contains("inipath                   .;ini\n"));
         QVERIFY(QFileInfo::exists(program.path() + QStringLiteral("qx.dat")));
         QVERIFY(!QFileInfo::exists(program.path() + QStringLiteral("qx_listxml.dat")));
-        QVERIFY(window.close());
+        QVERIFY(window->close());
     }
 
     // Cancel beside the progress bar ends Verify All Sets, and every set keeps its state.
@@ -200,50 +186,47 @@ private Q_SLOTS:
         CataloguedProgram program;
         program.settings().set(Settings::Crc32, FileCrcText(program.settings().get(Settings::Exe)).value());
         const QByteArray cache = readFile(program.path() + QStringLiteral("qx.dat"));
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
+        const std::unique_ptr<MainWindow> window = program.start();
         program.prompts.queueAnswer(PromptAnswer::Yes); // "Verify all sets?"
         qputenv("QX_STANDIN_SLEEP_MS", "30000");
         qputenv("QX_STANDIN_SLEEP_ON", "-verifyroms");
         QTimer clicker;
         connect(&clicker, &QTimer::timeout, this, [&] {
-            auto *cancel = window.findChild<QPushButton *>(QStringLiteral("sbCancel"));
+            auto *cancel = window->findChild<QPushButton *>(QStringLiteral("sbCancel"));
             if (cancel->isVisible() && cancel->isEnabled()) {
                 cancel->click();
             }
         });
         clicker.start(50);
-        window.actions()[ActionId::ToolsVerify]->trigger();
+        window->actions()[ActionId::ToolsVerify]->trigger();
         qunsetenv("QX_STANDIN_SLEEP_MS");
         qunsetenv("QX_STANDIN_SLEEP_ON");
         QVERIFY(program.prompts.shownTexts().contains(kVerifyCancelledMessage));
         QCOMPARE(readFile(program.path() + QStringLiteral("qx.dat")), cache);
-        QVERIFY(!window.isBusy());
+        QVERIFY(!window->isBusy());
     }
 
     void enterPlaysTheSelectedSetInTheEmulatorDirectory() {
         CataloguedProgram program;
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        QWidget *details = window.findChild<QWidget *>(QStringLiteral("lvListViewDetails"));
+        const std::unique_ptr<MainWindow> window = program.start();
+        QWidget *details = window->findChild<QWidget *>(QStringLiteral("lvListViewDetails"));
         details->setFocus();
         QTest::keyClick(details, Qt::Key_Return);
         QTRY_COMPARE(program.launches().size(), 1);
         QCOMPARE(program.launches().constFirst().args, QStringList{QStringLiteral("pacman")});
         QCOMPARE(QDir(program.launches().constFirst().cwd).canonicalPath(),
                  QDir(program.path()).canonicalPath());
-        QTRY_VERIFY(window.isVisible());
-        QVERIFY(!window.isBusy());
+        QTRY_VERIFY(window->isVisible() && !window->isBusy());
 
         // With the tree shown, Enter plays the current set.
-        window.actions()[ActionId::ListViewMode1]->trigger();
-        window.state().CurrentSetName = QStringLiteral("galaga");
-        QTreeView *tree = window.findChild<QTreeView *>(QStringLiteral("TreeView1"));
+        window->actions()[ActionId::ListViewMode1]->trigger();
+        window->state().CurrentSetName = QStringLiteral("galaga");
+        QTreeView *tree = window->findChild<QTreeView *>(QStringLiteral("TreeView1"));
         tree->setFocus();
         QTest::keyClick(tree, Qt::Key_Return);
         QTRY_COMPARE(program.launches().size(), 2);
         QCOMPARE(program.launches().at(1).args, QStringList{QStringLiteral("galaga")});
-        QTRY_VERIFY(!window.isBusy());
+        QTRY_VERIFY(!window->isBusy());
 
         // A double-click opens or closes a parent with its clones, and plays only a set without any.
         const QModelIndex parent = tree->model()->index(0, 0);
@@ -252,7 +235,7 @@ private Q_SLOTS:
         QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(parent).center());
         QCOMPARE(tree->isExpanded(parent), !expanded);
         QCOMPARE(program.launches().size(), 2);
-        QVERIFY(window.close());
+        QVERIFY(window->close());
     }
 
     // With joystick selection on, the pad's Down and Up step through the shown list as the keys do, and
@@ -269,20 +252,19 @@ private Q_SLOTS:
         CataloguedProgram program;
         program.settings().set(Settings::JoySelect, true);
         program.settings().set(Settings::JoyId, index);
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
+        const std::unique_ptr<MainWindow> window = program.start();
         hold(3); // Down: pacman is followed by galaga
-        QTRY_COMPARE(window.state().CurrentSetName, QStringLiteral("galaga"));
+        QTRY_COMPARE(window->state().CurrentSetName, QStringLiteral("galaga"));
         hold(2); // Up
-        QTRY_COMPARE(window.state().CurrentSetName, QStringLiteral("pacman"));
+        QTRY_COMPARE(window->state().CurrentSetName, QStringLiteral("pacman"));
         hold(1); // Play
         QTRY_COMPARE(program.launches().size(), 1);
         QCOMPARE(program.launches().constFirst().args, QStringList{QStringLiteral("pacman")});
-        QTRY_VERIFY(window.isVisible() && !window.isBusy());
+        QTRY_VERIFY(window->isVisible() && !window->isBusy());
         QTest::qWait(4 * JoystickPoller::kRepeatIntervalMs);
         QCOMPARE(program.launches().size(), 1);
         hold(0);
-        QVERIFY(window.close());
+        QVERIFY(window->close());
         SDL_JoystickClose(pad);
         SDL_JoystickDetachVirtual(index);
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
@@ -396,39 +378,33 @@ private Q_SLOTS:
         QCOMPARE(notice->text(), howToAdd);
     }
 
-    void firstStartCentresTheWindowAndAsksForMame() {
+    // Only Cancel ends the first run: the picker opens on the MAME on the PATH, a wrong file is named and the
+    // picker comes back; the window stands centred on the screen.
+    void firstStartAsksForMameUntilCancelled() {
         ProgramDir program;
-        MainWindow window(program.path(), program.prompts, program.services);
-        program.prompts.queueFile(QString()); // the user cancels
-
-        QVERIFY(!window.load()); // the program ends
-        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvex"));
-        QCOMPARE(program.prompts.shown().size(), 1);
-        const ShownPrompt &dialog = program.prompts.shown().constFirst();
-        QCOMPARE(dialog.kind, ShownPrompt::Kind::File);
-        QCOMPARE(dialog.fileRequest.title, QStringLiteral("Select MAME executable"));
-        QVERIFY(!dialog.fileRequest.save);
-
-        const int left = program.settings().read(Settings::MainLeft).toInt();
-        const int top = program.settings().read(Settings::MainTop).toInt();
-        QCOMPARE(left, PixelsToTwips(window.x()));
-        QCOMPARE(top, PixelsToTwips(window.y()));
-        const QRect screen = window.screen()->availableGeometry();
-        QVERIFY(qAbs(window.x() - (screen.x() + (screen.width() - window.width()) / 2)) <= 1);
-    }
-
-    // Only Cancel ends the first run: a wrong file is named and the picker comes back.
-    void firstStartAsksAgainAfterAFileThatIsNotMame() {
-        ProgramDir program;
+        QTemporaryDir bin;
+        const QString mame = installStandin(bin.path());
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit() + ':' + oldPath);
         program.prompts.queueFile(QStringLiteral("/bin/true"));
         MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(!window.load());
+        QVERIFY(!window.load()); // the program ends
+        qputenv("PATH", oldPath);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvex"));
         const QList<ShownPrompt> &shown = program.prompts.shown();
         QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown.at(0).fileRequest.title, QStringLiteral("Select MAME executable"));
+        QVERIFY(!shown.at(0).fileRequest.save);
+        QCOMPARE(shown.at(0).fileRequest.initialFolder, bin.path());
+        QCOMPARE(shown.at(0).fileRequest.initialFile, mame);
         QCOMPARE(shown.at(1).text,
                  QStringLiteral("This file doesn't seem to be a MAME executable.\n\n/bin/true"));
         QCOMPARE(shown.at(2).kind, ShownPrompt::Kind::File);
         QCOMPARE(shown.at(2).fileRequest.initialFile, QStringLiteral("/bin/true"));
+        QCOMPARE(program.settings().read(Settings::MainLeft).toInt(), PixelsToTwips(window.x()));
+        QCOMPARE(program.settings().read(Settings::MainTop).toInt(), PixelsToTwips(window.y()));
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY(qAbs(window.x() - (screen.x() + (screen.width() - window.width()) / 2)) <= 1);
     }
 
     // A MAME that has gone is announced; chosen again, it finds its catalogue and favourites as they were.
@@ -440,201 +416,145 @@ private Q_SLOTS:
         writeFile(program.path() + QStringLiteral("qx_fav.dat"), "galaga\r\n");
         const QByteArray cache = readFile(program.path() + QStringLiteral("qx.dat"));
         program.prompts.queueFile(exe);
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
+        const std::unique_ptr<MainWindow> window = program.start();
         QCOMPARE(program.prompts.shownTexts().constFirst(),
                  QStringLiteral("MAME was not found at /gone/mame; choose it again."));
-        QCOMPARE(window.catalogue().size(), 3);
+        QCOMPARE(window->catalogue().size(), 3);
         QCOMPARE(readFile(program.path() + QStringLiteral("qx.dat")), cache);
         QCOMPARE(readFile(program.path() + QStringLiteral("qx_fav.dat")), QByteArray("galaga\r\n"));
         QCOMPARE(program.settings().get(Settings::Exe), exe);
     }
 
-    void firstStartDialogOpensOnTheMameOnThePath() {
-        ProgramDir program;
-        QTemporaryDir bin;
-        const QString mame = installStandin(bin.path());
-        const QByteArray oldPath = qgetenv("PATH");
-        qputenv("PATH", bin.path().toLocal8Bit() + ':' + oldPath);
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(!window.load());
-        qputenv("PATH", oldPath);
-        const FileDialogRequest &request = program.prompts.shown().constFirst().fileRequest;
-        QCOMPARE(request.initialFolder, bin.path());
-        QCOMPARE(request.initialFile, mame);
-    }
-
-    void oneThirdWidthSplitterAndTheLowestSplitter() {
+    // The splitter starts at a third of the width and is kept 800 twips from the left; a small window is
+    // enlarged to the minimum.
+    void splitterAndMinimumSize() {
         ProgramDir program;
         program.knowEmulator();
         program.settings().write(Settings::Picture, QStringLiteral("-1")); // the info panel shows
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        window.show();
-        const int inner = PixelsToTwips(window.centralWidget()->width());
-        QCOMPARE(window.splitterLeft() / kTwipsPerPixel, int(inner / 1.5) / kTwipsPerPixel);
-
+        const std::unique_ptr<MainWindow> window = program.start();
+        const int inner = PixelsToTwips(window->centralWidget()->width());
+        QCOMPARE(window->splitterLeft() / kTwipsPerPixel, int(inner / 1.5) / kTwipsPerPixel);
         int left = 500;
-        window.SizeControls(left);
+        window->SizeControls(left);
         QCOMPARE(left, 800);
-        QCOMPARE(window.findChild<QWidget *>(QStringLiteral("lvListView"))->width(), TwipsToPixels(800));
+        QCOMPARE(window->findChild<QWidget *>(QStringLiteral("lvListView"))->width(), TwipsToPixels(800));
+        window->resize(TwipsToPixels(3000), TwipsToPixels(2000));
+        QTRY_COMPARE(window->width(), TwipsToPixels(kMinWindowWidthTwips));
+        QCOMPARE(window->height(), TwipsToPixels(kMinWindowHeightTwips));
     }
 
-    void aSmallWindowIsEnlargedToTheMinimum() {
-        ProgramDir program;
-        program.knowEmulator();
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        window.show();
-        window.resize(TwipsToPixels(3000), TwipsToPixels(2000));
-        QTRY_COMPARE(window.width(), TwipsToPixels(kMinWindowWidthTwips));
-        QCOMPARE(window.height(), TwipsToPixels(kMinWindowHeightTwips));
+    // Closing writes the place, state and view of a normal window; a maximised one keeps its normal place,
+    // a minimised one writes neither place nor state, and a busy one refuses to close.
+    void closingWritesWhatTheWindowStateAllows_data() {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("windowState"); // in qx.ini afterwards
+        QTest::addColumn<bool>("placeWritten");
+        QTest::newRow("normal") << int(Qt::WindowNoState) << "0" << true;
+        QTest::newRow("maximised") << int(Qt::WindowMaximized) << "2" << false;
+        QTest::newRow("minimised") << int(Qt::WindowMinimized) << "7" << false;
+        QTest::newRow("busy") << -1 << "7" << false;
     }
-
-    void closingMaximisedKeepsTheNormalPosition() {
-        ProgramDir program;
-        program.knowEmulator();
-        auto window = std::make_unique<MainWindow>(program.path(), program.prompts, program.services);
-        QVERIFY(window->load());
-        window->show();
-        const FrontendSettings settings = program.settings();
-        settings.write(Settings::MainLeft, QStringLiteral("1234"));
-        settings.write(Settings::MainWidth, QStringLiteral("9999"));
-        window->showMaximized();
-        QVERIFY(window->close());
-        QCOMPARE(settings.read(Settings::WindowState), QStringLiteral("2"));
-        QCOMPARE(settings.read(Settings::MainLeft), QStringLiteral("1234"));
-        QCOMPARE(settings.read(Settings::MainWidth), QStringLiteral("9999"));
-    }
-
-    void closingMinimisedWritesNoPositionAndNoState() {
+    void closingWritesWhatTheWindowStateAllows() {
+        QFETCH(int, state);
+        QFETCH(QString, windowState);
+        QFETCH(bool, placeWritten);
         ProgramDir program;
         program.knowEmulator();
         program.settings().write(Settings::TrayMin, QStringLiteral("-1"));
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        window.show();
+        const std::unique_ptr<MainWindow> window = program.start();
+        window->state().CurrentSetName = QStringLiteral("pacman");
+        auto *header =
+            window->findChild<QTableView *>(QStringLiteral("lvListViewDetails"))->horizontalHeader();
+        header->moveSection(1, 0);
         const FrontendSettings settings = program.settings();
-        settings.write(Settings::MainLeft, QStringLiteral("1234"));
-        settings.write(Settings::WindowState, QStringLiteral("7"));
-        window.showMinimized();
+        for (const auto &[key, value] :
+             {std::pair<const SettingKey *, const char *>{&Settings::MainLeft, "1234"},
+              {&Settings::MainWidth, "9999"},
+              {&Settings::WindowState, "7"},
+              {&Settings::LastSelected, "x"}}) {
+            settings.write(*key, QLatin1String(value));
+        }
+        window->setBusy(state < 0);
+        state == Qt::WindowMinimized   ? window->showMinimized()
+        : state == Qt::WindowMaximized ? window->showMaximized()
+                                       : window->showNormal();
         QTest::qWait(20);
-        QVERIFY(window.isVisible()); // minimised to the task bar: this desktop has no notification area
-        QVERIFY(window.close());
-        QCOMPARE(settings.read(Settings::MainLeft), QStringLiteral("1234"));
-        QCOMPARE(settings.read(Settings::WindowState), QStringLiteral("7"));
-    }
-
-    void closingNormallyWritesTheWindowAndViewState() {
-        ProgramDir program;
-        program.knowEmulator();
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        window.show();
-        window.state().CurrentSetName = QStringLiteral("pacman");
-        QVERIFY(window.actions()[ActionId::ViewMenuBar]->isChecked());
-        const auto header = [](const MainWindow &shown) {
-            return shown.findChild<QTableView *>(QStringLiteral("lvListViewDetails"))->horizontalHeader();
-        };
-        header(window)->moveSection(1, 0);
-        header(window)->resizeSection(4, 150);
-        QVERIFY(window.close());
-        const FrontendSettings settings = program.settings();
-        QCOMPARE(settings.read(Settings::ColumnPos), QStringLiteral("1,0,2,3,4,5,6"));
-        QCOMPARE(settings.read(Settings::ColumnWidths).split(QLatin1Char(',')).at(4), QStringLiteral("150"));
-        MainWindow again(program.path(), program.prompts, program.services);
-        QVERIFY(again.load());
-        QCOMPARE(header(again)->logicalIndex(0), 1);
-        QCOMPARE(header(again)->sectionSize(4), 150);
-        QCOMPARE(settings.read(Settings::WindowState), QStringLiteral("0"));
-        QCOMPARE(settings.read(Settings::MainWidth).toInt(), PixelsToTwips(window.width()));
+        QVERIFY(window->isVisible()); // minimised to the task bar: this desktop has no notification area
+        QCOMPARE(window->close(), state >= 0);
+        if (state < 0) {
+            QVERIFY(window->isVisible());
+            window->setBusy(false);
+            QVERIFY(window->close());
+            return;
+        }
+        QCOMPARE(settings.read(Settings::WindowState), windowState);
+        QCOMPARE(settings.read(Settings::MainLeft) == QStringLiteral("1234"), !placeWritten);
+        QCOMPARE(settings.read(Settings::MainWidth).toInt(),
+                 placeWritten ? PixelsToTwips(window->width()) : 9999);
         QCOMPARE(settings.read(Settings::LastSelected), QStringLiteral("pacman"));
+        QCOMPARE(settings.read(Settings::ColumnPos), QStringLiteral("1,0,2,3,4,5,6"));
         QCOMPARE(settings.read(Settings::ShowMenu), QStringLiteral("-1"));
-        QCOMPARE(settings.read(Settings::Toolbar), QStringLiteral("-1"));
-        QCOMPARE(settings.read(Settings::SplitterLeft).toInt(), window.splitterLeft());
+        QCOMPARE(settings.read(Settings::SplitterLeft).toInt(), window->splitterLeft());
     }
 
-    void busyWindowRefusesToClose() {
-        ProgramDir program;
-        program.knowEmulator();
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        window.show();
-        window.setBusy(true);
-        QVERIFY(!window.close());
-        QVERIFY(window.isVisible());
-        window.setBusy(false);
-        QVERIFY(window.close());
-    }
-
-    void escapeOrEnterBringBackTheHiddenMenuBar() {
+    // A hidden menu bar comes back with Escape or Enter; without tool tips the toolbar shows none; the status
+    // bar's toggle is saved at once.
+    void menuBarToolTipsAndStatusBar() {
         ProgramDir program;
         program.knowEmulator();
         program.settings().write(Settings::ShowMenu, QStringLiteral("0"));
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        window.show();
-        QVERIFY(!window.menuBar()->isVisible());
-        QVERIFY(!window.actions().find(QStringLiteral("mnuViewMenuBar"))->isChecked());
-        QTest::keyClick(window.findChild<QWidget *>(QStringLiteral("lvListView")), Qt::Key_Escape);
-        QVERIFY(window.menuBar()->isVisible());
-        QVERIFY(window.actions().find(QStringLiteral("mnuViewMenuBar"))->isChecked());
-        window.ToggleMenuBar();
-        QTest::keyClick(window.findChild<QWidget *>(QStringLiteral("lvListView")), Qt::Key_Return);
-        QVERIFY(window.menuBar()->isVisible());
-    }
-
-    void toolbarShowsNoTipsWhenToolTipsAreOff() {
-        ProgramDir program;
-        program.knowEmulator();
         program.settings().write(Settings::ShowToolTips, QStringLiteral("0"));
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        QWidget *button = window.findChild<QToolBar *>(QStringLiteral("Toolbar1"))
-                              ->widgetForAction(window.actions().toolbarButton(4));
+        const std::unique_ptr<MainWindow> window = program.start();
+        QAction *menuBar = window->actions()[ActionId::ViewMenuBar];
+        QVERIFY(!window->menuBar()->isVisible() && !menuBar->isChecked());
+        QWidget *list = window->findChild<QWidget *>(QStringLiteral("lvListView"));
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(window->menuBar()->isVisible() && menuBar->isChecked());
+        window->ToggleMenuBar();
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(window->menuBar()->isVisible());
+
+        QWidget *button = window->findChild<QToolBar *>(QStringLiteral("Toolbar1"))
+                              ->widgetForAction(window->actions().toolbarButton(4));
         QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(button, &tip);
         QVERIFY(QToolTip::text().isEmpty());
-    }
 
-    void statusBarToggleIsSavedAtOnce() {
-        ProgramDir program;
-        program.knowEmulator();
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        window.show();
-        window.actions()[ActionId::ViewStatusBar]->trigger();
-        QVERIFY(window.statusBar()->isHidden());
+        window->actions()[ActionId::ViewStatusBar]->trigger();
+        QVERIFY(window->statusBar()->isHidden() && !window->actions()[ActionId::ViewStatusBar]->isChecked());
         QCOMPARE(program.settings().read(Settings::ShowStatusBar), QStringLiteral("0"));
-        // The general pop-up's twin is the same action, so it shows the same check mark.
-        QVERIFY(!window.actions()[ActionId::ViewStatusBar]->isChecked());
     }
 
+    // LF line ends, missing keys, numbers that are none or far off the screen, an unknown key and a very long
+    // value: the window falls back, stands on the screen, and keeps what it does not know.
     void handEditedSettingsFallBackAndSurvive() {
         ProgramDir program;
         const QString exe = installStandin(program.dir.path());
-        // LF line ends, missing keys, a non-numeric position, an unknown key and a very long value.
         writeFile(program.ini(), "[FRONTEND]\nexe=" + exe.toUtf8() +
-                                     "\nMainLeft=left\nMainWidth=wide\nViewMode=x\nCustomKey=keep me\n"
-                                     "mrud=" +
+                                     "\nMainLeft=1e308\nMainTop=nan\nMainWidth=wide\nMainHeight=9e9\n"
+                                     "ViewMode=x\nCustomKey=keep me\nmrud=" +
                                      QByteArray(10000, 'z') + "\n");
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        window.show();
-        QCOMPARE(window.width(), TwipsToPixels(10500));                  // MainWidth's default
-        QVERIFY(window.actions()[ActionId::ListViewMode3]->isChecked()); // ViewMode's default
-        QVERIFY(window.close());
+        const std::unique_ptr<MainWindow> window = program.start();
+        QCOMPARE(window->width(), TwipsToPixels(10500));                  // MainWidth's default
+        QVERIFY(window->actions()[ActionId::ListViewMode3]->isChecked()); // ViewMode's default
+        const QRect area = window->screen()->availableVirtualGeometry();
+        QVERIFY(area.intersects(window->geometry()) &&
+                area.size().boundedTo(window->size()) == window->size());
+        QVERIFY(window->close());
         const QByteArray saved = readFile(program.ini());
         QVERIFY(saved.contains("\r\nCustomKey=keep me\r\n"));
         QVERIFY(saved.contains("mrud=" + QByteArray(10000, 'z') + "\r\n"));
+        bool written = false; // as a number of twips on the screen
+        QVERIFY(std::abs(program.settings().read(Settings::MainLeft).toDouble(&written)) < 1e6 && written);
         QVERIFY(program.prompts.shown().isEmpty());
     }
 
+    // A read-only folder (said at the start by main), a folder made read-only while running, an unreadable
+    // file (no emulator known then: the first-run set-up is cancelled): told once at the most, file kept.
     void settingsThatCannotBeSavedAreReportedOnceAndKept_data() {
-        QTest::addColumn<int>(
-            "fault"); // 0 folder read-only at the start, 1 made read-only later, 2 unreadable
+        QTest::addColumn<int>("fault");
         QTest::addColumn<QString>("told");
-        QTest::newRow("read-only folder, said at the start by main") << 0 << QString();
+        QTest::newRow("read-only folder at the start") << 0 << QString();
         QTest::newRow("folder made read-only while running") << 1 << "could not save";
         QTest::newRow("unreadable file") << 2 << "could not read";
     }
@@ -646,9 +566,9 @@ private Q_SLOTS:
         const QByteArray before = readFile(program.ini());
         {
             std::optional<UnreadableFile> unreadable;
+            std::optional<ReadOnlyFolder> readOnly;
             if (fault == 2) {
-                unreadable.emplace(
-                    program.ini()); // no emulator known then: the first-run set-up is cancelled
+                unreadable.emplace(program.ini());
             }
             MainWindow window(program.path(), program.prompts, program.services);
             if (fault == 0) {
@@ -657,41 +577,16 @@ private Q_SLOTS:
             window.load();
             window.show();
             QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbReadOnly")) != nullptr, fault == 0);
-            if (fault < 2 && !makeReadOnly(program.dir.path())) {
+            if (fault < 2 && !readOnly.emplace(program.dir.path()).isReadOnly()) {
                 QSKIP("cannot make a folder read-only here");
             }
             window.actions()[ActionId::ViewStatusBar]->trigger(); // saved at once: fails
             window.close();
-            makeWritable(program.dir.path());
         }
-        QStringList messages;
-        for (const ShownPrompt &prompt : program.prompts.shown()) {
-            if (prompt.kind == ShownPrompt::Kind::Inform) {
-                messages.append(prompt.text);
-            }
-        }
+        const QStringList messages = program.prompts.shownTexts(ShownPrompt::Kind::Inform);
         QCOMPARE(messages.size(), told.isEmpty() ? 0 : 1);
         QVERIFY(told.isEmpty() || messages.constFirst().contains(told));
         QCOMPARE(readFile(program.ini()), before);
-    }
-
-    void aSavedPlaceOffTheScreenIsBroughtBack() {
-        ProgramDir program;
-        program.knowEmulator();
-        const std::pair<const SettingKey *, const char *> values[] = {{&Settings::MainLeft, "1e308"},
-                                                                      {&Settings::MainTop, "nan"},
-                                                                      {&Settings::MainWidth, "inf"},
-                                                                      {&Settings::MainHeight, "9e9"}};
-        for (const auto &[key, value] : values) {
-            program.settings().write(*key, QLatin1String(value));
-        }
-        MainWindow window(program.path(), program.prompts, program.services);
-        QVERIFY(window.load());
-        const QRect area = window.screen()->availableVirtualGeometry();
-        QVERIFY(area.intersects(window.geometry()) && area.size().boundedTo(window.size()) == window.size());
-        QVERIFY(window.close());
-        bool written = false; // as a number of twips on the screen
-        QVERIFY(std::abs(program.settings().read(Settings::MainLeft).toDouble(&written)) < 1e6 && written);
     }
 };
 
