@@ -10,6 +10,8 @@
 #include "options/FolderListValue.h"
 #include "options/OptionFileSnapshot.h"
 
+#include <QDir>
+
 namespace qx {
 
 namespace {
@@ -106,7 +108,7 @@ PathEdit PathsEditor::add() {
     if (!buttons(-1).add) {
         return PathEdit::Unchanged;
     }
-    const QString folder = browse(int(m_folders.size()) - 1);
+    const QString folder = m_prompts.chooseFolder(kChooseFolderTitle, addStartFolder());
     if (folder.isEmpty() || isListed(folder)) {
         return PathEdit::Unchanged;
     }
@@ -156,7 +158,20 @@ PathEdit PathsEditor::remove(int row) {
 
 QString PathsEditor::browse(int row) const {
     const QString shown = resolvedFolder(row);
-    return m_prompts.chooseFolder(kChooseFolderTitle, FolderExists(shown) ? shown : m_emulatorDir);
+    return m_prompts.chooseFolder(kChooseFolderTitle, FolderExists(shown) ? shown : QDir::homePath());
+}
+
+// A new folder is looked for from the last listed folder of the user's own: a system folder such as Debian's
+// /usr/share/games/mame/roms is seldom where anyone keeps their files. With none, from the home folder.
+QString PathsEditor::addStartFolder() const {
+    const QString home = QDir::homePath();
+    for (int row = int(m_folders.size()) - 1; row >= 0; --row) {
+        const QString folder = QDir::cleanPath(resolvedFolder(row));
+        if (FolderExists(folder) && (folder == home || folder.startsWith(home + QLatin1Char('/')))) {
+            return folder;
+        }
+    }
+    return home;
 }
 
 // The same folder written differently ("$HOME/roms" and "/home/me/roms/") is listed already, too.

@@ -64,6 +64,7 @@ private:
     bool isRow(int row) const { return row >= 0 && row < m_folders.size(); }
     void setFolders(QStringList folders);
     QString browse(int row) const;
+    QString addStartFolder() const;
     bool isListed(const QString &folder) const;
     bool refuse(const QString &folder) const;
     bool confirmRomChange();
