@@ -2,4 +2,3 @@
 qx_add_test(NAME BrowserCoreTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/BrowserCoreTest.cpp LIBS quorvex_core)
 qx_add_test(NAME SetModelsTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/SetModelsTest.cpp LIBS quorvex_ui)
 qx_add_test(NAME SetBrowserTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/SetBrowserTest.cpp LIBS quorvex_ui)
-qx_add_test(NAME SetReportViewTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/SetReportViewTest.cpp LIBS quorvex_ui)

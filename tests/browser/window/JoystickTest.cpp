@@ -60,12 +60,8 @@ private Q_SLOTS:
     }
 
     void decodesButtonsOneToEight() {
-        const std::pair<quint32, QList<int>> cases[] = {{0, {}}, {0b101, {1, 3}}, {0xFFFFFF82, {2, 8}}};
-        for (const auto &[mask, pressed] : cases) {
-            for (int k = 1; k <= 8; ++k) {
-                QCOMPARE(DecodeJoyButtons(mask)[k - 1], pressed.contains(k));
-            }
-        }
+        const auto buttons = DecodeJoyButtons(0xFFFFFF82);
+        QCOMPARE(QList<bool>(buttons.begin(), buttons.end()), (QList<bool>{0, 1, 0, 0, 0, 0, 0, 1}));
     }
 
     // A pad plugged in after the start is counted and polled; pulled out, it holds no button.
@@ -100,14 +96,11 @@ private Q_SLOTS:
         QCOMPARE(pollUntil(1200), QStringList({"down"}));
     }
 
-    void minimisedOrPausedIgnoresTheButtons() {
+    // While a dialog or a run pauses the poller, nothing acts.
+    void pausedIgnoresTheButtons() {
         VirtualPad pad;
         m_poller->setDevice(pad.index);
         pad.hold(0b1);
-        bool minimised = true;
-        m_poller->setMinimisedCheck([&minimised] { return minimised; });
-        QCOMPARE(pollUntil(400), QStringList());
-        minimised = false;
         {
             const JoystickPause dialog(*m_poller);
             { const JoystickPause run(*m_poller); }
@@ -123,14 +116,6 @@ private Q_SLOTS:
         QCOMPARE(pollUntil(1760), QStringList({"play"}));
         m_poller->setEnabled(false);
         QCOMPARE(pollUntil(2400), QStringList());
-    }
-
-    // The poller's own timer reads the pad (once here: the test clock stands still, so there is no repeat).
-    void timerPollsWhileEnabled() {
-        VirtualPad pad;
-        m_poller->setDevice(pad.index);
-        pad.hold(0b100);
-        QTRY_COMPARE(m_actions, QStringList{"down"});
     }
 };
 

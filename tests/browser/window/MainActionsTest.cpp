@@ -1,12 +1,18 @@
+// The main window's menus, pop-ups and toolbar, and its status bar, without the window.
 #include "browser/window/MainActions.h"
 
 #include "TestDirs.h"
+#include "browser/window/StatusPanels.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolBar>
 
@@ -54,29 +60,19 @@ private Q_SLOTS:
         QVERIFY(!m_actions->find(QStringLiteral("mnuTrayFavNone"))->isEnabled());
     }
 
+    // A menu bar entry and its pop-up twin (the name without its menu, after "mnuPopup") are one action.
     void twinsShareOneCheckMark() {
-        const QList<QPair<const char *, const char *>> twins{
-            {"mnuViewToolbar", "mnuPopupToolbar"},
-            {"mnuViewStatusBar", "mnuPopupStatusBar"},
-            {"mnuViewMenuBar", "mnuPopupMenuBar"},
-            {"mnuViewHistory", "mnuPopupHistory"},
-            {"mnuViewPicture", "mnuPopupPicture"},
-            {"mnuViewFullScreen", "mnuPopupFullScreen"},
-            {"mnuListViewMode1", "mnuPopupListViewMode1"},
-            {"mnuListViewMode2", "mnuPopupListViewMode2"},
-            {"mnuListViewMode3", "mnuPopupListViewMode3"},
-            {"mnuCollapse", "mnuPopupCollapse"},
-            {"mnuViewFav", "mnuPopupFav"},
-            {"mnuViewGameLists1", "mnuPopupGameLists1"},
-            {"mnuViewGameLists2", "mnuPopupGameLists2"},
-            {"mnuOptionsClones", "mnuPopupClones"},
-            {"mnuFileRandom", "mnuPopupRandom"},
-            {"mnuToolsVerify", "mnuPopupVerify"},
-        };
-        for (const auto &[bar, popup] : twins) {
-            QAction *barAction = m_actions->find(QLatin1String(bar));
-            QVERIFY2(barAction && barAction == m_actions->find(QLatin1String(popup)), bar);
-            QVERIFY(m_actions->aliasesOf(QLatin1String(bar)).contains(QLatin1String(popup)));
+        for (const QString &bar :
+             QStringLiteral(
+                 "mnuViewToolbar mnuViewStatusBar mnuViewMenuBar mnuViewHistory mnuViewPicture "
+                 "mnuViewFullScreen mnuListViewMode1 mnuListViewMode2 mnuListViewMode3 mnuCollapse "
+                 "mnuViewFav mnuViewGameLists1 mnuViewGameLists2 mnuOptionsClones mnuFileRandom "
+                 "mnuToolsVerify")
+                 .split(' ')) {
+            const QString popup =
+                "mnuPopup" + QString(bar).remove(QRegularExpression("^mnu(View|Options|File|Tools)?"));
+            QVERIFY2(m_actions->find(bar) && m_actions->find(bar) == m_actions->find(popup),
+                     qPrintable(popup));
         }
     }
 
@@ -101,6 +97,46 @@ private Q_SLOTS:
                               : buttons.at(number - 1) == button && !button->icon().pixmap(16, 16).isNull());
             QCOMPARE(button && button->isCheckable(), number == 1 || number == 4 || number == 5);
         }
+    }
+
+    // The status bar during a long operation.
+    void longOperationsShowTheirStageAndProgressThenThePanelsReturn() {
+        StatusPanels status;
+        status.show();
+        status.setPanelText(2, QStringLiteral("pacman"));
+        auto *single = status.findChild<QLabel *>(QStringLiteral("sbSingleText"));
+        auto *bar = status.findChild<QProgressBar *>(QStringLiteral("sbProgress"));
+        auto *count = status.findChild<QLabel *>(QStringLiteral("sbCount"));
+        auto *cancel = status.findChild<QPushButton *>(QStringLiteral("sbCancel"));
+
+        status.showSingleText(QStringLiteral("Verifying sets, please wait..."));
+        QVERIFY(status.inSingleTextMode() && status.panel(2)->isHidden());
+        QVERIFY(bar->isHidden() && cancel->isHidden()); // no progress known yet
+
+        // An unknown total: a busy bar, the count of what was done beside it, and Cancel.
+        status.showProgress(1234, 0, QStringLiteral("1,234 sets checked"));
+        QVERIFY(bar->isVisible() && bar->maximum() == 0);
+        QCOMPARE(count->text(), QStringLiteral("1,234 sets checked"));
+        QCOMPARE(single->text(), QStringLiteral("Verifying sets, please wait..."));
+        QVERIFY(cancel->isVisible() && !status.cancelRequested());
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QVERIFY(status.cancelRequested() && !cancel->isEnabled());
+
+        // A known total: a determinate bar, also for totals beyond what an int holds.
+        status.showSingleText(QStringLiteral("Parsing output, please wait..."));
+        status.showProgress(30000, 45000);
+        QVERIFY(bar->maximum() == 45000 && bar->value() == 30000);
+        status.showProgress(3'000'000'000LL, 6'000'000'000LL);
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value() * 2, bar->maximum() - bar->maximum() % 2);
+
+        status.restorePanels();
+        QVERIFY(!status.inSingleTextMode() && single->isHidden() && bar->isHidden() && cancel->isHidden());
+        QVERIFY(status.panel(2)->isVisible());
+        // The next operation starts with Cancel not pressed.
+        status.showSingleText(QStringLiteral("Extracting output, please wait..."));
+        QVERIFY(!status.cancelRequested() && cancel->isEnabled());
+        QCOMPARE(status.panelText(2), QStringLiteral("pacman"));
     }
 
 private:

@@ -1,3 +1,5 @@
+// The main window's layout rules, in twips: the splitter, the list, the information panel's picture and
+// history, and a saved window place that is out of reach.
 #include "browser/window/MainLayout.h"
 
 #include "browser/info/InfoPanelLayout.h"
@@ -18,103 +20,61 @@ private Q_SLOTS:
         QCOMPARE(TwipsToPixels(std::nan("")), 0);
     }
 
-    void splitterIsKeptAtLeast800TwipsFromTheLeft() {
-        MainLayoutInput in;
-        in.innerWidth = 12000;
-        in.innerHeight = 8000;
-        in.splitterLeft = 500;
-        in.infoPanelVisible = true;
-        const MainLayoutResult out = ComputeMainLayout(in);
-        QCOMPARE(out.splitterLeft, 800);
-        QCOMPARE(out.list.width, 800);
-        QCOMPARE(out.infoPanel.left, 800 + kSplitterWidthTwips);
-        QCOMPARE(out.infoPanel.width, 12000 - 800 - kSplitterWidthTwips);
-    }
-
-    void splitterMakesRoomForThePicture() {
-        MainLayoutInput in;
-        in.innerWidth = 10000;
-        in.innerHeight = 6000;
-        in.pictureWidth = 4000;
-        in.splitterLeft = 7000; // 10000 - 4000 - 350 < 7000
-        in.infoPanelVisible = true;
-        QCOMPARE(ComputeMainLayout(in).splitterLeft, 10000 - 4000 - 250);
-    }
-
-    void listTakesTheWholeWidthWithoutTheInfoPanel() {
-        MainLayoutInput in;
-        in.innerWidth = 9000;
-        in.innerHeight = 6000;
-        in.toolbarHeight = 400;
-        in.statusBarHeight = 300;
-        in.splitterLeft = 3000;
-        const MainLayoutResult out = ComputeMainLayout(in);
-        QCOMPARE(out.list, (TwipsRect{0, 400, 9000, 6000 - 400 - 300}));
-        QCOMPARE(out.splitter.top, 400);
-        QCOMPARE(out.splitter.height, 5300);
-    }
-
-    void pictureAboveHistoryWhenBothAreShown() {
-        MainLayoutInput in;
-        in.innerWidth = 12000;
-        in.innerHeight = 8000;
-        in.outerWidth = 12200;
-        in.splitterLeft = 6000;
-        in.infoPanelVisible = true;
-        in.pictureWidth = 3000;
-        const MainLayoutResult window = ComputeMainLayout(in);
-        const int panelWidth = 12000 - 6000 - kSplitterWidthTwips;
-        QCOMPARE(window.infoPanel, (TwipsRect{6000 + kSplitterWidthTwips, 0, panelWidth, 8000}));
-        QCOMPARE(window.searchBoxWidth, 12200 - 3200);
-
-        InfoPanelLayoutInput panel;
-        panel.panelWidth = panelWidth;
-        panel.panelHeight = 8000;
-        panel.bothShown = true;
-        panel.pictureWidth = 3000;
-        panel.pictureHeight = 2000;
-        panel.captionHeight = 300;
-        const InfoPanelLayout out = ComputeInfoPanelLayout(panel);
-        QCOMPARE(out.pictureTop, 300);
-        QCOMPARE(out.pictureLeft, (panelWidth - 3000) / 2 - 30);
-        QCOMPARE(out.historyTop, 2000 + 475);
-        QCOMPARE(out.historyHeight, std::optional<int>(8000 - 2475));
-        QCOMPARE(out.historyLeft, 25);
-        QCOMPARE(out.historyWidth, panelWidth - 25);
-        QCOMPARE(out.scrollBarLeft, panelWidth - 500);
-    }
-
-    void historyHeightIsLeftAloneWhenThePictureFillsThePanel() {
-        InfoPanelLayoutInput panel;
-        panel.panelWidth = 5910;
-        panel.panelHeight = 2000;
-        panel.bothShown = true;
-        panel.pictureHeight = 3000;
-        QVERIFY(!ComputeInfoPanelLayout(panel).historyHeight.has_value());
-    }
-
-    void pictureCentredVerticallyWhenShownAlone() {
-        InfoPanelLayoutInput panel;
-        panel.panelWidth = 5910;
-        panel.panelHeight = 8000;
-        panel.pictureHeight = 2000;
-        panel.captionHeight = 300;
-        const InfoPanelLayout out = ComputeInfoPanelLayout(panel);
-        QCOMPARE(out.pictureTop, (8000 - 2000) / 2);
-        QCOMPARE(out.historyTop, 300);
-        QCOMPARE(out.historyHeight, std::optional<int>(8000 - 300));
-    }
-
-    void splitterSettingOneThirdWidthAndNumbers() {
+    // The splitter leaves the picture its width; without the panel the list takes the whole width between
+    // the toolbar and the status bar.
+    void theSplitterAndTheList() {
+        const MainLayoutInput picture{.innerWidth = 10000,
+                                      .innerHeight = 6000,
+                                      .splitterLeft = 7000,
+                                      .infoPanelVisible = true,
+                                      .pictureWidth = 4000};
+        QCOMPARE(ComputeMainLayout(picture).splitterLeft, 10000 - 4000 - 250);
+        const MainLayoutResult alone = ComputeMainLayout({.innerWidth = 9000,
+                                                          .innerHeight = 6000,
+                                                          .toolbarHeight = 400,
+                                                          .statusBarHeight = 300,
+                                                          .splitterLeft = 3000});
+        QCOMPARE(alone.list, (TwipsRect{0, 400, 9000, 6000 - 400 - 300}));
+        QVERIFY(alone.splitter.top == 400 && alone.splitter.height == 5300);
         QCOMPARE(SplitterLeftFromSetting(QStringLiteral("onethirdwidth"), 9000), 6000);
         QCOMPARE(SplitterLeftFromSetting(QStringLiteral("4321"), 9000), 4321);
         QCOMPARE(SplitterLeftFromSetting(QStringLiteral("garbage"), 9000), 6000);
+        QCOMPARE((QList<int>{ClampDraggedSplitter(-300, 9000), ClampDraggedSplitter(8900, 9000),
+                             ClampDraggedSplitter(4000, 9000)}),
+                 (QList<int>{500, 8500, 4000}));
     }
 
-    void draggedSplitterStays500TwipsFromBothEdges() {
-        QCOMPARE(ClampDraggedSplitter(-300, 9000), 500);
-        QCOMPARE(ClampDraggedSplitter(8900, 9000), 8500);
-        QCOMPARE(ClampDraggedSplitter(4000, 9000), 4000);
+    void pictureAboveHistoryWhenBothAreShown() {
+        const MainLayoutResult window = ComputeMainLayout({.innerWidth = 12000,
+                                                           .innerHeight = 8000,
+                                                           .outerWidth = 12200,
+                                                           .splitterLeft = 6000,
+                                                           .infoPanelVisible = true,
+                                                           .pictureWidth = 3000});
+        const int panelWidth = 12000 - 6000 - kSplitterWidthTwips;
+        QCOMPARE(window.infoPanel, (TwipsRect{6000 + kSplitterWidthTwips, 0, panelWidth, 8000}));
+        QCOMPARE(window.searchBoxWidth, 12200 - 3200);
+        const InfoPanelLayout out = ComputeInfoPanelLayout({.panelWidth = panelWidth,
+                                                            .panelHeight = 8000,
+                                                            .bothShown = true,
+                                                            .pictureWidth = 3000,
+                                                            .pictureHeight = 2000,
+                                                            .captionHeight = 300});
+        QCOMPARE((QList<int>{out.pictureTop, out.pictureLeft, out.historyTop, out.historyHeight.value_or(-1),
+                             out.historyLeft, out.historyWidth, out.scrollBarLeft}),
+                 (QList<int>{300, (panelWidth - 3000) / 2 - 30, 2000 + 475, 8000 - 2475, 25, panelWidth - 25,
+                             panelWidth - 500}));
+        // A picture that fills the panel leaves the history's height alone.
+        QVERIFY(!ComputeInfoPanelLayout(
+                     {.panelWidth = 5910, .panelHeight = 2000, .bothShown = true, .pictureHeight = 3000})
+                     .historyHeight.has_value());
+    }
+
+    void pictureCentredVerticallyWhenShownAlone() {
+        const InfoPanelLayout out = ComputeInfoPanelLayout(
+            {.panelWidth = 5910, .panelHeight = 8000, .pictureHeight = 2000, .captionHeight = 300});
+        QCOMPARE((QList<int>{out.pictureTop, out.historyTop, out.historyHeight.value_or(-1)}),
+                 (QList<int>{(8000 - 2000) / 2, 300, 8000 - 300}));
     }
 };
 

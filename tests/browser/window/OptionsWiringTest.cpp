@@ -1,17 +1,13 @@
-#include "ScriptedUserPrompts.h"
-#include "TestDirs.h"
+// The options dialog opened from the main window's menus, pop-ups and toolbar, with the file of its scope.
+#include "TestWindow.h"
+#include "WhileModalShown.h"
 #include "browser/window/JoystickPoller.h"
-#include "browser/window/MainActions.h"
-#include "browser/window/MainWindow.h"
 #include "options/SetScreenType.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
 #include <QLineEdit>
-#include <QTest>
 #include <QTimer>
 
 using namespace qx;
@@ -19,48 +15,21 @@ using namespace qx::test;
 
 namespace {
 
-// The window over the stand-in emulator with pacman (a clone of puckman) selected and joystick selection on.
-// HOME is a folder of its own, so the stand-in's inipath puts the layer files in HOME/.mame.
-struct OptionsProgram {
-    QTemporaryDir dir, home;
-    ScriptedUserPrompts prompts;
-    RecordingPlatformServices services;
-    std::unique_ptr<MainWindow> window;
+// The loaded window with joystick selection on. HOME is a folder of its own, so the stand-in's inipath
+// puts the layer files in HOME/.mame.
+struct OptionsProgram : TestWindow {
+    QTemporaryDir home;
 
-    OptionsProgram() {
+    OptionsProgram() : TestWindow({{&Settings::JoySelect, "-1"}}) {
         qputenv("HOME", home.path().toLocal8Bit());
-        const QString ini = dir.filePath(QStringLiteral("qx.ini"));
-        FrontendSettings::WriteDefaultSettings(ini);
-        const FrontendSettings s(ini);
-        s.set(Settings::Exe, installStandin(dir.path()));
-        s.set(Settings::Version, QStringLiteral("MAME v0.251 (unknown)"));
-        s.set(Settings::LastSelected, QStringLiteral("pacman"));
-        s.set(Settings::JoySelect, true);
-        writeFile(
-            dir.filePath(QStringLiteral("qx.dat")),
-            "puckman=Puck Man (Japan set 1)==Namco=1980=good=1=pacman/pacman.cpp=no\r\n"
-            "pacman=Pac-Man (Midway)=puckman=Namco (Midway license)=1980=good=2=pacman/pacman.cpp=no\r\n");
-        window = std::make_unique<MainWindow>(dir.path() + QLatin1Char('/'), prompts, services);
-        QVERIFY(window->load());
+        start();
     }
     QString iniDir() const { return home.path() + QStringLiteral("/.mame/"); }
 
-    // Triggers the entry and hands the dialog it opens to inspect, then closes it. The dialog opens after a
-    // MAME run or two (the screen type, mame.ini) waited for in local event loops: the timer waits for it.
+    // Triggers the entry and hands the dialog it opens (after a MAME run or two) to inspect, then closes it.
     void withDialog(ActionId entry, const std::function<void(QDialog &)> &inspect) {
-        bool opened = false;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                poll.stop();
-                opened = true;
-                inspect(*dialog);
-                dialog->close();
-            }
-        });
-        poll.start(10);
-        window->action(entry)->trigger();
-        QVERIFY(opened);
+        QVERIFY(WhileModalShown(
+            "frmOptions", [&] { window->action(entry)->trigger(); }, inspect));
     }
 };
 
@@ -106,8 +75,7 @@ private Q_SLOTS:
 
     void setAndDriverOptionsWantASelectedSet() {
         OptionsProgram program;
-        program.window->findChild<QLineEdit *>(QStringLiteral("Text1"))
-            ->setText(QStringLiteral("no such set"));
+        program.find<QLineEdit>("Text1")->setText(QStringLiteral("no such set"));
         for (const ActionId entry : {ActionId::ItemPopupSetOptions, ActionId::ItemPopupDriverOptions}) {
             program.window->action(entry)->trigger();
             QVERIFY(
