@@ -39,14 +39,14 @@ struct TestWindow {
     std::unique_ptr<MainWindow> window;
 
     explicit TestWindow(const SettingValues &values = {}) {
-        FrontendSettings::WriteDefaultSettings(path + QStringLiteral("qx.ini"));
-        writeFile(path + QStringLiteral("qx.dat"), kThreeSets);
+        FrontendSettings::WriteDefaultSettings(path + "qx.ini");
+        writeFile(path + "qx.dat", kThreeSets);
         set({{&Settings::Exe, installStandin(dir.path())},
-             {&Settings::Version, QStringLiteral("MAME v0.251 (unknown)")},
-             {&Settings::LastSelected, QStringLiteral("pacman")}});
+             {&Settings::Version, "MAME v0.251 (unknown)"},
+             {&Settings::LastSelected, "pacman"}});
         set(values);
     }
-    FrontendSettings settings() const { return FrontendSettings(path + QStringLiteral("qx.ini")); }
+    FrontendSettings settings() const { return FrontendSettings(path + "qx.ini"); }
     void set(const SettingValues &values) const {
         for (const auto &[key, value] : values) {
             settings().write(*key, value);
@@ -74,8 +74,8 @@ struct TestWindow {
         make();
         ProgramState &state = window->state();
         state.EmulatorDir = path;
-        state.PictureDirectory = path + QStringLiteral("flyers/");
-        state.SnapshotDirectory = path + QStringLiteral("snap/");
+        state.PictureDirectory = path + "flyers/";
+        state.SnapshotDirectory = path + "snap/";
         window->resize(1200, 800);
         window->show();
         return *window;
@@ -110,13 +110,14 @@ struct TestWindow {
         return names;
     }
 
-    // The stand-in's calls, oldest first, and of those its runs on a set (not its listings).
-    QList<StandinCall> calls() const { return readStandinCalls(path + QStringLiteral("standin-calls.log")); }
-    QList<StandinCall> launches() const {
-        QList<StandinCall> runs = calls();
-        runs.removeIf(
-            [](const StandinCall &call) { return call.args.value(0).startsWith(QLatin1Char('-')); });
-        return runs;
+    // The stand-in's calls, oldest first, and the sets it ran (its calls that are no listings).
+    QList<StandinCall> calls() const { return readStandinCalls(path + "standin-calls.log"); }
+    QStringList launches() const {
+        QStringList sets;
+        for (const StandinCall &call : calls()) {
+            sets += call.args.value(0).startsWith('-') ? QStringList() : call.args.mid(0, 1);
+        }
+        return sets;
     }
 
     QAction *action(const char *name) const { return find<QAction>(name, window->actions().find(name)); }

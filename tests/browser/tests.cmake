@@ -3,7 +3,7 @@
 foreach(layer setlist info window)
     include(${CMAKE_CURRENT_LIST_DIR}/${layer}/tests.cmake)
 endforeach()
-foreach(test SetBrowserTest InfoPanelTest MainWindowTest InfoChromeTest AboutVideoWiringTest OptionsWiringTest
+foreach(test SetBrowserTest InfoPanelTest MainWindowTest InfoChromeTest OptionsWiringTest
              PathsWiringTest)
     target_include_directories(${test} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 endforeach()

@@ -18,7 +18,7 @@ using namespace qx::test;
 namespace {
 
 const QByteArray kHistoryDat = readFixture("window/history.dat");
-const QString kPacmanHistory = QStringLiteral("Pac-Man (c) 1980 Namco.\nEat the dots.\n\n- TRIVIA -\n");
+const QString kPacmanHistory = "Pac-Man (c) 1980 Namco.\nEat the dots.\n\n- TRIVIA -\n";
 
 // A valid PNG that declares a picture of 50000 x 50000 RGBA pixels.
 const QByteArray kHugePng = readFixture("window/huge.png");
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("pacman.png"));
+        const QString path = dir.filePath("pacman.png");
         writeFile(path, content);
         ScriptedUserPrompts prompts;
         PictureLoader loader(prompts);
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QCOMPARE(told.size(), reason.isEmpty() ? 0 : 1);
         QVERIFY2(reason.isEmpty() ||
                      (told.constFirst().contains(reason) && told.constFirst().contains(path) &&
-                      prompts.shown().constFirst().title == QStringLiteral("Quorvex")),
+                      prompts.shown().constFirst().title == "Quorvex"),
                  qPrintable(told.join('\n')));
     }
 
@@ -140,7 +140,7 @@ private Q_SLOTS:
         }
         test.show("galaga", false);
         QCOMPARE(scroll->value(), 0);
-        QCOMPARE(caption->text(), QStringLiteral("galaga"));
+        QCOMPARE(caption->text(), "galaga");
         QCOMPARE(test.find("picFlyer")->size(), QSize(TwipsToPixels(100), 0));
         QVERIFY(test.prompts.shown().isEmpty());
     }
@@ -158,8 +158,7 @@ private Q_SLOTS:
         QCOMPARE(text->toPlainText(), kPacmanHistory);
         QVERIFY(text->placeholderText().isEmpty());
         panel.showSetInfo("dkong", {});
-        QCOMPARE(text->toPlainText() + '|' + text->placeholderText(),
-                 QStringLiteral("|No history for this set"));
+        QCOMPARE(text->toPlainText() + '|' + text->placeholderText(), "|No history for this set");
         panel.clearSetInfo();
         QVERIFY(text->placeholderText().isEmpty());
 
@@ -171,7 +170,7 @@ private Q_SLOTS:
         QCOMPARE(text->toPlainText(), kPacmanHistory);
         QVERIFY(panel.writeSettings());
         QCOMPARE(test.settings().read(Settings::ShowHistory) + test.settings().read(Settings::Picture),
-                 QStringLiteral("-10"));
+                 "-10");
     }
 
     // With the history off at the start, the file is read only once it is shown, off the window's thread.
@@ -225,7 +224,7 @@ private Q_SLOTS:
         QCOMPARE(test.prompts.shown().constFirst().icon, PromptIcon::Information);
         QVERIFY(!test.panel().historyAvailable() && !test.action("mnuViewHistory")->isEnabled());
         QVERIFY(test.panel().writeSettings());
-        QCOMPARE(test.settings().read(Settings::ShowHistory), QStringLiteral("0"));
+        QCOMPARE(test.settings().read(Settings::ShowHistory), "0");
     }
 
     // Quick selections: only the last one's picture shows, whatever order the decodes finish in, also when

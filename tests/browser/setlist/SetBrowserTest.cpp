@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QToolTip>
 #include <QTreeView>
 
 using namespace qx;
@@ -66,6 +67,7 @@ struct Browser : TestWindow {
         QTest::mouseClick(details()->viewport(), button, {}, rowCentre(row));
     }
     QByteArray favourites() const { return readFile(path + "qx_fav.dat"); }
+    QLabel *notice() const { return find<QLabel>("EmptyViewNotice"); }
 };
 
 } // namespace
@@ -77,17 +79,19 @@ private Q_SLOTS:
     // click empties the box and the filters hold again.
     void searchingIgnoresTheFiltersAndClearingRestoresTheList() {
         Browser f;
-        QTest::keyClicks(f.text1, QStringLiteral("pac"));
+        QTest::keyClicks(f.text1, "pac");
         QCOMPARE(f.listNames(), (QStringList{"pacman", "puckman", "cmart"})); // "Super Pa" + "cmart"
-        QCOMPARE(f.count() + ' ' + f.current(), QStringLiteral("3 sets pacman"));
+        QCOMPARE(f.count() + ' ' + f.current(), "3 sets pacman");
         QTest::mouseDClick(f.text1, Qt::LeftButton);
         QVERIFY(f.text1->text().isEmpty());
         QCOMPARE(f.model().rowCount(), 8);
         f.action("tbrUnavailable")->trigger();
-        f.text1->setText(QStringLiteral("DONKEY"));
+        f.text1->setText("DONKEY");
         QCOMPARE(f.listNames(), (QStringList{"dkong", "dkongjr"}));
         f.text1->setText(QString(10000, QLatin1Char('[')));
-        QCOMPARE(f.count(), QStringLiteral("0 sets"));
+        QCOMPARE(f.count(), "0 sets");
+        f.text1->setText("xyz"); // an empty view says why
+        QCOMPARE(f.notice()->isVisible() ? f.notice()->text() : QString(), "No set matches \u201Cxyz\u201D");
         QVERIFY(!f.action("mnuFilePlay")->isVisible() && f.selected().isEmpty());
         f.text1->clear();
         QCOMPARE(f.model().rowCount(), 5);
@@ -96,35 +100,39 @@ private Q_SLOTS:
     // The tree's search is flat, clearing it regroups; focusing its box clears the shown set.
     void theTreeSearchIsFlatAndClearingRegroups() {
         Browser f;
+        f.text1->setText("pac"); // another view's search is not carried over
         f.action("mnuListViewMode1")->trigger();
         QCOMPARE(f.browser->treeModel()->rowCount(), 6);
-        f.text2->setText(QStringLiteral("kong"));
+        f.text2->setText("kong");
         QCOMPARE(f.browser->treeModel()->rowCount(), 2);
-        QCOMPARE(f.count(), QStringLiteral("2 sets"));
+        QCOMPARE(f.count(), "2 sets");
         f.text2->clear();
         QCOMPARE(f.browser->treeModel()->rowCount(), 6);
-        QCOMPARE(f.selected(), QStringLiteral("dkong"));
+        QCOMPARE(f.selected(), "dkong");
         f.text2->setFocus();
         QVERIFY(f.selected().isEmpty());
+        f.action("mnuListViewMode3")->trigger();
+        QVERIFY(f.text1->text().isEmpty() && f.model().rowCount() == 8);
     }
 
     // Each mode shows its own controls and is written at once; the current set stays selected.
     void switchingViewModesWritesViewModeAtOnce() {
         Browser f;
         const QByteArray before = readFile(f.path + "qx.ini");
-        f.action("mnuListViewMode3")->trigger();
+        f.action("mnuListViewMode3")->trigger(); // the checked mode chosen again stays checked
+        QVERIFY(f.action("mnuListViewMode3")->isChecked());
         QCOMPARE(readFile(f.path + "qx.ini"), before);
         f.action("mnuListViewMode1")->trigger();
-        QCOMPARE(f.settings().read(Settings::ViewMode), QStringLiteral("1"));
+        QCOMPARE(f.settings().read(Settings::ViewMode), "1");
         QVERIFY(f.list->isHidden() && f.tree->isVisible() && f.text1->isHidden() && f.text2->isVisible());
         QVERIFY(f.action("mnuCollapse")->isEnabled() && !f.action("mnuListViewMode3")->isChecked());
         QCOMPARE(f.browser->treeModel()->layout().nodeCount(), 8);
-        QCOMPARE(f.selected(), QStringLiteral("dkong"));
+        QCOMPARE(f.selected(), "dkong");
         f.action("mnuListViewMode2")->trigger();
-        QCOMPARE(f.settings().read(Settings::ViewMode), QStringLiteral("2"));
+        QCOMPARE(f.settings().read(Settings::ViewMode), "2");
         QVERIFY(f.list->viewStyle() == ViewMode::List && !f.action("mnuCollapse")->isEnabled());
         QCOMPARE(f.model().rowCount(), 8);
-        QCOMPARE(f.selected(), QStringLiteral("dkong"));
+        QCOMPARE(f.selected(), "dkong");
     }
 
     // A node of two sets with one description stands for the first of them; collapsing keeps the current
@@ -132,16 +140,16 @@ private Q_SLOTS:
     void treeNodesAndCollapse() {
         Browser f({{&Settings::LastSelected, "puckman"}});
         f.action("mnuListViewMode1")->trigger();
-        QCOMPARE(f.tree->currentIndex().data().toString(), QStringLiteral("Puck Man"));
+        QCOMPARE(f.tree->currentIndex().data().toString(), "Puck Man");
         QVERIFY(f.tree->isExpanded(f.tree->currentIndex().parent()));
         f.action("mnuCollapse")->trigger();
-        QCOMPARE(f.tree->currentIndex().data().toString(), QStringLiteral("Puck Man"));
+        QCOMPARE(f.tree->currentIndex().data().toString(), "Puck Man");
         const int second = f.browser->treeModel()->layout().topLevel().at(4);
-        QCOMPARE(f.browser->treeModel()->recordOfNode(second)->name().toString(), QStringLiteral("twin2"));
+        QCOMPARE(f.browser->treeModel()->recordOfNode(second)->name().toString(), "twin2");
         const QModelIndex node = f.browser->treeModel()->indexOfNode(second);
         f.tree->scrollTo(node);
         QTest::mouseClick(f.tree->viewport(), Qt::LeftButton, {}, f.tree->visualRect(node).center());
-        QCOMPARE(f.current(), QStringLiteral("twin1"));
+        QCOMPARE(f.current(), "twin1");
     }
 
     // The toolbar buttons and the menu entries are one filter; the last shown kind cannot be hidden.
@@ -150,7 +158,7 @@ private Q_SLOTS:
         f.action("tbrUnavailable")->trigger();
         QVERIFY(!f.action("mnuViewGameLists2")->isChecked());
         QCOMPARE(f.model().rowCount(), 5);
-        QCOMPARE(f.action("tbrUnavailable")->toolTip(), QStringLiteral("Show Unavailable"));
+        QCOMPARE(f.action("tbrUnavailable")->toolTip(), "Show Unavailable");
         f.action("tbrAvailable")->trigger();
         f.action("mnuViewGameLists1")->trigger();
         QVERIFY(f.action("mnuViewGameLists1")->isChecked() && f.action("tbrAvailable")->isChecked());
@@ -160,7 +168,7 @@ private Q_SLOTS:
         f.action("mnuViewGameLists1")->trigger();
         QVERIFY(!f.action("tbrAvailable")->isChecked());
         QCOMPARE(f.listNames(), (QStringList{"dkong", "galaga", "cmart"}));
-        QCOMPARE(f.selected(), QStringLiteral("dkong"));
+        QCOMPARE(f.selected(), "dkong");
     }
 
     // A header click sorts by that column, a second one the other way; the selected set stays selected.
@@ -174,7 +182,7 @@ private Q_SLOTS:
             firsts << f.model().record(0)->name().toString() + (header->sortIndicatorOrder() ? "-" : "+");
         }
         QCOMPARE(firsts, (QStringList{"twin2+", "cmart-", "cmart+", "cmart-"}));
-        QCOMPARE(f.model().record(f.list->selectedRow())->name().toString(), QStringLiteral("dkong"));
+        QCOMPARE(f.model().record(f.list->selectedRow())->name().toString(), "dkong");
     }
 
     // The stored order and widths are taken; Reset Column Order asks first; widths are saved only from the
@@ -188,7 +196,7 @@ private Q_SLOTS:
         QVERIFY(f.browser->saveSettings());
         f.prompts.queueAnswer(PromptAnswer::No);
         f.action("mnuToolsColumnOrder")->trigger();
-        QCOMPARE(f.prompts.shown().last().text, QStringLiteral("Reset column order?"));
+        QCOMPARE(f.prompts.shown().last().text, "Reset column order?");
         QCOMPARE(f.prompts.shown().last().defaultButton, PromptAnswer::No);
         QCOMPARE(header->logicalIndex(0), 1);
         f.prompts.queueAnswer(PromptAnswer::Yes);
@@ -198,7 +206,7 @@ private Q_SLOTS:
         header->resizeSection(4, 10);
         QVERIFY(f.browser->saveSettings());
         QCOMPARE(f.settings().read(Settings::ColumnWidths) + ' ' + f.settings().read(Settings::ColumnPos),
-                 QStringLiteral("200,90,70,60,150,75,95 0,1,2,3,4,5,6"));
+                 "200,90,70,60,150,75,95 0,1,2,3,4,5,6");
     }
 
     // File ▸ Add To / Remove From Favourites follows the file; sortfav decides whether an addition is sorted
@@ -207,57 +215,65 @@ private Q_SLOTS:
         Browser f;
         QAction *entry = f.action("mnuFileAddFav");
         f.browser->favourites().prepareFileMenu();
-        QCOMPARE(entry->text(), QStringLiteral("Add To &Favourites"));
+        QCOMPARE(entry->text(), "Add To &Favourites");
         entry->trigger();
         f.browser->favourites().prepareFileMenu();
-        QCOMPARE(entry->text(), QStringLiteral("Remove From &Favourites"));
+        QCOMPARE(entry->text(), "Remove From &Favourites");
         f.action("tbrAddFav")->trigger(); // already a favourite
         QCOMPARE(f.favourites(), QByteArray("dkong\r\n"));
         entry->trigger();
         QVERIFY(!QFile::exists(f.path + "qx_fav.dat"));
-        f.text1->setText(QStringLiteral("nothing matches this"));
+        f.text1->setText("nothing matches this");
         f.browser->favourites().prepareFileMenu();
         QVERIFY(!entry->isEnabled());
 
         writeFile(f.path + "qx_fav.dat", "pacman\r\nGalaga\r\n");
-        f.window->state().CurrentSetName = QStringLiteral("zaxxon");
+        f.window->state().CurrentSetName = "zaxxon";
         f.action("tbrAddFav")->trigger();
-        f.settings().write(Settings::SortFav, QStringLiteral("0"));
-        f.window->state().CurrentSetName = QStringLiteral("amidar");
+        f.settings().write(Settings::SortFav, "0");
+        f.window->state().CurrentSetName = "amidar";
         f.action("mnuItemPopupAddFav")->trigger();
         QCOMPARE(f.favourites(), QByteArray("Galaga\r\npacman\r\nzaxxon\r\namidar\r\n"));
     }
 
-    // The favourites view shows the file's sets; removing one leaves the rest, removing the last
-    // returns to the normal view.
+    // Without favourites the view says how to add one; it shows the file's sets; removing one leaves the
+    // rest, removing the last returns to the normal view.
     void theFavouritesView() {
         Browser f;
+        const QString howToAdd = "No favourites to show. To add one, right-click a set and choose "
+                                 "\u201CAdd To Favourites\u201D.";
+        f.action("tbrFavourites")->trigger(); // none yet: the view is not entered
+        QVERIFY(QToolTip::text() == howToAdd && !f.action("tbrFavourites")->isChecked());
+        writeFile(f.path + "qx_fav.dat", "notaset\r\n");
+        f.action("mnuViewFav")->trigger();
+        QCOMPARE(f.notice()->isVisible() ? f.notice()->text() : QString(), howToAdd);
+        f.action("mnuViewFav")->trigger();
         writeFile(f.path + "qx_fav.dat", "galaga\n\n\r\ndkong");
         f.action("mnuViewFav")->trigger();
         QVERIFY(f.action("tbrFavourites")->isChecked());
-        QCOMPARE(f.action("tbrFavourites")->toolTip(), QStringLiteral("Return to previous view"));
+        QCOMPARE(f.action("tbrFavourites")->toolTip(), "Return to previous view");
         QCOMPARE(f.listNames(), (QStringList{"galaga", "dkong"}));
         f.clickRow(1);
         f.action("mnuItemPopupRemFav")->trigger();
         QCOMPARE(f.listNames(), QStringList{"galaga"});
-        QCOMPARE(f.count() + ' ' + f.favourites(), QStringLiteral("1 sets galaga\r\n"));
+        QCOMPARE(f.count() + ' ' + f.favourites(), "1 sets galaga\r\n");
         f.clickRow(0);
         f.browser->prepareItemPopup();
         QVERIFY(!f.action("mnuItemPopupAddFav")->isVisible() && f.action("mnuItemPopupRemFav")->isVisible());
         f.action("mnuItemPopupRemFav")->trigger();
         QVERIFY(!QFile::exists(f.path + "qx_fav.dat"));
         QVERIFY(!f.action("tbrFavourites")->isChecked() && !f.action("mnuViewFav")->isChecked());
-        QCOMPARE(f.count() + ' ' + f.selected(), QStringLiteral("8 sets galaga"));
+        QCOMPARE(f.count() + ' ' + f.selected(), "8 sets galaga");
     }
 
     void hidingClonesReloadsTheCatalogue() {
         Browser f;
-        f.text1->setText(QStringLiteral("kong"));
+        f.text1->setText("kong");
         f.action("mnuOptionsClones")->trigger();
         QVERIFY(f.text1->text().isEmpty());
         QCOMPARE(f.window->catalogue().size(), qsizetype(6));
         QCOMPARE(f.model().rowCount(), 6);
-        QCOMPARE(f.selected(), QStringLiteral("dkong"));
+        QCOMPARE(f.selected(), "dkong");
         f.action("mnuOptionsClones")->trigger();
         QCOMPARE(f.model().rowCount(), 8);
     }
@@ -274,14 +290,10 @@ private Q_SLOTS:
         QTRY_COMPARE(f.launches().size(), 2);
         QTRY_VERIFY(!f.window->isBusy());
         f.action("mnuListViewMode1")->trigger();
-        f.window->state().CurrentSetName = QStringLiteral("galaga");
+        f.window->state().CurrentSetName = "galaga";
         QTest::keyClick(f.tree, Qt::Key_Enter);
         QTRY_COMPARE(f.launches().size(), 3);
-        QStringList played;
-        for (const StandinCall &run : f.launches()) {
-            played << run.args.constFirst();
-        }
-        QCOMPARE(played, (QStringList{"dkong", "pacman", "galaga"}));
+        QCOMPARE(f.launches(), (QStringList{"dkong", "pacman", "galaga"}));
         QTRY_VERIFY(!f.window->isBusy());
         const qsizetype calls = f.calls().size();
         f.window->setBusy(true);
@@ -300,18 +312,18 @@ private Q_SLOTS:
         const QPoint empty(10, view->viewport()->height() - 5);
         QVERIFY(!view->indexAt(empty).isValid());
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, empty);
-        QCOMPARE(f.model().record(f.list->selectedRow())->name().toString(), QStringLiteral("dkong"));
+        QCOMPARE(f.model().record(f.list->selectedRow())->name().toString(), "dkong");
         QTest::mouseClick(view->viewport(), Qt::RightButton, {}, empty);
         QVERIFY(f.window->actions().generalPopup()->isVisible());
         f.window->actions().generalPopup()->hide();
         f.clickRow(0, Qt::RightButton);
         QVERIFY(f.window->actions().itemPopup()->isVisible());
-        QCOMPARE(f.action("mnuItemPopupPlay")->text(), QStringLiteral("Play pacman"));
+        QCOMPARE(f.action("mnuItemPopupPlay")->text(), "Play pacman");
         QVERIFY(f.action("mnuItemPopupAddFav")->isVisible() && !f.action("mnuItemPopupRemFav")->isVisible());
         f.window->actions().itemPopup()->hide();
         QTest::keyClick(f.details(), Qt::Key_Down);
         QCOMPARE(f.action("mnuFilePlay")->text() + '|' + f.action("tbrVerify")->toolTip(),
-                 QStringLiteral("&Play puckman|Verify puckman"));
+                 "&Play puckman|Verify puckman");
     }
 
     void toolTipsFollowThePreference() {
@@ -341,7 +353,7 @@ private Q_SLOTS:
         f.action("tbrAvailable")->trigger();
         QVERIFY(!f.browser->PickRandomListSet());
         QCOMPARE(f.prompts.shownTexts(), QStringList{"No available sets found."});
-        f.text1->setText(QStringLiteral("no such set"));
+        f.text1->setText("no such set");
         QVERIFY(!f.browser->PickRandomListSet());
         QCOMPARE(f.prompts.shown().size(), 1);
         f.text1->clear();
@@ -349,18 +361,6 @@ private Q_SLOTS:
         QVERIFY(!f.browser->PickRandomTreeSet());
         f.action("tbrAvailable")->trigger();
         QVERIFY(f.browser->PickRandomTreeSet());
-    }
-
-    void hoveringFocusesTheViewOnlyWhenThePreferenceIsOn() {
-        Browser f;
-        QWidget *viewport = f.details()->viewport();
-        f.browser->setMouseFocus(false);
-        f.text1->setFocus();
-        QTest::mouseMove(viewport, QPoint(20, 20));
-        QVERIFY(f.text1->hasFocus());
-        f.browser->setMouseFocus(true);
-        QTest::mouseMove(viewport, QPoint(30, 30));
-        QVERIFY(f.details()->hasFocus());
     }
 };
 

@@ -72,11 +72,11 @@ private Q_SLOTS:
         model.setRows({0, 1, 2, 3});
         const QPersistentModelIndex selected = model.index(1, 1); // pac2
         model.sortByColumn(SetColumn::Description, false);
-        QCOMPARE(model.record(0)->name().toString(), QStringLiteral("dig4"));
-        QVERIFY(selected.data().toString() == QStringLiteral("pac2") && selected.row() == 3);
+        QCOMPARE(model.record(0)->name().toString(), "dig4");
+        QVERIFY(selected.data().toString() == "pac2" && selected.row() == 3);
         model.setRows({0, 1, 2});
-        QCOMPARE(model.record(0)->name().toString(), QStringLiteral("dig3"));
-        QVERIFY(model.rowOfName(QStringLiteral("pac1")) == 1 && model.rowOfName(QStringLiteral("x")) == -1);
+        QCOMPARE(model.record(0)->name().toString(), "dig3");
+        QVERIFY(model.rowOfName("pac1") == 1 && model.rowOfName("x") == -1);
         model.removeRow(0);
         QCOMPARE(model.rowCount(), 2);
     }
@@ -90,8 +90,8 @@ private Q_SLOTS:
         const QModelIndex dig = model.index(1, 0);
         const QModelIndex clone = model.index(0, 0, dig);
         QVERIFY(model.rowCount(dig) == 1 && clone.parent() == dig);
-        QCOMPARE(dig.data().toString() + '/' + clone.data().toString(), QStringLiteral("Dig Three/Dig Four"));
-        QCOMPARE(model.recordOfNode(model.nodeOf(clone))->name().toString(), QStringLiteral("dig4"));
+        QCOMPARE(dig.data().toString() + '/' + clone.data().toString(), "Dig Three/Dig Four");
+        QCOMPARE(model.recordOfNode(model.nodeOf(clone))->name().toString(), "dig4");
         QCOMPARE(model.indexOfNode(model.nodeOf(clone)), clone);
         model.setLayout(SetTreeLayout::Flat({3, 0}));
         QVERIFY(model.rowCount() == 2 && !model.hasChildren(model.index(0, 0)));
@@ -134,7 +134,7 @@ private Q_SLOTS:
 
         // Typing finds a set by the first column, even after a click in another column.
         view.setCurrentIndex(model.index(3, 4));
-        QTest::keyClicks(&view, QStringLiteral("set12"));
+        QTest::keyClicks(&view, "set12");
         QCOMPARE(view.currentIndex().row(), 12);
         QCOMPARE(view.currentIndex().column(), 0);
     }

@@ -47,7 +47,6 @@ const struct FullScreenCase {
     {"unsupported", "-1", "1600x1200", "1024x768", {{1600, 1200}}, "Error: Mode not supported"},
     {"empty", "-1", "", "1024x768", {}, {}}, // filled with the desktop's
     {"abc", "-1", "abc", "1024x768", {}, kBadRes + "abc\""},
-    {"800x", "-1", "800x", "1024x768", {}, kBadRes + "800x\""},
     {"99999x99999", "-1", "99999x99999", "1024x768", {}, kBadRes + "99999x99999\""}};
 
 } // namespace
@@ -90,7 +89,7 @@ private Q_SLOTS:
         window.showNormal();
         QCOMPARE(window.geometry(), before);
         QVERIFY(cabinet.display->requests == c.switches);
-        QCOMPARE(cabinet.display->CurrentResolution(), QStringLiteral("1024x768"));
+        QCOMPARE(cabinet.display->CurrentResolution(), "1024x768");
         QCOMPARE(cabinet.settings().get(Settings::FullScreenRes),
                  *c.fullScreenRes ? c.fullScreenRes : "1024x768");
         QCOMPARE(cabinet.prompts.shown().size(), c.message.isEmpty() ? 0 : 1);
@@ -139,9 +138,8 @@ private Q_SLOTS:
             QTest::qWait(4 * JoystickPoller::kPollIntervalMs);
             QVERIFY(cabinet.launches().isEmpty());
             cabinet.window->showNormal();
-            QTRY_COMPARE(cabinet.window->state().CurrentSetName, QStringLiteral("galaga"));
-            QCOMPARE(cabinet.launches().size(), 1);
-            QCOMPARE(cabinet.launches().constFirst().args, QStringList{"pacman"});
+            QTRY_COMPARE(cabinet.window->state().CurrentSetName, "galaga");
+            QCOMPARE(cabinet.launches(), QStringList{"pacman"});
         }
         SDL_JoystickClose(pad);
         SDL_JoystickDetachVirtual(index);

@@ -59,11 +59,6 @@ private Q_SLOTS:
         m_poller->setEnabled(true);
     }
 
-    void decodesButtonsOneToEight() {
-        const auto buttons = DecodeJoyButtons(0xFFFFFF82);
-        QCOMPARE(QList<bool>(buttons.begin(), buttons.end()), (QList<bool>{0, 1, 0, 0, 0, 0, 0, 1}));
-    }
-
     // A pad plugged in after the start is counted and polled; pulled out, it holds no button.
     void findsPadsPluggedInAfterTheStart() {
         const int before = CountJoysticks(m_joystick);

@@ -30,21 +30,23 @@ private Q_SLOTS:
     }
     void cleanup() { delete m_window; }
 
-    // Every menu's entries, captions and accelerators, against the fixture that lists them.
+    // Every menu's and the toolbar's entries, captions and accelerators, against the fixture that lists them.
     void everyMenuHasItsEntries() {
         QString menuName;
         QStringList expected;
         const auto compare = [&] {
             QMenu *menu = m_actions->menu(menuName);
-            const QList<QAction *> actions = menu ? menu->actions() : m_window->menuBar()->actions();
+            const QList<QAction *> actions = menu                     ? menu->actions()
+                                             : menuName == "Toolbar1" ? m_toolbar->actions()
+                                                                      : m_window->menuBar()->actions();
             QStringList actual;
             for (const QAction *action : actions) {
-                actual << (action->isSeparator() ? QStringLiteral("-")
+                actual << (action->isSeparator() ? "-"
                                                  : action->text() + '|' + action->shortcut().toString());
             }
             QCOMPARE(actual, expected);
         };
-        for (const QString &line : QString::fromUtf8(test::readFixture(QStringLiteral("window/menus.txt")))
+        for (const QString &line : QString::fromUtf8(test::readFixture("window/menus.txt"))
                                        .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
             if (line.startsWith(QLatin1Char('['))) {
                 if (!menuName.isEmpty()) {
@@ -57,7 +59,7 @@ private Q_SLOTS:
             }
         }
         compare();
-        QVERIFY(!m_actions->find(QStringLiteral("mnuTrayFavNone"))->isEnabled());
+        QVERIFY(!m_actions->find("mnuTrayFavNone")->isEnabled());
     }
 
     // A menu bar entry and its pop-up twin (the name without its menu, after "mnuPopup") are one action.
@@ -76,54 +78,31 @@ private Q_SLOTS:
         }
     }
 
-    void exactlyOneViewModeStaysChecked() {
-        QAction *grouped = m_actions->find(QStringLiteral("mnuListViewMode1"));
-        QAction *details = m_actions->find(QStringLiteral("mnuListViewMode3"));
-        details->setChecked(true);
-        grouped->trigger();
-        QVERIFY(grouped->isChecked() && !details->isChecked());
-        grouped->trigger(); // choosing the checked mode leaves it checked
-        QVERIFY(grouped->isChecked());
-    }
-
-    void toolbarHasTenButtonsWithIcons() {
-        const QList<QAction *> buttons = m_toolbar->actions();
-        QCOMPARE(buttons.size(), 10);
-        for (int number = 1; number <= 10; ++number) {
-            QAction *button = m_actions->toolbarButton(number);
-            const bool separator = number % 3 == 0 && number < 10;
-            QCOMPARE(buttons.at(number - 1)->isSeparator(), separator);
-            QVERIFY(separator ? !button
-                              : buttons.at(number - 1) == button && !button->icon().pixmap(16, 16).isNull());
-            QCOMPARE(button && button->isCheckable(), number == 1 || number == 4 || number == 5);
-        }
-    }
-
     // The status bar during a long operation.
     void longOperationsShowTheirStageAndProgressThenThePanelsReturn() {
         StatusPanels status;
         status.show();
-        status.setPanelText(2, QStringLiteral("pacman"));
-        auto *single = status.findChild<QLabel *>(QStringLiteral("sbSingleText"));
-        auto *bar = status.findChild<QProgressBar *>(QStringLiteral("sbProgress"));
-        auto *count = status.findChild<QLabel *>(QStringLiteral("sbCount"));
-        auto *cancel = status.findChild<QPushButton *>(QStringLiteral("sbCancel"));
+        status.setPanelText(2, "pacman");
+        auto *single = status.findChild<QLabel *>("sbSingleText");
+        auto *bar = status.findChild<QProgressBar *>("sbProgress");
+        auto *count = status.findChild<QLabel *>("sbCount");
+        auto *cancel = status.findChild<QPushButton *>("sbCancel");
 
-        status.showSingleText(QStringLiteral("Verifying sets, please wait..."));
+        status.showSingleText("Verifying sets, please wait...");
         QVERIFY(status.inSingleTextMode() && status.panel(2)->isHidden());
         QVERIFY(bar->isHidden() && cancel->isHidden()); // no progress known yet
 
         // An unknown total: a busy bar, the count of what was done beside it, and Cancel.
-        status.showProgress(1234, 0, QStringLiteral("1,234 sets checked"));
+        status.showProgress(1234, 0, "1,234 sets checked");
         QVERIFY(bar->isVisible() && bar->maximum() == 0);
-        QCOMPARE(count->text(), QStringLiteral("1,234 sets checked"));
-        QCOMPARE(single->text(), QStringLiteral("Verifying sets, please wait..."));
+        QCOMPARE(count->text(), "1,234 sets checked");
+        QCOMPARE(single->text(), "Verifying sets, please wait...");
         QVERIFY(cancel->isVisible() && !status.cancelRequested());
         QTest::mouseClick(cancel, Qt::LeftButton);
         QVERIFY(status.cancelRequested() && !cancel->isEnabled());
 
         // A known total: a determinate bar, also for totals beyond what an int holds.
-        status.showSingleText(QStringLiteral("Parsing output, please wait..."));
+        status.showSingleText("Parsing output, please wait...");
         status.showProgress(30000, 45000);
         QVERIFY(bar->maximum() == 45000 && bar->value() == 30000);
         status.showProgress(3'000'000'000LL, 6'000'000'000LL);
@@ -134,9 +113,9 @@ private Q_SLOTS:
         QVERIFY(!status.inSingleTextMode() && single->isHidden() && bar->isHidden() && cancel->isHidden());
         QVERIFY(status.panel(2)->isVisible());
         // The next operation starts with Cancel not pressed.
-        status.showSingleText(QStringLiteral("Extracting output, please wait..."));
+        status.showSingleText("Extracting output, please wait...");
         QVERIFY(!status.cancelRequested() && cancel->isEnabled());
-        QCOMPARE(status.panelText(2), QStringLiteral("pacman"));
+        QCOMPARE(status.panelText(2), "pacman");
     }
 
 private:

@@ -36,9 +36,9 @@ private Q_SLOTS:
                                                           .splitterLeft = 3000});
         QCOMPARE(alone.list, (TwipsRect{0, 400, 9000, 6000 - 400 - 300}));
         QVERIFY(alone.splitter.top == 400 && alone.splitter.height == 5300);
-        QCOMPARE(SplitterLeftFromSetting(QStringLiteral("onethirdwidth"), 9000), 6000);
-        QCOMPARE(SplitterLeftFromSetting(QStringLiteral("4321"), 9000), 4321);
-        QCOMPARE(SplitterLeftFromSetting(QStringLiteral("garbage"), 9000), 6000);
+        QCOMPARE(SplitterLeftFromSetting("onethirdwidth", 9000), 6000);
+        QCOMPARE(SplitterLeftFromSetting("4321", 9000), 4321);
+        QCOMPARE(SplitterLeftFromSetting("garbage", 9000), 6000);
         QCOMPARE((QList<int>{ClampDraggedSplitter(-300, 9000), ClampDraggedSplitter(8900, 9000),
                              ClampDraggedSplitter(4000, 9000)}),
                  (QList<int>{500, 8500, 4000}));

@@ -24,7 +24,7 @@ struct OptionsProgram : TestWindow {
         qputenv("HOME", home.path().toLocal8Bit());
         start();
     }
-    QString iniDir() const { return home.path() + QStringLiteral("/.mame/"); }
+    QString iniDir() const { return home.path() + "/.mame/"; }
 
     // Triggers the entry and hands the dialog it opens (after a MAME run or two) to inspect, then closes it.
     void withDialog(ActionId entry, const std::function<void(QDialog &)> &inspect) {
@@ -42,19 +42,16 @@ private Q_SLOTS:
         QTest::addColumn<ActionId>("entry");
         QTest::addColumn<QString>("title"); // %1: the file's path
         QTest::addColumn<QString>("file");  // in the INI folder; "" for mame.ini
-        const QString vector = QStringLiteral("vector.ini"), inVector = QStringLiteral("Options - %1");
-        QTest::newRow("menu default")
-            << ActionId::OptionsDefault << QStringLiteral("Default Options") << QString();
-        QTest::newRow("pop-up default")
-            << ActionId::PopupDefault << QStringLiteral("Default Options") << QString();
-        QTest::newRow("button 8") << ActionId::TbrOptions << QStringLiteral("Default Options") << QString();
+        const QString vector = "vector.ini", inVector = "Options - %1";
+        QTest::newRow("menu default") << ActionId::OptionsDefault << "Default Options" << QString();
+        QTest::newRow("pop-up default") << ActionId::PopupDefault << "Default Options" << QString();
+        QTest::newRow("button 8") << ActionId::TbrOptions << "Default Options" << QString();
         QTest::newRow("menu vector") << ActionId::OptionsVector << inVector << vector;
         QTest::newRow("pop-up vector") << ActionId::PopupVector << inVector << vector;
-        QTest::newRow("set") << ActionId::ItemPopupSetOptions << QStringLiteral("Set Options - pacman")
-                             << QStringLiteral("pacman.ini");
-        QTest::newRow("driver") << ActionId::ItemPopupDriverOptions
-                                << QStringLiteral("Driver Options - pacman.cpp")
-                                << QStringLiteral("source/pacman.ini");
+        QTest::newRow("set") << ActionId::ItemPopupSetOptions << "Set Options - pacman"
+                             << "pacman.ini";
+        QTest::newRow("driver") << ActionId::ItemPopupDriverOptions << "Driver Options - pacman.cpp"
+                                << "source/pacman.ini";
     }
     void eachEntryOpensItsScopesFile() {
         QFETCH(ActionId, entry);
@@ -65,7 +62,7 @@ private Q_SLOTS:
             file.isEmpty() ? program.window->state().EmulatorIniPath : program.iniDir() + file;
         QCOMPARE(QFile::exists(path), file.isEmpty());
         program.withDialog(entry, [&](QDialog &dialog) {
-            QCOMPARE(dialog.windowTitle(), QString(title).replace(QStringLiteral("%1"), path));
+            QCOMPARE(dialog.windowTitle(), QString(title).replace("%1", path));
             QVERIFY(QFile::exists(path)); // a layer file is made from mame.ini as the dialog opens
             QVERIFY(!program.window->joystickPoller().isPolling());
         });
@@ -75,11 +72,10 @@ private Q_SLOTS:
 
     void setAndDriverOptionsWantASelectedSet() {
         OptionsProgram program;
-        program.find<QLineEdit>("Text1")->setText(QStringLiteral("no such set"));
+        program.find<QLineEdit>("Text1")->setText("no such set");
         for (const ActionId entry : {ActionId::ItemPopupSetOptions, ActionId::ItemPopupDriverOptions}) {
             program.window->action(entry)->trigger();
-            QVERIFY(
-                program.prompts.shownTexts().constLast().startsWith(QStringLiteral("Select a set first")));
+            QVERIFY(program.prompts.shownTexts().constLast().startsWith("Select a set first"));
         }
         QVERIFY(!QFile::exists(program.iniDir()));
     }
@@ -87,8 +83,8 @@ private Q_SLOTS:
     void videoNoneShowsMamesConsoleFromThenOn() {
         OptionsProgram program;
         program.withDialog(ActionId::OptionsDefault, [](QDialog &dialog) {
-            auto *video = dialog.findChild<QComboBox *>(QStringLiteral("cboVideo"));
-            video->setCurrentIndex(video->findText(QStringLiteral("none")));
+            auto *video = dialog.findChild<QComboBox *>("cboVideo");
+            video->setCurrentIndex(video->findText("none"));
             Q_EMIT video->activated(video->currentIndex());
             dialog.accept();
         });

@@ -81,7 +81,7 @@ private Q_SLOTS:
         Program program;
         MainWindow &window = program.start();
         QVERIFY(window.infoPanel().currentPicture().isNull());
-        const QString folder = program.path + QStringLiteral("new pictures/");
+        const QString folder = program.path + "new pictures/";
         program.writePicture("new pictures/" + file, QSize(8, 8), Qt::red);
         const qsizetype calls = program.switchesSince(0).size();
 
@@ -94,7 +94,7 @@ private Q_SLOTS:
                                 program.prompts.queueFolder(folder.chopped(1));
                                 click(dialog, "btnBrowse");
                             });
-        QCOMPARE(opened, QStringLiteral("Paths / Directories:ROMs / CHDs"));
+        QCOMPARE(opened, "Paths / Directories:ROMs / CHDs");
         const ProgramState &state = window.state();
         QCOMPARE(PathKind(kind) == PathKind::Snapshots ? state.SnapshotDirectory : state.PictureDirectory,
                  folder);
@@ -114,8 +114,8 @@ private Q_SLOTS:
         QFETCH(bool, restore);
         Program program;
         MainWindow &window = program.start();
-        const QString mameIni = program.path + QStringLiteral("mame.ini");
-        const QString romPath = ReadEmulatorOption(QStringLiteral("rompath"), mameIni);
+        const QString mameIni = program.path + "mame.ini";
+        const QString romPath = ReadEmulatorOption("rompath", mameIni);
         const qsizetype calls = program.switchesSince(0).size();
         withPathsDialog([&] { window.action(ActionId::OptionsFolders)->trigger(); },
                         [&](QDialog &dialog) {
@@ -129,7 +129,7 @@ private Q_SLOTS:
                             }
                         });
 
-        QCOMPARE(ReadEmulatorOption(QStringLiteral("rompath"), mameIni) == romPath, restore);
+        QCOMPARE(ReadEmulatorOption("rompath", mameIni) == romPath, restore);
         QCOMPARE(program.switchesSince(calls), (QStringList{"-help", "-verifyroms"}));
         // The stand-in's verify does not find galaga.
         QVERIFY(
@@ -141,8 +141,8 @@ private Q_SLOTS:
     void firstRunAsksForTheRomFolderBeforeTheVerify() {
         Program program(false);
         qputenv("QX_STANDIN_ROMPATH", "1");
-        const QString roms = program.path + QStringLiteral("My ROMs");
-        writeFile(roms + QStringLiteral("/puckman.zip"), "zip");
+        const QString roms = program.path + "My ROMs";
+        writeFile(roms + "/puckman.zip", "zip");
         program.prompts.queueFile(program.path + "mame");
         program.prompts.queueAnswer(PromptAnswer::No); // Fast Scan? No: verify
         const QString opened = withPathsDialog([&] { program.start(); },
@@ -150,7 +150,7 @@ private Q_SLOTS:
                                                    program.prompts.queueFolder(roms);
                                                    click(dialog, "btnInsert");
                                                });
-        QCOMPARE(opened, QStringLiteral("Change, Add or Delete ROM / CHD paths:ROMs / CHDs, note"));
+        QCOMPARE(opened, "Change, Add or Delete ROM / CHD paths:ROMs / CHDs, note");
         QCOMPARE(program.prompts.shownTexts(),
                  (QStringList{"Select MAME executable", "Choose a folder", kFastScanQuestion}));
         QCOMPARE(program.availableSets(), (QStringList{"puckman", "pong"}));
