@@ -67,7 +67,7 @@ struct Browser : TestWindow {
         QTest::mouseClick(details()->viewport(), button, {}, rowCentre(row));
     }
     QByteArray favourites() const { return readFile(path + "qx_fav.dat"); }
-    QLabel *notice() const { return find<QLabel>("EmptyViewNotice"); }
+    QLabel *notice() const { return find("lvListViewDetails")->findChild<QLabel *>("EmptyViewNotice"); }
 };
 
 } // namespace
@@ -108,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(f.count(), "2 sets");
         f.text2->clear();
         QCOMPARE(f.browser->treeModel()->rowCount(), 6);
-        QCOMPARE(f.selected(), "dkong");
+        QCOMPARE(f.selected(), "pacman"); // made current by the search
         f.text2->setFocus();
         QVERIFY(f.selected().isEmpty());
         f.action("mnuListViewMode3")->trigger();
