@@ -11,6 +11,7 @@
 #include "browser/setlist/SetBrowser.h"
 #include "browser/window/MainActions.h"
 #include "browser/window/MainWindow.h"
+#include "catalogue/SetListCache.h"
 
 #include <QAction>
 #include <QColor>
@@ -69,9 +70,9 @@ struct TestWindow {
         }
         return *window;
     }
-    // The window shown but not loaded: its pictures in flyers/ and snap/, no catalogue.
+    // The window shown but not loaded: the sets of qx.dat read, its pictures in flyers/ and snap/.
     MainWindow &showUnloaded() {
-        make();
+        make().catalogue() = LoadSetList(path + "qx.dat", true);
         ProgramState &state = window->state();
         state.EmulatorDir = path;
         state.PictureDirectory = path + "flyers/";
@@ -81,22 +82,13 @@ struct TestWindow {
         return *window;
     }
 
-    // Makes the set the browser's selected one, as a click on it does; a catalogue of that set alone is made
-    // when the window's lacks it. An empty name selects nothing.
+    // Makes the set the browser's selected one, as a click on it does; an empty name selects nothing.
     void select(const QString &name) const {
-        if (name.isEmpty()) {
-            return;
+        if (!name.isEmpty()) {
+            window->state().CurrentSetName = name;
+            window->browser().fillShownView();
+            window->browser().reselectAndShow();
         }
-        SetCatalogue &catalogue = window->catalogue();
-        if (catalogue.indexOfName(name) < 0) {
-            SetRecord record;
-            record.Name = record.Description = name;
-            catalogue = SetCatalogue({record});
-            window->browser().clearViews();
-        }
-        window->state().CurrentSetName = name;
-        window->browser().fillShownView();
-        window->browser().reselectAndShow();
     }
 
     // The names of the catalogue's available sets, in its order.

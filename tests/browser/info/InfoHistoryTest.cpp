@@ -84,69 +84,42 @@ private Q_SLOTS:
         QCOMPARE(emulator.history.entryText("galaga"), QString());
     }
 
-    void revisionLine_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("revision line")
-            << "history.dat" << QByteArray("# x\r\n## Revision: 1.23\r\n$info=a,\r\n")
-            << "History revision: 1.23";
-        QTest::newRow("LF file") << "history.dat" << QByteArray("## Revision: 2.0 beta\n")
-                                 << "History revision: 2.0 beta";
-        QTest::newRow("no revision: the last line from its 14th character")
-            << "history.dat" << QByteArray("$info=a,\r\n0123456789abcdefgh\r\n") << "History revision: defgh";
-        QTest::newRow("empty file") << "history.dat" << QByteArray() << "History revision: ";
-        QTest::newRow("xml version") << "history.xml" << kHistoryXml << "History revision: 2.59";
-        QTest::newRow("neither file") << QString() << QByteArray() << "history.dat not found";
-    }
+    // The revision line, else the last line from its 14th character; history.xml's version.
     void revisionLine() {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, content);
-        QFETCH(QString, expected);
-        EmulatorDir emulator;
-        if (!file.isEmpty()) {
+        for (const auto &[file, content, expected] :
+             {std::tuple{"history.dat", QByteArray("# x\r\n## Revision: 1.23\r\n$info=a,\r\n"), "1.23"},
+              {"history.dat", QByteArray("## Revision: 2.0 beta\n"), "2.0 beta"},
+              {"history.dat", QByteArray("$info=a,\r\n0123456789abcdefgh\r\n"), "defgh"},
+              {"history.dat", QByteArray(), ""},
+              {"history.xml", kHistoryXml, "2.59"}}) {
+            EmulatorDir emulator;
             emulator.write(file, content);
+            QCOMPARE(HistoryDatabase::HistoryRevision(emulator.path()),
+                     "History revision: " + QString(expected));
         }
-        QCOMPARE(HistoryDatabase::HistoryRevision(emulator.path()), expected);
+        QCOMPARE(HistoryDatabase::HistoryRevision(EmulatorDir().path()), "history.dat not found");
     }
 
-    void damagedDatFilesLoadWithoutHarm_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("empty file") << QByteArray() << "pacman" << QString();
-        QTest::newRow("info without names")
-            << QByteArray("$info=\r\n$info=,,,\r\n\r\ntext\r\n$end\r\n") << "" << QString();
-        QTest::newRow("names without a closing comma are not listed")
-            << QByteArray("$info=pacman\r\n\r\ntext\r\n$end\r\n") << "pacman" << QString();
-        QTest::newRow("last entry without $end runs to the end")
-            << QByteArray("$info=pacman,\r\n\r\nPac text\r\n") << "pacman"
-            << "Pac text\n";
-        QTest::newRow("Latin-1 bytes")
-            << QByteArray("$info=pacman,\r\n\r\nCaf\xe9 Namco\r\n$end\r\n") << "pacman"
-            << "Caf\u00e9 Namco\n";
-        QTest::newRow("UTF-8 bytes") << QByteArray("$info=pacman,\r\n\r\nCaf\xc3\xa9 Namco\r\n$end\r\n")
-                                     << "pacman"
-                                     << "Caf\u00e9 Namco\n";
-        QTest::newRow("NUL bytes") << QByteArray("$info=pac") + '\0' + QByteArray("man,\r\n\r\nA") + '\0' +
-                                          QByteArray("B\r\n$end\r\n")
-                                   << "pacman" << QString();
-        // Each tag ends the names of the one before it (and a line of a million tags is read once).
-        const QByteArray crowded = "$info=pacman,$info=galaga,dkong,\r\n\r\nText\r\n$end\r\n";
-        QTest::newRow("tags sharing a line, first") << crowded << "pacman"
-                                                    << "Text\n";
-        QTest::newRow("tags sharing a line, second") << crowded << "galaga"
-                                                     << "Text\n";
-        QTest::newRow("a tag is no name") << crowded << "$info=galaga" << QString();
-    }
+    // Damaged files load without harm. Each tag ends the names of the one before it (and a line of a
+    // million tags is read once).
     void damagedDatFilesLoadWithoutHarm() {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, name);
-        QFETCH(QString, expected);
-        EmulatorDir emulator;
-        QVERIFY(emulator.loaded("history.dat", content));
-        QVERIFY(emulator.history.isAvailable());
-        QCOMPARE(emulator.history.entryText(name), expected);
+        const QByteArray crowded = "$info=pacman,$info=galaga,dkong,\r\n\r\nText\r\n$end\r\n";
+        for (const auto &[content, name, expected] :
+             {std::tuple{QByteArray(), "pacman", ""},
+              {QByteArray("$info=\r\n$info=,,,\r\n\r\ntext\r\n$end\r\n"), "", ""},       // no names
+              {QByteArray("$info=pacman\r\n\r\ntext\r\n$end\r\n"), "pacman", ""},        // no closing comma
+              {QByteArray("$info=pacman,\r\n\r\nPac text\r\n"), "pacman", "Pac text\n"}, // no $end
+              {QByteArray("$info=pacman,\r\n\r\nCaf\xe9 Namco\r\n$end\r\n"), "pacman", "Caf\u00e9 Namco\n"},
+              {QByteArray("$info=pacman,\r\n\r\nCaf\xc3\xa9 Namco\r\n$end\r\n"), "pacman",
+               "Caf\u00e9 Namco\n"},
+              {QByteArray("$info=pac\0man,\r\n\r\nA\0B\r\n$end\r\n", 29), "pacman", ""},
+              {crowded, "pacman", "Text\n"},
+              {crowded, "galaga", "Text\n"},
+              {crowded, "$info=galaga", ""}}) {
+            EmulatorDir emulator;
+            QVERIFY(emulator.loaded("history.dat", content) && emulator.history.isAvailable());
+            QCOMPARE(emulator.history.entryText(name), QString::fromUtf8(expected));
+        }
     }
 
     void hugeLinesAndLostEndsShowABoundedText() {

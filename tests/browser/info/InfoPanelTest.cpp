@@ -102,6 +102,7 @@ private Q_SLOTS:
             QCOMPARE(PictureLoader::fittedSize(picture, area), fitted);
         }
     }
+
     // The scroll bar steps from the set's picture through its snapshots to the first one missing; another
     // set brings it back to 0, and a set without a picture shows its name.
     void snapshotScrollBar_data() {
@@ -171,17 +172,6 @@ private Q_SLOTS:
         QVERIFY(panel.writeSettings());
         QCOMPARE(test.settings().read(Settings::ShowHistory) + test.settings().read(Settings::Picture),
                  "-10");
-    }
-
-    // With the history off at the start, the file is read only once it is shown, off the window's thread.
-    void theHistoryFileIsReadOnlyOnceTheHistoryShows() {
-        PanelWindow test({}, kHistoryDat);
-        test.panel().finishHistoryLoad();
-        QVERIFY(test.panel().historyAvailable() && !test.panel().historyLoaded());
-        test.select("pacman");
-        test.action("mnuViewHistory")->trigger();
-        QVERIFY(!test.panel().historyLoaded()); // its result arrives through the event loop
-        QTRY_COMPARE(test.find<QPlainTextEdit>("txtHistory")->toPlainText(), kPacmanHistory);
     }
 
     void pictureAndHistoryTogether() {

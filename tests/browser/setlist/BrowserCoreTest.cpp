@@ -203,33 +203,25 @@ private Q_SLOTS:
         QCOMPARE(favourites.contains(name), name == added);
         QVERIFY(!favourites.contains(name.toUpper()));
     }
-    // Stored orders and widths that do not fit the seven columns give way to the defaults.
-    void storedColumnLists_data() {
-        QTest::addColumn<bool>("widths");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("applied");
-        const char *order = "0,1,2,3,4,5,6";
-        const char *width = "240,80,80,67,125,77,90";
-        for (const auto &[row, widths, stored, applied] :
-             {std::tuple{"order with eighth number", false, "0,1,2,3,4,5,6,7", order},
-              {"moved", false, "2,0,1,3,4,6,5", "2,0,1,3,4,6,5"},
-              {"missing order", false, "=", order},
-              {"too few", false, "1,0,2", order},
-              {"a column twice", false, "0,0,2,3,4,5,6", order},
-              {"out of range", false, "0,1,2,3,4,5,9", order},
-              {"not numbers", false, "a,b,c,d,e,f,g", order},
-              {"widths", true, "300,60,60,50,100,70,80", "300,60,60,50,100,70,80"},
-              {"missing widths", true, "=", width},
-              {"six widths", true, "1,2,3,4,5,6", width},
-              {"negative width", true, "1,2,3,4,5,6,-7", width}}) {
-            QTest::newRow(row) << widths << stored << applied;
-        }
-    }
+    // Stored orders and widths that do not fit the seven columns give way to the defaults: an eighth
+    // number, too few, a column twice or out of range, no numbers, a negative width.
     void storedColumnLists() {
-        QFETCH(bool, widths);
-        QFETCH(QString, stored);
-        QFETCH(QString, applied);
-        QCOMPARE(FormatColumnList(widths ? ParseColumnWidths(stored) : ParseColumnOrder(stored)), applied);
+        const char *order = "0,1,2,3,4,5,6", *width = "240,80,80,67,125,77,90";
+        for (const auto &[widths, stored, applied] :
+             {std::tuple{false, "0,1,2,3,4,5,6,7", order},
+              {false, "2,0,1,3,4,6,5", "2,0,1,3,4,6,5"},
+              {false, "=", order},
+              {false, "1,0,2", order},
+              {false, "0,0,2,3,4,5,6", order},
+              {false, "0,1,2,3,4,5,9", order},
+              {false, "a,b,c,d,e,f,g", order},
+              {true, "300,60,60,50,100,70,80", "300,60,60,50,100,70,80"},
+              {true, "=", width},
+              {true, "1,2,3,4,5,6", width},
+              {true, "1,2,3,4,5,6,-7", width}}) {
+            QCOMPARE(FormatColumnList(widths ? ParseColumnWidths(stored) : ParseColumnOrder(stored)),
+                     QString(applied));
+        }
     }
 };
 

@@ -1,11 +1,10 @@
-// The window chrome (fonts, background colours, clipboard copies, help documents and pages, the mouse on
-// the information panel) and the notification-area icon with its menu.
+// The window chrome (fonts, background colours, clipboard copies, help documents and pages) and the
+// notification-area icon with its menu.
 #include "TestWindow.h"
 #include "browser/window/StatusPanels.h"
 #include "browser/window/TrayIcon.h"
 #include "browser/window/WindowAppearance.h"
 #include "browser/window/WindowChrome.h"
-#include "catalogue/SetListCache.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -21,11 +20,10 @@ namespace {
 struct ChromeWindow : TestWindow {
     WindowAppearance appearance;
     std::unique_ptr<WindowChrome> chrome;
-    explicit ChromeWindow(const SettingValues &values = {}, WindowChromeHooks hooks = {})
-        : TestWindow(values) {
+    explicit ChromeWindow(const SettingValues &values = {}) : TestWindow(values) {
         writeFile(path + "qx.dat", kThreeSets + "tomjerry=Tom & Jerry==Bally=1980=good=1=tj.cpp=no\r\n");
-        showUnloaded().catalogue() = LoadSetList(path + "qx.dat", true);
-        chrome = std::make_unique<WindowChrome>(*window, appearance, hooks);
+        showUnloaded();
+        chrome = std::make_unique<WindowChrome>(*window, appearance);
     }
 };
 
@@ -143,23 +141,6 @@ private Q_SLOTS:
         QVERIFY(test.prompts.shown().isEmpty());
     }
 
-    // A release over the caption reaches the panel too and focuses the view once; a right click opens the
-    // pop-up menu.
-    void mouseOnTheInformationPanel() {
-        int focused = 0;
-        ChromeWindow test({}, {[&] {
-                              ++focused;
-                          }});
-        auto *holder = test.find("picHolder");
-        holder->show();
-        holder->resize(300, 300);
-        QMenu *popup = test.window->actions().generalPopup();
-        QTest::mouseClick(test.find("Label1"), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(focused == 1 && !popup->isVisible());
-        QTest::mouseClick(holder, Qt::RightButton, {}, QPoint(150, 250));
-        QVERIFY(focused == 2 && popup->isVisible());
-        popup->close();
-    }
     // The favourites in the file's order, the sets not known left out; a second build replaces the first's.
     void favouritesInFileOrder() {
         ChromeWindow test;
