@@ -102,13 +102,18 @@ struct TestWindow {
         return names;
     }
 
-    // The stand-in's calls, oldest first, and the sets it ran (its calls that are no listings).
-    QList<StandinCall> calls() const { return readStandinCalls(path + "standin-calls.log"); }
-    QStringList launches() const {
-        QStringList sets;
-        for (const StandinCall &call : calls()) {
-            sets += call.args.value(0).startsWith('-') ? QStringList() : call.args.mid(0, 1);
+    // The stand-in's calls since the given one, by their first argument (a listing's switch or a set), and
+    // the sets it ran.
+    QStringList calls(qsizetype from = 0) const {
+        QStringList firsts;
+        for (const StandinCall &call : readStandinCalls(path + "standin-calls.log").mid(from)) {
+            firsts += call.args.value(0);
         }
+        return firsts;
+    }
+    QStringList launches() const {
+        QStringList sets = calls();
+        sets.removeIf([](const QString &first) { return first.startsWith('-'); });
         return sets;
     }
 

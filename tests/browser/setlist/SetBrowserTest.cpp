@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QToolTip>
 #include <QTreeView>
 
@@ -340,6 +341,26 @@ private Q_SLOTS:
         f.window->state().ShowToolTips = false;
         f.browser->RefreshToolTips();
         QVERIFY(f.text1->toolTip().isEmpty() && f.find("Label1")->toolTip().isEmpty());
+    }
+
+    // The Details view moves like a list, not like a spreadsheet: Left and Right scroll the columns and leave
+    // the set selected; typing finds a set by its description, even after a click in another column.
+    void theDetailsViewMovesLikeAList() {
+        Browser f;
+        QAbstractItemView *view = f.details();
+        for (int column = 0; column < 7; ++column) {
+            f.list->header()->resizeSection(column, 400);
+        }
+        QTest::keyClick(view, Qt::Key_End);
+        QCOMPARE(f.current(), "cmart");
+        QTest::keyClick(view, Qt::Key_Home);
+        QTest::keyClick(view, Qt::Key_Right);
+        QVERIFY(view->horizontalScrollBar()->value() > 0 && f.current() == "pacman");
+        QTest::keyClick(view, Qt::Key_Left);
+        QVERIFY(view->horizontalScrollBar()->value() == 0 && f.current() == "pacman");
+        view->setCurrentIndex(f.model().index(3, 4));
+        QTest::keyClicks(view, "Galaga");
+        QVERIFY(f.current() == "galaga" && view->currentIndex().column() == 0);
     }
 
     // Random picks choose only available sets, and say so once when there is none.

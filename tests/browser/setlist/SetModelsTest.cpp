@@ -1,7 +1,6 @@
-// The list and tree models behind the browser's views, and the report view of the list.
+// The list and tree models behind the browser's views.
 #include "TestDirs.h"
 #include "browser/setlist/SetListModel.h"
-#include "browser/setlist/SetReportView.h"
 #include "browser/setlist/SetTreeModel.h"
 #include "catalogue/SetListCache.h"
 
@@ -97,46 +96,6 @@ private Q_SLOTS:
         QVERIFY(model.rowCount() == 2 && !model.hasChildren(model.index(0, 0)));
         model.clear();
         QCOMPARE(model.rowCount(), 0);
-    }
-
-    // The report style of the set list moves like a list, not like a spreadsheet.
-    void keysMoveBetweenSetsAndScrollTheColumns() {
-        QStandardItemModel model(200, 7);
-        for (int cell = 0; cell < 200 * 7; ++cell) {
-            model.setItem(cell / 7, cell % 7, new QStandardItem(QStringLiteral("set%1 field").arg(cell / 7)));
-        }
-        SetReportView view;
-        view.setModel(&model);
-        view.setSelectionBehavior(QAbstractItemView::SelectRows);
-        view.setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view.resize(300, 200);
-        for (int column = 0; column < model.columnCount(); ++column) {
-            view.horizontalHeader()->resizeSection(column, 150);
-        }
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.setCurrentIndex(model.index(50, 0));
-
-        QTest::keyClick(&view, Qt::Key_Home);
-        const int home = view.currentIndex().row();
-        QTest::keyClick(&view, Qt::Key_End);
-        QVERIFY(home == 0 && view.currentIndex().row() == 199);
-
-        // Left and Right leave the cursor on its set and scroll the columns into view.
-        const QModelIndex before = view.currentIndex();
-        QCOMPARE(view.horizontalScrollBar()->value(), 0);
-        QTest::keyClick(&view, Qt::Key_Right);
-        QCOMPARE(view.currentIndex(), before);
-        QVERIFY(view.horizontalScrollBar()->value() > 0);
-        QTest::keyClick(&view, Qt::Key_Left);
-        QCOMPARE(view.horizontalScrollBar()->value(), 0);
-        QCOMPARE(view.currentIndex(), before);
-
-        // Typing finds a set by the first column, even after a click in another column.
-        view.setCurrentIndex(model.index(3, 4));
-        QTest::keyClicks(&view, "set12");
-        QCOMPARE(view.currentIndex().row(), 12);
-        QCOMPARE(view.currentIndex().column(), 0);
     }
 };
 

@@ -366,13 +366,8 @@ private Q_SLOTS:
         QCOMPARE(lines, (QStringList{"About Quorvex", "MAME v0.251 (unknown)", "Supported Sets: 3000"}));
     }
 
-    void theWindowIsBuiltWhileTheStartupVideoPlays_data() {
-        QTest::addColumn<int>("playavi");
-        QTest::newRow("in a window") << 1;
-        QTest::newRow("full screen") << 2;
-    }
+    // The window is built, with its catalogue, while the video plays in a window (1) or full screen (2).
     void theWindowIsBuiltWhileTheStartupVideoPlays() {
-        QFETCH(int, playavi);
         TestWindow test;
         const QString clip = test.path + "clip.ogv";
         if (QProcess::execute("ffmpeg",
@@ -387,17 +382,17 @@ private Q_SLOTS:
             probe.error()) {
             QSKIP(qPrintable("no multimedia backend opens a Theora clip here " + probe.errorString()));
         }
-        test.set({{&Settings::Avi, clip}, {&Settings::PlayAvi, QString::number(playavi)}});
-        MainWindow &window = test.make();
-        QVERIFY(window.load());
-        // The window is up with its catalogue while the video has yet to end.
-        QPointer<StartupVideo> video = window.findChild<StartupVideo *>();
-        QVERIFY(video && window.isVisible() && window.catalogue().size() == 3);
-        QCOMPARE(window.state().VideoFullScreen, playavi == 2);
-        QVERIFY(QTest::qWaitFor([&] { return !video || video->isVisible(); }, 10000) && video);
-        QCOMPARE(video->isFullScreen(), playavi == 2);
-        QVERIFY(QTest::qWaitFor([&] { return video.isNull(); }, 20000));
-        QVERIFY(test.prompts.shown().isEmpty());
+        for (const int playAvi : {1, 2}) {
+            test.set({{&Settings::Avi, clip}, {&Settings::PlayAvi, QString::number(playAvi)}});
+            MainWindow &window = test.make();
+            QVERIFY(window.load());
+            QPointer<StartupVideo> video = window.findChild<StartupVideo *>();
+            QVERIFY(video && window.isVisible() && window.catalogue().size() == 3);
+            QCOMPARE(window.state().VideoFullScreen, playAvi == 2);
+            QVERIFY(QTest::qWaitFor([&] { return !video || video->isVisible(); }, 10000) && video);
+            QCOMPARE(video->isFullScreen(), playAvi == 2);
+            QVERIFY(QTest::qWaitFor([&] { return video.isNull(); }, 20000) && test.prompts.shown().isEmpty());
+        }
     }
 };
 

@@ -31,13 +31,6 @@ struct Program : TestWindow {
             set({{&Settings::Exe, ""}});
         }
     }
-    QStringList switchesSince(qsizetype earlier) const {
-        QStringList result;
-        for (const StandinCall &call : calls().mid(earlier)) {
-            result += call.args.constFirst();
-        }
-        return result;
-    }
 };
 
 void click(QDialog &dialog, const char *button) {
@@ -83,7 +76,7 @@ private Q_SLOTS:
         QVERIFY(window.infoPanel().currentPicture().isNull());
         const QString folder = program.path + "new pictures/";
         program.writePicture("new pictures/" + file, QSize(8, 8), Qt::red);
-        const qsizetype calls = program.switchesSince(0).size();
+        const qsizetype calls = program.calls().size();
 
         QAction *action = window.action(ActionId(entry));
         QWidget *button = window.findChild<QToolBar *>()->widgetForAction(action);
@@ -100,7 +93,7 @@ private Q_SLOTS:
                  folder);
         window.infoPanel().finishPendingPicture();
         QVERIFY(!window.infoPanel().currentPicture().isNull());
-        QCOMPARE(program.switchesSince(calls), QStringList());
+        QCOMPARE(program.calls(calls), QStringList());
     }
 
     // After a change of ROM folders MAME is identified and every set verified, even when the old folders
@@ -116,7 +109,7 @@ private Q_SLOTS:
         MainWindow &window = program.start();
         const QString mameIni = program.path + "mame.ini";
         const QString romPath = ReadEmulatorOption("rompath", mameIni);
-        const qsizetype calls = program.switchesSince(0).size();
+        const qsizetype calls = program.calls().size();
         withPathsDialog([&] { window.action(ActionId::OptionsFolders)->trigger(); },
                         [&](QDialog &dialog) {
                             program.prompts.queueAnswer(PromptAnswer::Yes); // verify all sets when it closes
@@ -130,7 +123,7 @@ private Q_SLOTS:
                         });
 
         QCOMPARE(ReadEmulatorOption("rompath", mameIni) == romPath, restore);
-        QCOMPARE(program.switchesSince(calls), (QStringList{"-help", "-verifyroms"}));
+        QCOMPARE(program.calls(calls), (QStringList{"-help", "-verifyroms"}));
         // The stand-in's verify does not find galaga.
         QVERIFY(
             readFile(program.path + "qx.dat").contains("galaga=Galaga (Namco rev. B)==Namco=1981=good=2="));

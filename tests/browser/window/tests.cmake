@@ -1,5 +1,5 @@
-# The main window: layout rules (core); start-up and shutdown, actions, status bar, chrome and tray (ui).
-qx_add_test(NAME MainLayoutTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/MainLayoutTest.cpp LIBS quorvex_core)
+# The main window: start-up and shutdown, actions, status bar, chrome and tray (its layout rules are in
+# BrowserCoreTest).
 qx_add_test(NAME MainWindowTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/MainWindowTest.cpp LIBS quorvex_ui Qt6::Multimedia)
 qx_add_test(NAME MainActionsTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/MainActionsTest.cpp LIBS quorvex_ui)
 qx_add_test(NAME InfoChromeTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/InfoChromeTest.cpp LIBS quorvex_ui)
