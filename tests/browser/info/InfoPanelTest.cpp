@@ -63,34 +63,30 @@ struct PanelWindow : TestWindow {
 class InfoPanelTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void unusableFilesAreRefusedWithOneMessage_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("reason");
-        const QByteArray good = noisyPng(200, 200);
-        QTest::newRow("zero bytes") << QByteArray() << "empty";
-        QTest::newRow("truncated") << good.left(good.size() / 2) << "damaged or incomplete";
-        QTest::newRow("JPEG named .png")
-            << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00", 14) << "not a PNG";
-        QTest::newRow("50000 x 50000 declared") << kHugePng << "too large";
-        QTest::newRow("damaged header") << good.left(20) << "damaged";
-        QTest::newRow("a good picture loads silently") << good << QString();
-    }
+    // Empty, truncated, not a PNG, too large, a damaged header: refused with one message naming the file
+    // and why; a good picture loads silently.
     void unusableFilesAreRefusedWithOneMessage() {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, reason);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("pacman.png");
-        writeFile(path, content);
-        ScriptedUserPrompts prompts;
-        PictureLoader loader(prompts);
-        QCOMPARE(loader.LoadPngPicture(path).width(), reason.isEmpty() ? 200 : 0);
-        QCOMPARE(loader.LoadPngPicture(path).isNull(), !reason.isEmpty()); // told once
-        const QStringList told = prompts.shownTexts();
-        QCOMPARE(told.size(), reason.isEmpty() ? 0 : 1);
-        QVERIFY2(reason.isEmpty() ||
-                     (told.constFirst().contains(reason) && told.constFirst().contains(path) &&
-                      prompts.shown().constFirst().title == "Quorvex"),
-                 qPrintable(told.join('\n')));
+        const QByteArray good = noisyPng(200, 200);
+        for (const auto &[content, reason] :
+             {std::pair{QByteArray(), "empty"},
+              {good.left(good.size() / 2), "damaged or incomplete"},
+              {QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00", 14), "not a PNG"},
+              {kHugePng, "too large"},
+              {good.left(20), "damaged"},
+              {good, ""}}) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath("pacman.png");
+            writeFile(path, content);
+            ScriptedUserPrompts prompts;
+            PictureLoader loader(prompts);
+            QCOMPARE(loader.LoadPngPicture(path).width(), *reason ? 0 : 200);
+            QCOMPARE(loader.LoadPngPicture(path).isNull(), *reason != 0); // told once
+            const QStringList told = prompts.shownTexts();
+            QCOMPARE(told.size(), *reason ? 1 : 0);
+            QVERIFY2(!*reason || (told.constFirst().contains(reason) && told.constFirst().contains(path) &&
+                                  prompts.shown().constFirst().title == "Quorvex"),
+                     qPrintable(told.join('\n')));
+        }
     }
 
     void picturesAreFittedWithoutEnlarging() {
@@ -105,45 +101,36 @@ private Q_SLOTS:
 
     // The scroll bar steps from the set's picture through its snapshots to the first one missing; another
     // set brings it back to 0, and a set without a picture shows its name.
-    void snapshotScrollBar_data() {
-        QTest::addColumn<QStringList>("pictures");  // files to write, coloured red, green, blue
-        QTest::addColumn<QStringList>("captions");  // at scroll positions 0, 1, 2...
-        QTest::addColumn<QList<QColor>>("colours"); // invalid: no picture
-        const QColor none;
-        QTest::newRow("own picture and snapshots")
-            << QStringList{"flyers/pacman.png", "snap/pacman/0000.png", "snap/pacman/0001.png"}
-            << QStringList{"", "0000.png", "0001.png", "0002.png not found"}
-            << QList<QColor>{Qt::red, Qt::green, Qt::blue, none};
-        QTest::newRow("snapshots only") << QStringList{"snap/pacman/0000.png", "snap/pacman/0001.png"}
-                                        << QStringList{"0000.png", "0001.png", "0002.png not found"}
-                                        << QList<QColor>{Qt::red, Qt::green, none};
-        QTest::newRow("nothing") << QStringList{} << QStringList{"pacman", "0001.png not found"}
-                                 << QList<QColor>{none, none};
-    }
     void snapshotScrollBar() {
-        QFETCH(QStringList, pictures);
-        QFETCH(QStringList, captions);
-        QFETCH(QList<QColor>, colours);
-        const QList<QColor> palette{Qt::red, Qt::green, Qt::blue};
-        PanelWindow test({{&Settings::Picture, "-1"}});
-        for (int i = 0; i < pictures.size(); ++i) {
-            test.writePicture(pictures.at(i), QSize(120, 90), palette.at(i));
+        const QColor none;
+        // Files written red, green, blue; the caption and the picture's colour at scroll positions 0, 1, 2...
+        for (const auto &[pictures, captions, colours] :
+             {std::tuple{QStringList{"flyers/pacman.png", "snap/pacman/0000.png", "snap/pacman/0001.png"},
+                         QStringList{"", "0000.png", "0001.png", "0002.png not found"},
+                         QList<QColor>{Qt::red, Qt::green, Qt::blue, none}},
+              {QStringList{"snap/pacman/0000.png", "snap/pacman/0001.png"},
+               QStringList{"0000.png", "0001.png", "0002.png not found"},
+               QList<QColor>{Qt::red, Qt::green, none}},
+              {QStringList{}, QStringList{"pacman", "0001.png not found"}, QList<QColor>{none, none}}}) {
+            PanelWindow test({{&Settings::Picture, "-1"}});
+            for (int i = 0; i < pictures.size(); ++i) {
+                test.writePicture(pictures.at(i), QSize(120, 90),
+                                  QList<QColor>{Qt::red, Qt::green, Qt::blue}.at(i));
+            }
+            test.show("pacman");
+            auto *scroll = test.find<QScrollBar>("HScroll1");
+            auto *caption = test.find<QLabel>("Label1");
+            for (int position = 0; position < captions.size(); ++position) {
+                scroll->setValue(position);
+                test.panel().finishPendingPicture();
+                QCOMPARE(caption->text(), captions.at(position));
+                QCOMPARE(colourOf(test.panel()), colours.at(position));
+                QCOMPARE(test.panel().snapshotScrolled(), position > 0);
+            }
+            test.show("galaga", false);
+            QVERIFY(scroll->value() == 0 && caption->text() == "galaga" && test.prompts.shown().isEmpty());
+            QCOMPARE(test.find("picFlyer")->size(), QSize(TwipsToPixels(100), 0));
         }
-        test.show("pacman");
-        auto *scroll = test.find<QScrollBar>("HScroll1");
-        auto *caption = test.find<QLabel>("Label1");
-        for (int position = 0; position < captions.size(); ++position) {
-            scroll->setValue(position);
-            test.panel().finishPendingPicture();
-            QCOMPARE(caption->text(), captions.at(position));
-            QCOMPARE(colourOf(test.panel()), colours.at(position));
-            QCOMPARE(test.panel().snapshotScrolled(), position > 0);
-        }
-        test.show("galaga", false);
-        QCOMPARE(scroll->value(), 0);
-        QCOMPARE(caption->text(), "galaga");
-        QCOMPARE(test.find("picFlyer")->size(), QSize(TwipsToPixels(100), 0));
-        QVERIFY(test.prompts.shown().isEmpty());
     }
 
     // The history follows the selection, and its menu entry and pop-up twin show and hide the panel.

@@ -220,7 +220,6 @@ private Q_SLOTS:
         entry->trigger();
         f.browser->favourites().prepareFileMenu();
         QCOMPARE(entry->text(), "Remove From &Favourites");
-        f.action("tbrAddFav")->trigger(); // already a favourite
         QCOMPARE(f.favourites(), QByteArray("dkong\r\n"));
         entry->trigger();
         QVERIFY(!QFile::exists(f.path + "qx_fav.dat"));
@@ -251,8 +250,8 @@ private Q_SLOTS:
         f.action("mnuViewFav")->trigger();
         writeFile(f.path + "qx_fav.dat", "galaga\n\n\r\ndkong");
         f.action("mnuViewFav")->trigger();
-        QVERIFY(f.action("tbrFavourites")->isChecked());
-        QCOMPARE(f.action("tbrFavourites")->toolTip(), "Return to previous view");
+        QCOMPARE(f.action("tbrFavourites")->isChecked() ? f.action("tbrFavourites")->toolTip() : "",
+                 "Return to previous view");
         QCOMPARE(f.listNames(), (QStringList{"galaga", "dkong"}));
         f.clickRow(1);
         f.action("mnuItemPopupRemFav")->trigger();
@@ -272,8 +271,7 @@ private Q_SLOTS:
         f.text1->setText("kong");
         f.action("mnuOptionsClones")->trigger();
         QVERIFY(f.text1->text().isEmpty());
-        QCOMPARE(f.window->catalogue().size(), qsizetype(6));
-        QCOMPARE(f.model().rowCount(), 6);
+        QVERIFY(f.window->catalogue().size() == 6 && f.model().rowCount() == 6);
         QCOMPARE(f.selected(), "dkong");
         f.action("mnuOptionsClones")->trigger();
         QCOMPARE(f.model().rowCount(), 8);

@@ -27,8 +27,6 @@ struct VirtualPad {
 
 class JoystickTest : public QObject {
     Q_OBJECT
-
-private:
     SdlJoystick m_joystick; // started before any pad is plugged in
     std::unique_ptr<JoystickPoller> m_poller;
     QStringList m_actions;

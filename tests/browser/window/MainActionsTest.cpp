@@ -20,45 +20,33 @@ using namespace qx;
 
 class MainActionsTest : public QObject {
     Q_OBJECT
+    QMainWindow m_window;
+    MainActions *m_actions = new MainActions(&m_window);
+    QToolBar *m_toolbar = new QToolBar(&m_window);
+
 private Q_SLOTS:
-    void init() {
-        m_window = new QMainWindow;
-        m_actions = new MainActions(m_window);
-        m_actions->buildMenuBar(m_window->menuBar());
-        m_toolbar = new QToolBar(m_window);
+    void initTestCase() {
+        m_actions->buildMenuBar(m_window.menuBar());
         m_actions->buildToolBar(m_toolbar);
     }
-    void cleanup() { delete m_window; }
 
     // Every menu's and the toolbar's entries, captions and accelerators, against the fixture that lists them.
     void everyMenuHasItsEntries() {
-        QString menuName;
-        QStringList expected;
-        const auto compare = [&] {
-            QMenu *menu = m_actions->menu(menuName);
-            const QList<QAction *> actions = menu                     ? menu->actions()
-                                             : menuName == "Toolbar1" ? m_toolbar->actions()
-                                                                      : m_window->menuBar()->actions();
+        QStringList sections = QString::fromUtf8(test::readFixture("window/menus.txt")).split("\n[");
+        sections.removeFirst(); // the comment
+        for (const QString &section : sections) {
+            QStringList expected = section.split('\n', Qt::SkipEmptyParts);
+            const QString name = expected.takeFirst().chopped(1);
+            QMenu *menu = m_actions->menu(name);
             QStringList actual;
-            for (const QAction *action : actions) {
+            for (const QAction *action : menu                 ? menu->actions()
+                                         : name == "Toolbar1" ? m_toolbar->actions()
+                                                              : m_window.menuBar()->actions()) {
                 actual << (action->isSeparator() ? "-"
                                                  : action->text() + '|' + action->shortcut().toString());
             }
-            QCOMPARE(actual, expected);
-        };
-        for (const QString &line : QString::fromUtf8(test::readFixture("window/menus.txt"))
-                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-            if (line.startsWith(QLatin1Char('['))) {
-                if (!menuName.isEmpty()) {
-                    compare();
-                }
-                menuName = line.mid(1, line.size() - 2);
-                expected.clear();
-            } else if (!line.startsWith(QLatin1Char('#'))) {
-                expected << line;
-            }
+            QCOMPARE(name + ": " + actual.join(", "), name + ": " + expected.join(", "));
         }
-        compare();
         QVERIFY(!m_actions->find("mnuTrayFavNone")->isEnabled());
     }
 
@@ -117,11 +105,6 @@ private Q_SLOTS:
         QVERIFY(!status.cancelRequested() && cancel->isEnabled());
         QCOMPARE(status.panelText(2), "pacman");
     }
-
-private:
-    QMainWindow *m_window = nullptr;
-    MainActions *m_actions = nullptr;
-    QToolBar *m_toolbar = nullptr;
 };
 
 QTEST_MAIN(MainActionsTest)

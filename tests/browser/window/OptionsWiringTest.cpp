@@ -38,36 +38,26 @@ struct OptionsProgram : TestWindow {
 class OptionsWiringTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void eachEntryOpensItsScopesFile_data() {
-        QTest::addColumn<ActionId>("entry");
-        QTest::addColumn<QString>("title"); // %1: the file's path
-        QTest::addColumn<QString>("file");  // in the INI folder; "" for mame.ini
-        const QString vector = "vector.ini", inVector = "Options - %1";
-        QTest::newRow("menu default") << ActionId::OptionsDefault << "Default Options" << QString();
-        QTest::newRow("pop-up default") << ActionId::PopupDefault << "Default Options" << QString();
-        QTest::newRow("button 8") << ActionId::TbrOptions << "Default Options" << QString();
-        QTest::newRow("menu vector") << ActionId::OptionsVector << inVector << vector;
-        QTest::newRow("pop-up vector") << ActionId::PopupVector << inVector << vector;
-        QTest::newRow("set") << ActionId::ItemPopupSetOptions << "Set Options - pacman"
-                             << "pacman.ini";
-        QTest::newRow("driver") << ActionId::ItemPopupDriverOptions << "Driver Options - pacman.cpp"
-                                << "source/pacman.ini";
-    }
+    // Each entry opens the dialog on its scope's file (a layer file is made from mame.ini as it opens), with
+    // the joystick at rest.
     void eachEntryOpensItsScopesFile() {
-        QFETCH(ActionId, entry);
-        QFETCH(QString, title);
-        QFETCH(QString, file);
-        OptionsProgram program;
-        const QString path =
-            file.isEmpty() ? program.window->state().EmulatorIniPath : program.iniDir() + file;
-        QCOMPARE(QFile::exists(path), file.isEmpty());
-        program.withDialog(entry, [&](QDialog &dialog) {
-            QCOMPARE(dialog.windowTitle(), QString(title).replace("%1", path));
-            QVERIFY(QFile::exists(path)); // a layer file is made from mame.ini as the dialog opens
-            QVERIFY(!program.window->joystickPoller().isPolling());
-        });
-        QVERIFY(program.window->joystickPoller().isPolling());
-        QCOMPARE(program.prompts.shownTexts(), QStringList());
+        for (const auto &[entry, title, file] :
+             {std::tuple{ActionId::OptionsDefault, "Default Options", ""},
+              {ActionId::PopupDefault, "Default Options", ""},
+              {ActionId::TbrOptions, "Default Options", ""},
+              {ActionId::OptionsVector, "Options - %1", "vector.ini"},
+              {ActionId::PopupVector, "Options - %1", "vector.ini"},
+              {ActionId::ItemPopupSetOptions, "Set Options - pacman", "pacman.ini"},
+              {ActionId::ItemPopupDriverOptions, "Driver Options - pacman.cpp", "source/pacman.ini"}}) {
+            OptionsProgram program;
+            const QString path = *file ? program.iniDir() + file : program.window->state().EmulatorIniPath;
+            QCOMPARE(QFile::exists(path), !*file);
+            program.withDialog(entry, [&](QDialog &dialog) {
+                QCOMPARE(dialog.windowTitle(), QString(title).replace("%1", path));
+                QVERIFY(QFile::exists(path) && !program.window->joystickPoller().isPolling());
+            });
+            QVERIFY(program.window->joystickPoller().isPolling() && program.prompts.shown().isEmpty());
+        }
     }
 
     void setAndDriverOptionsWantASelectedSet() {

@@ -98,35 +98,32 @@ private Q_SLOTS:
 
     // After a change of ROM folders MAME is identified and every set verified, even when the old folders
     // were set back.
-    void romChangeIdentifiesMameThenVerifiesEverySet_data() {
-        QTest::addColumn<bool>("restore");
-        QTest::newRow("folder added") << false;
-        QTest::newRow("added and deleted again") << true;
-    }
     void romChangeIdentifiesMameThenVerifiesEverySet() {
-        QFETCH(bool, restore);
-        Program program;
-        MainWindow &window = program.start();
-        const QString mameIni = program.path + "mame.ini";
-        const QString romPath = ReadEmulatorOption("rompath", mameIni);
-        const qsizetype calls = program.calls().size();
-        withPathsDialog([&] { window.action(ActionId::OptionsFolders)->trigger(); },
-                        [&](QDialog &dialog) {
-                            program.prompts.queueAnswer(PromptAnswer::Yes); // verify all sets when it closes
-                            program.prompts.queueFolder(program.dir.path());
-                            click(dialog, "btnInsert");
-                            if (restore) {
-                                auto *list = dialog.findChild<QTreeWidget *>();
-                                list->setCurrentItem(list->topLevelItem(list->topLevelItemCount() - 1));
-                                click(dialog, "btnDelete");
-                            }
-                        });
+        for (const bool restore : {false, true}) {
+            Program program;
+            MainWindow &window = program.start();
+            const QString mameIni = program.path + "mame.ini";
+            const QString romPath = ReadEmulatorOption("rompath", mameIni);
+            const qsizetype calls = program.calls().size();
+            withPathsDialog([&] { window.action(ActionId::OptionsFolders)->trigger(); },
+                            [&](QDialog &dialog) {
+                                program.prompts.queueAnswer(
+                                    PromptAnswer::Yes); // verify all sets when it closes
+                                program.prompts.queueFolder(program.dir.path());
+                                click(dialog, "btnInsert");
+                                if (restore) {
+                                    auto *list = dialog.findChild<QTreeWidget *>();
+                                    list->setCurrentItem(list->topLevelItem(list->topLevelItemCount() - 1));
+                                    click(dialog, "btnDelete");
+                                }
+                            });
 
-        QCOMPARE(ReadEmulatorOption("rompath", mameIni) == romPath, restore);
-        QCOMPARE(program.calls(calls), (QStringList{"-help", "-verifyroms"}));
-        // The stand-in's verify does not find galaga.
-        QVERIFY(
-            readFile(program.path + "qx.dat").contains("galaga=Galaga (Namco rev. B)==Namco=1981=good=2="));
+            QCOMPARE(ReadEmulatorOption("rompath", mameIni) == romPath, restore);
+            QCOMPARE(program.calls(calls), (QStringList{"-help", "-verifyroms"}));
+            // The stand-in's verify does not find galaga.
+            QVERIFY(readFile(program.path + "qx.dat")
+                        .contains("galaga=Galaga (Namco rev. B)==Namco=1981=good=2="));
+        }
     }
 
     // A new user's MAME finds no set: the first run asks for the ROM folder before the Fast Scan question,
