@@ -100,7 +100,8 @@ private Q_SLOTS:
     }
 
     // The scroll bar steps from the set's picture through its snapshots to the first one missing; another
-    // set brings it back to 0, and a set without a picture shows its name.
+    // set brings it back to 0, and a set without a picture shows its name. Without history.dat the history
+    // stays off.
     void snapshotScrollBar() {
         const QColor none;
         // Files written red, green, blue; the caption and the picture's colour at scroll positions 0, 1, 2...
@@ -112,7 +113,7 @@ private Q_SLOTS:
                QStringList{"0000.png", "0001.png", "0002.png not found"},
                QList<QColor>{Qt::red, Qt::green, none}},
               {QStringList{}, QStringList{"pacman", "0001.png not found"}, QList<QColor>{none, none}}}) {
-            PanelWindow test({{&Settings::Picture, "-1"}});
+            PanelWindow test({{&Settings::Picture, "-1"}, {&Settings::ShowHistory, "-1"}}); // no history.dat
             for (int i = 0; i < pictures.size(); ++i) {
                 test.writePicture(pictures.at(i), QSize(120, 90),
                                   QList<QColor>{Qt::red, Qt::green, Qt::blue}.at(i));
@@ -129,6 +130,7 @@ private Q_SLOTS:
             }
             test.show("galaga", false);
             QVERIFY(scroll->value() == 0 && caption->text() == "galaga" && test.prompts.shown().isEmpty());
+            QVERIFY(!test.panel().historyShown() && !test.action("mnuViewHistory")->isEnabled());
             QCOMPARE(test.find("picFlyer")->size(), QSize(TwipsToPixels(100), 0));
         }
     }

@@ -5,6 +5,7 @@
 #include "catalogue/CatalogueSteps.h"
 #include "catalogue/Crc32.h"
 #include "dialogs/PathKind.h"
+#include "dialogs/StartupVideo.h"
 #include "options/EmulatorOptionFile.h"
 
 #include <QComboBox>
@@ -127,9 +128,10 @@ private Q_SLOTS:
     }
 
     // A new user's MAME finds no set: the first run asks for the ROM folder before the Fast Scan question,
-    // and MAME's verify then finds the sets of the folder added.
+    // MAME's verify then finds the sets of the folder added, and no start-up video plays.
     void firstRunAsksForTheRomFolderBeforeTheVerify() {
         Program program(false);
+        program.set({{&Settings::PlayAvi, "1"}, {&Settings::Avi, program.path + "qx.dat"}}); // a file
         qputenv("QX_STANDIN_ROMPATH", "1");
         const QString roms = program.path + "My ROMs";
         writeFile(roms + "/puckman.zip", "zip");
@@ -144,6 +146,7 @@ private Q_SLOTS:
         QCOMPARE(program.prompts.shownTexts(),
                  (QStringList{"Select MAME executable", "Choose a folder", kFastScanQuestion}));
         QCOMPARE(program.availableSets(), (QStringList{"puckman", "pong"}));
+        QVERIFY(!program.window->findChild<StartupVideo *>()); // a first run plays no start-up video
     }
 };
 
