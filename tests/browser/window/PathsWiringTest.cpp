@@ -108,8 +108,8 @@ private Q_SLOTS:
             const qsizetype calls = program.calls().size();
             withPathsDialog([&] { window.action(ActionId::OptionsFolders)->trigger(); },
                             [&](QDialog &dialog) {
-                                program.prompts.queueAnswer(
-                                    PromptAnswer::Yes); // verify all sets when it closes
+                                // Verify all sets when it closes: yes.
+                                program.prompts.queueAnswer(PromptAnswer::Yes);
                                 program.prompts.queueFolder(program.dir.path());
                                 click(dialog, "btnInsert");
                                 if (restore) {
