@@ -2,3 +2,4 @@
 # the menus, and SDL's virtual joystick.
 qx_add_test(NAME CabinetWiringTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/window/CabinetWiringTest.cpp
             LIBS quorvex_ui PkgConfig::SDL2)
+target_include_directories(CabinetWiringTest PRIVATE ${CMAKE_CURRENT_LIST_DIR})
