@@ -6,6 +6,7 @@
 #include "EnvironmentScope.h"
 #include "LaunchTestSetup.h"
 #include "ReadOnlyFolder.h"
+#include "app/ModalToolDialog.h"
 #include "browser/info/InfoPanel.h"
 #include "browser/setlist/SetListView.h"
 #include "browser/window/JoystickPoller.h"
@@ -15,6 +16,7 @@
 #include "launch/VerifyController.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDirIterator>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -344,6 +346,23 @@ private Q_SLOTS:
 
         QCOMPARE(setup.host->currentSetShown, picked ? 1 : 0);
         QCOMPARE(setup.switches(), picked && !selectOnly ? QStringList{"galaga"} : QStringList());
+    }
+
+    // A tool dialog's preparation and the dialog itself run with the joystick paused; the poll resumes after.
+    void modalToolDialogsPauseTheJoystick() {
+        struct CountingPoll : JoystickPoll {
+            int pauses = 0;
+            void pausePolling() override { ++pauses; }
+            void resumePolling() override { --pauses; }
+        } poll;
+        QDialog dialog;
+        QList<int> paused;
+        QTimer::singleShot(0, &dialog, [&] {
+            paused += poll.pauses;
+            dialog.accept();
+        });
+        QCOMPARE(ModalToolDialog(poll, dialog, [&] { paused += poll.pauses; }), int(QDialog::Accepted));
+        QCOMPARE(paused + QList<int>{poll.pauses}, QList<int>({1, 1, 0}));
     }
 
     // The window shows MAME's answer in the set list's font and colours, read-only, with the sample check.
