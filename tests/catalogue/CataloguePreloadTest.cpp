@@ -1,5 +1,5 @@
 // The catalogue read while the program starts: used only for the file and Clones setting it was read for,
-// and only when qx.ini names an emulator that is there.
+// once, and only when qx.ini names an emulator that is there.
 #include "catalogue/CataloguePreload.h"
 
 #include "TestDirs.h"
@@ -8,78 +8,74 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
 using namespace qx;
 
 class CataloguePreloadTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString programDir() const { return WithTrailingSeparator(m_dir->path()); }
-    QString cache() const { return programDir() + QStringLiteral("qx.dat"); }
-
-    // A program directory for a known emulator whose Clones entry is checked or not.
-    void writeProgramDir(bool hideClones, bool emulatorThere = true) const {
-        const QString ini = programDir() + QStringLiteral("qx.ini");
-        FrontendSettings::WriteDefaultSettings(ini);
-        const FrontendSettings settings(ini);
-        const QString exe = programDir() + QStringLiteral("mame");
-        if (emulatorThere) {
-            test::writeFile(exe, "");
-        }
-        settings.set(Settings::Exe, exe);
+    // A program directory for an emulator whose Clones entry is checked or not, with a parent and a clone.
+    static QString writeProgramDir(const QTemporaryDir &dir, bool hideClones, bool emulatorThere = true) {
+        const QString programDir = WithTrailingSeparator(dir.path());
+        FrontendSettings::WriteDefaultSettings(programDir + "qx.ini");
+        const FrontendSettings settings(programDir + "qx.ini");
+        settings.set(Settings::Exe, programDir + "mame");
         settings.write(Settings::HideClones, hideClones ? QStringLiteral("1") : QStringLiteral("0"));
-        test::writeFile(cache(),
+        if (emulatorThere) {
+            test::writeFile(programDir + "mame", "");
+        }
+        test::writeFile(programDir + "qx.dat",
                         "puckman=PuckMan==Namco=1980=good=1=pacman/pacman.cpp=no\r\n"
                         "pacman=Pac-Man (Midway)=puckman=Namco=1980=good=2=pacman/pacman.cpp=no\r\n");
+        return programDir;
     }
 
 private Q_SLOTS:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
+    void takenOnlyForItsOwnFileAndSettings_data() {
+        QTest::addColumn<bool>("hideClones");
+        QTest::addColumn<bool>("emulatorThere");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("includeClones");
+        QTest::addColumn<int>("sets"); // -1: nothing is taken
+        QTest::newRow("with clones") << true << true << "qx.dat" << true << 2;
+        QTest::newRow("parents only") << false << true << "qx.dat" << false << 1;
+        QTest::newRow("another Clones setting") << false << true << "qx.dat" << true << -1;
+        QTest::newRow("another file") << false << true << "other.dat" << false << -1;
+        QTest::newRow("no emulator") << false << false << "qx.dat" << false << -1;
+    }
+    void takenOnlyForItsOwnFileAndSettings() {
+        QFETCH(bool, hideClones);
+        QFETCH(bool, emulatorThere);
+        QFETCH(QString, file);
+        QFETCH(bool, includeClones);
+        QFETCH(int, sets);
+        const QTemporaryDir dir;
+        const QString programDir = writeProgramDir(dir, hideClones, emulatorThere);
+        CataloguePreload::instance().start(programDir);
+        const std::optional<SetCatalogue> taken =
+            CataloguePreload::instance().take(programDir + file, includeClones);
+        QCOMPARE(taken ? int(taken->size()) : -1, sets);
+        QVERIFY(sets < 0 ||
+                !CataloguePreload::instance().take(programDir + file, includeClones)); // once only
     }
 
-    void theCatalogueIsTakenOnceForItsOwnSettings() {
-        writeProgramDir(true);
-        CataloguePreload::instance().start(programDir());
-        const std::optional<SetCatalogue> taken = CataloguePreload::instance().take(cache(), true);
-        QVERIFY(taken.has_value());
-        QCOMPARE(taken->size(), 2);
-        QCOMPARE(taken->at(1).parent().toString(), QStringLiteral("puckman"));
-        QVERIFY(!CataloguePreload::instance().take(cache(), true).has_value()); // once only
-    }
-
-    void aResultForOtherSettingsIsNotUsed() {
-        writeProgramDir(false);
-        CataloguePreload::instance().start(programDir());
-        QVERIFY(!CataloguePreload::instance().take(cache(), true).has_value());
-        CataloguePreload::instance().start(programDir());
-        QVERIFY(!CataloguePreload::instance().take(programDir() + QStringLiteral("other.dat"), false));
-        CataloguePreload::instance().start(programDir());
-        QCOMPARE(CataloguePreload::instance().take(cache(), false)->size(), 1); // the parent only
-    }
-
-    void aSparseGiantIsReportedDamagedInsteadOfEndingTheStart() {
-        writeProgramDir(true);
-        QVERIFY(QFile::resize(cache(), 100LL * 1024 * 1024 * 1024));
-        CataloguePreload::instance().start(programDir());
+    // A sparse giant is reported damaged instead of ending the start; without qx.ini nothing is read (the
+    // first-run set-up comes first).
+    void badStartsGiveNoCatalogue() {
+        const QTemporaryDir dir;
+        const QString programDir = writeProgramDir(dir, true);
+        QVERIFY(QFile::resize(programDir + "qx.dat", 100LL * 1024 * 1024 * 1024));
+        CataloguePreload::instance().start(programDir);
         QString error;
-        const std::optional<SetCatalogue> taken = CataloguePreload::instance().take(cache(), true, &error);
+        const std::optional<SetCatalogue> taken =
+            CataloguePreload::instance().take(programDir + "qx.dat", true, &error);
         QVERIFY(taken.has_value() && taken->isEmpty());
-        QVERIFY2(error.contains(QStringLiteral("larger than any set list")), qPrintable(error));
-    }
+        QVERIFY2(error.contains("larger than any set list"), qPrintable(error));
 
-    void nothingIsReadWithoutAKnownEmulator() {
-        writeProgramDir(false, false);
-        CataloguePreload::instance().start(programDir());
-        QVERIFY(!CataloguePreload::instance().take(cache(), false).has_value());
-        // Nor without qx.ini: the first-run set-up comes first.
-        QTemporaryDir empty;
-        CataloguePreload::instance().start(WithTrailingSeparator(empty.path()));
-        QVERIFY(!CataloguePreload::instance().take(
-            WithTrailingSeparator(empty.path()) + QStringLiteral("qx.dat"), false));
+        QFile::remove(programDir + "qx.ini");
+        QVERIFY(QFile::resize(programDir + "qx.dat", 10));
+        CataloguePreload::instance().start(programDir);
+        QVERIFY(!CataloguePreload::instance().take(programDir + "qx.dat", false));
     }
 };
 

@@ -1,105 +1,104 @@
+// Building the catalogue: the first run with a newly chosen MAME, and the refresh that rebuilds the set list
+// for a changed MAME or verifies the sets again for the same one.
 #include "catalogue/CatalogueRefresh.h"
 
 #include "CatalogueTestSetup.h"
+#include "EnvironmentScope.h"
 #include "RecordingCatalogueHost.h"
 #include "ScriptedUserPrompts.h"
 #include "catalogue/CatalogueSteps.h"
 #include "catalogue/Crc32.h"
+#include "catalogue/FirstRunSetup.h"
 
-#include <QDir>
 #include <QTest>
 
 using namespace qx;
 
+namespace {
+
+// The stand-in as MAME, with what the window is told recorded and the user's answers scripted.
+struct Build {
+    test::CatalogueTestSetup setup;
+    test::RecordingCatalogueHost host;
+    test::ScriptedUserPrompts prompts;
+    FrontendSettings settings = setup.settings();
+
+    RefreshOutcome refresh() {
+        setup.state.EmulatorPath = setup.exe;
+        setup.state.EmulatorDir = setup.emulatorDir();
+        host.statusTexts.clear();
+        host.events.clear();
+        prompts.clearShown();
+        setup.clearCalls();
+        return RefreshCatalogue(setup.state, settings, host, prompts);
+    }
+    FirstRunOutcome firstRun() { return FirstRunSetup(setup.state, settings, host, prompts).run(setup.exe); }
+    QString crc() const { return FileCrcText(setup.exe).value(); }
+};
+
+} // namespace
+
 class CatalogueRefreshTest : public QObject {
     Q_OBJECT
 
-    struct Refresh {
-        test::CatalogueTestSetup setup;
-        test::RecordingCatalogueHost host;
-        test::ScriptedUserPrompts prompts;
-        FrontendSettings settings = setup.settings();
-        Refresh() {
-            setup.state.EmulatorPath = setup.exe;
-            setup.state.EmulatorDir = setup.emulatorDir();
-        }
-        RefreshOutcome run() {
-            host.statusTexts.clear();
-            host.events.clear();
-            prompts.clearShown();
-            setup.clearCalls();
-            return RefreshCatalogue(setup.state, settings, host, prompts);
-        }
-    };
-
 private Q_SLOTS:
+    // Loaded with clones (the host's Clones check is on), without the BIOS set.
     void changedEmulatorAsksAndRebuilds() {
-        Refresh refresh;
-        refresh.prompts.queueAnswer(PromptAnswer::Yes);
-        QCOMPARE(refresh.run(), RefreshOutcome::Rebuilt);
-        QCOMPARE(refresh.prompts.shownTexts(), QStringList{kFastScanQuestion});
-        QCOMPARE(refresh.host.statusTexts,
-                 (QStringList{kStatusExtracting, kStatusParsing, kStatusLookingForFiles}));
-        QCOMPARE(refresh.settings.read(Settings::Crc32), FileCrcText(refresh.setup.exe).value());
-        QCOMPARE(refresh.settings.read(Settings::SetLimit), QStringLiteral("9"));
-        QCOMPARE(refresh.settings.read(Settings::BiosSets), QStringLiteral("1"));
-        QCOMPARE(refresh.setup.workFilesLeft(), QStringList());
-        // Loaded with clones (the host's Clones check is on), without the BIOS set.
-        QCOMPARE(refresh.host.catalogue.size(), 8);
-        QCOMPARE(refresh.host.catalogue.indexOfName(QStringLiteral("neogeo")), -1);
-        QCOMPARE(refresh.host.events,
-                 (QStringList{"clearViews", "disable", "status:" + kStatusExtracting,
+        Build build;
+        build.prompts.queueAnswer(PromptAnswer::Yes);
+        QCOMPARE(build.refresh(), RefreshOutcome::Rebuilt);
+        QCOMPARE(build.prompts.shownTexts(), QStringList{kFastScanQuestion});
+        QCOMPARE(QStringList({build.settings.read(Settings::Crc32), build.settings.read(Settings::SetLimit),
+                              build.settings.read(Settings::BiosSets)}),
+                 QStringList({build.crc(), "9", "1"}));
+        QCOMPARE(build.setup.workFilesLeft(), QStringList());
+        QCOMPARE(build.host.catalogue.size(), 8);
+        QCOMPARE(build.host.catalogue.indexOfName(u"neogeo"), -1);
+        QCOMPARE(build.host.events,
+                 QStringList({"clearViews", "disable", "status:" + kStatusExtracting,
                               "status:" + kStatusParsing, "status:" + kStatusLookingForFiles, "panels",
                               "showCatalogue", "enable", "history"}));
     }
 
-    void neverFastScanVerifiesWithoutAsking() {
-        Refresh refresh;
-        refresh.settings.set(Settings::NeverFastScan, QStringLiteral("1"));
-        refresh.host.clones = false;
-        QCOMPARE(refresh.run(), RefreshOutcome::Rebuilt);
-        QCOMPARE(refresh.prompts.shownTexts(), QStringList());
-        QCOMPARE(refresh.host.statusTexts,
-                 (QStringList{kStatusExtracting, kStatusParsing, kStatusVerifying, kStatusCreatingList}));
-        QVERIFY(refresh.setup.switches().contains(QStringLiteral("-verifyroms")));
-        const SetCatalogue &parents = refresh.host.catalogue;
-        QCOMPARE(parents.size(), 6);
-        QCOMPARE(parents.indexOfName(QStringLiteral("pacman")), -1);
-        QVERIFY(parents.at(parents.indexOfName(QStringLiteral("pong"))).isAvailable());
-        QVERIFY(!parents.at(parents.indexOfName(QStringLiteral("pacnpal"))).isAvailable());
-    }
-
+    // With neverfastscan the sets are verified without a question; the same MAME again is only verified, only
+    // the State column of qx.dat changes, and sets hidden by the Available button are mentioned.
     void sameExecutableAgainOnlyReverifies() {
-        Refresh refresh;
-        refresh.settings.set(Settings::NeverFastScan, QStringLiteral("1"));
-        QCOMPARE(refresh.run(), RefreshOutcome::Rebuilt);
-        const QByteArray firstCache = test::readFile(refresh.setup.state.cachePath());
+        Build build;
+        build.settings.set(Settings::NeverFastScan, "1");
+        build.host.clones = false;
+        QCOMPARE(build.refresh(), RefreshOutcome::Rebuilt);
+        QCOMPARE(build.prompts.shownTexts(), QStringList());
+        QCOMPARE(build.host.statusTexts,
+                 QStringList({kStatusExtracting, kStatusParsing, kStatusVerifying, kStatusCreatingList}));
+        const SetCatalogue &parents = build.host.catalogue;
+        QCOMPARE(parents.size(), 6);
+        QCOMPARE(parents.indexOfName(u"pacman"), -1);
+        QVERIFY(parents.at(parents.indexOfName(u"pong")).isAvailable());
+        QVERIFY(!parents.at(parents.indexOfName(u"pacnpal")).isAvailable());
+        const QByteArray firstCache = test::readFile(build.setup.state.cachePath());
 
-        refresh.setup.useSharedFixtures();
-        refresh.setup.useFixture(QStringLiteral("verifyroms.txt"), "romset pacnpal is good\n");
-        refresh.setup.useFixture(QStringLiteral("listxml.xml"),
-                                 "<mame></mame>"); // would empty the list if read
-        QCOMPARE(refresh.run(), RefreshOutcome::AvailabilityOnly);
-
-        QCOMPARE(refresh.setup.switches(), QStringList{QStringLiteral("-verifyroms")});
-        QCOMPARE(refresh.host.statusTexts, (QStringList{kStatusVerifying, kStatusCreatingList}));
-        QCOMPARE(refresh.prompts.shownTexts(), QStringList());
-        const QByteArray secondCache = test::readFile(refresh.setup.state.cachePath());
-        QCOMPARE(secondCache.size(), firstCache.size());
-        QByteArray expected = firstCache;
-        expected.replace("=1=", "=2=");
-        expected.replace("pacnpal=Pac & Pal==Namco=1983=imperfect=2=",
-                         "pacnpal=Pac & Pal==Namco=1983=imperfect=1=");
-        QCOMPARE(secondCache, expected);
-        QCOMPARE(refresh.setup.workFilesLeft(), QStringList());
+        build.setup.useSharedFixtures();
+        build.setup.useFixture("verifyroms.txt", "romset pacnpal is good\n");
+        build.setup.useFixture("listxml.xml", "<mame></mame>"); // would empty the list if read
+        build.host.availablePressed = false;
+        QCOMPARE(build.refresh(), RefreshOutcome::AvailabilityOnly);
+        QCOMPARE(build.setup.switches(), QStringList{"-verifyroms"});
+        QCOMPARE(build.host.statusTexts, QStringList({kStatusVerifying, kStatusCreatingList}));
+        QCOMPARE(build.prompts.shownTexts(), QStringList{"Available sets are hidden."});
+        QCOMPARE(build.prompts.shown().first().icon, PromptIcon::Information);
+        QCOMPARE(test::readFile(build.setup.state.cachePath()),
+                 QByteArray(firstCache)
+                     .replace("=1=", "=2=")
+                     .replace("pacnpal=Pac & Pal==Namco=1983=imperfect=2=",
+                              "pacnpal=Pac & Pal==Namco=1983=imperfect=1="));
+        QCOMPARE(build.setup.workFilesLeft(), QStringList());
     }
 
     void missingCacheMeansRebuildEvenWithTheSameCrc() {
-        Refresh refresh;
-        refresh.settings.set(Settings::Crc32, FileCrcText(refresh.setup.exe).value());
-        refresh.prompts.queueAnswer(PromptAnswer::No);
-        QCOMPARE(refresh.run(), RefreshOutcome::Rebuilt);
-        QVERIFY(refresh.setup.switches().contains(QStringLiteral("-listxml")));
+        Build build;
+        build.settings.set(Settings::Crc32, build.crc());
+        QCOMPARE(build.refresh(), RefreshOutcome::Rebuilt);
+        QVERIFY(build.setup.switches().contains("-listxml"));
     }
 
     // Whatever keeps MAME from finishing its listing or its verify, the catalogue the user had stays (as does
@@ -112,7 +111,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<RefreshOutcome>("outcome");
         QTest::addColumn<QString>("message");
-        const QByteArray xml = test::readFixture(QStringLiteral("standin/listxml.xml"));
+        const QByteArray xml = test::readFixture("standin/listxml.xml");
         const QByteArray cut = xml.left(xml.indexOf("<machine name=\"pacnpal\"") + 10);
         const QByteArray hang = "QX_STANDIN_SLEEP_MS=30000";
         const QByteArray crash = "QX_STANDIN_CRASH=1";
@@ -146,74 +145,149 @@ private Q_SLOTS:
         QFETCH(bool, cancel);
         QFETCH(RefreshOutcome, outcome);
         QFETCH(QString, message);
-        Refresh refresh;
-        test::CatalogueTestSetup &setup = refresh.setup;
-        const bool listing = run == QLatin1String("-listxml");
+        Build build;
+        test::CatalogueTestSetup &setup = build.setup;
+        const bool listing = run == "-listxml";
         const QByteArray oldCache = "pacman=Pac-Man==Namco=1980=good=1=pacman.cpp=no\r\n"
                                     "pong=Pong==Atari=1972=good=2=pong.cpp=no\r\n";
         test::writeFile(setup.state.cachePath(), oldCache);
-        test::writeFile(setup.emulatorDir() + QStringLiteral("mame.ini"), "rompath roms\n");
-        const QString crc = listing ? QStringLiteral("1234ABCD") : FileCrcText(setup.exe).value();
-        refresh.settings.set(Settings::Crc32, crc);
+        test::writeFile(setup.emulatorDir() + "mame.ini", "rompath roms\n");
+        const QString crc = listing ? QStringLiteral("1234ABCD") : build.crc();
+        build.settings.set(Settings::Crc32, crc);
         setup.useSharedFixtures();
         if (!answer.isNull()) {
-            setup.useFixture(listing ? QStringLiteral("listxml.xml") : QStringLiteral("verifyroms.txt"),
-                             answer);
+            setup.useFixture(listing ? "listxml.xml" : "verifyroms.txt", answer);
         }
         setup.state.runLimits.silenceMs = 300;
-        refresh.host.cancelAt = !cancel ? QString() : listing ? kStatusExtracting : kStatusVerifying;
+        build.host.cancelAt = !cancel ? QString() : listing ? kStatusExtracting : kStatusVerifying;
         const QByteArray variable = environment.left(environment.indexOf('='));
-        qputenv(variable.constData(), environment.mid(variable.size() + 1));
-        const RefreshOutcome result = refresh.run();
-        qunsetenv(variable.constData());
+        const test::EnvironmentScope scope(variable.constData(), environment.mid(variable.size() + 1));
 
-        QCOMPARE(result, outcome);
+        QCOMPARE(build.refresh(), outcome);
         QCOMPARE(test::readFile(setup.state.cachePath()), oldCache);
-        QCOMPARE(refresh.settings.read(Settings::Crc32), crc);
-        QCOMPARE(refresh.prompts.shown().size(), 1);
-        QCOMPARE(refresh.prompts.shown().first().title, QStringLiteral("Quorvex"));
-        QVERIFY2(refresh.prompts.shown().first().text.contains(message.arg(setup.exe)),
-                 qPrintable(refresh.prompts.shown().first().text));
-        QCOMPARE(refresh.host.catalogue.size(), 2);
+        QCOMPARE(build.settings.read(Settings::Crc32), crc);
+        QCOMPARE(build.prompts.shown().size(), 1);
+        QCOMPARE(build.prompts.shown().first().title, "Quorvex");
+        QVERIFY2(build.prompts.shownTexts().first().contains(message.arg(setup.exe)),
+                 qPrintable(build.prompts.shownTexts().first()));
+        QCOMPARE(build.host.catalogue.size(), 2);
         QCOMPARE(setup.workFilesLeft(), QStringList());
-        QVERIFY(refresh.host.controlsEnabled);
+        QVERIFY(build.host.controlsEnabled);
     }
 
     // With no catalogue to keep, the sets a broken listing gave are better than none.
     void aBrokenListingWithoutAnOldCatalogueIsUsedWithAWarning() {
-        Refresh refresh;
-        const QByteArray xml = test::readFixture(QStringLiteral("standin/listxml.xml"));
-        refresh.setup.useSharedFixtures();
-        refresh.setup.useFixture("listxml.xml", xml.left(xml.indexOf("<machine name=\"pacnpal\"")));
-        refresh.prompts.queueAnswer(PromptAnswer::Yes); // fast scan
-        QCOMPARE(refresh.run(), RefreshOutcome::Rebuilt);
-        QCOMPARE(refresh.host.catalogue.size(), 3); // puckman, pacman, pacmanf; neogeo is a BIOS set
-        QVERIFY(refresh.prompts.shownTexts().constFirst().contains("It gave only 4 sets. They were kept"));
-        QCOMPARE(refresh.settings.read(Settings::Crc32), QString()); // the next refresh extracts again
+        Build build;
+        const QByteArray xml = test::readFixture("standin/listxml.xml");
+        build.setup.useSharedFixtures();
+        build.setup.useFixture("listxml.xml", xml.left(xml.indexOf("<machine name=\"pacnpal\"")));
+        build.prompts.queueAnswer(PromptAnswer::Yes); // fast scan
+        QCOMPARE(build.refresh(), RefreshOutcome::Rebuilt);
+        QCOMPARE(build.host.catalogue.size(), 3); // puckman, pacman, pacmanf; neogeo is a BIOS set
+        QVERIFY(build.prompts.shownTexts().constFirst().contains("It gave only 4 sets. They were kept"));
+        QCOMPARE(build.settings.read(Settings::Crc32), QString()); // the next refresh extracts again
     }
 
-    // Beside the bar: the sets MAME reported (not its lines about single files), digits grouped.
-    void verifyAllCountsTheSetsItChecked() {
-        Refresh refresh;
-        refresh.settings.set(Settings::NeverFastScan, QStringLiteral("1"));
-        refresh.run();
-        QByteArray verify;
-        for (int i = 0; i < 1234; ++i) {
-            verify += "s" + QByteArray::number(i) + " : a.bin - NOT FOUND\nromset s" + QByteArray::number(i) +
-                      " is bad\n";
+    // The first run identifies MAME, lists its sets, asks for the ROM folders, then whether to fast scan
+    // (neverfastscan is not consulted), and replaces qx.dat. MAME's untouched rompath with no zip in it is
+    // not worth a verify. Every MAME run happens in the emulator directory.
+    void firstRunBuildsTheCatalogue_data() {
+        QTest::addColumn<bool>("fastScan");
+        QTest::addColumn<QByteArray>("mameIni");   // empty: MAME makes its own
+        QTest::addColumn<QStringList>("statuses"); // after the question
+        QTest::addColumn<QStringList>("runs");     // after -help and the two listings
+        QTest::addColumn<QStringList>("available");
+        QTest::newRow("fast scan") << true << QByteArray() << QStringList{kStatusLookingForFiles}
+                                   << QStringList{"-createconfig"} << QStringList{"puckman:1", "pong:1"};
+        QTest::newRow("full verify") << false << QByteArray()
+                                     << QStringList{kStatusVerifying, kStatusCreatingList}
+                                     << QStringList{"-createconfig", "-verifyroms"}
+                                     << QStringList{"neogeo:1", "puckman:1", "mslug:1", "pong:1"};
+        QTest::newRow("MAME's default rompath without zips")
+            << false << QByteArray("<UNADORNED0>\nrompath                   roms\n")
+            << QStringList{kStatusVerifying, kStatusCreatingList} << QStringList() << QStringList{"pong:1"};
+    }
+    void firstRunBuildsTheCatalogue() {
+        QFETCH(bool, fastScan);
+        QFETCH(QByteArray, mameIni);
+        QFETCH(QStringList, statuses);
+        QFETCH(QStringList, runs);
+        QFETCH(QStringList, available);
+        Build build;
+        test::CatalogueTestSetup &setup = build.setup;
+        if (fastScan) {
+            test::writeFile(setup.emulatorDir() + "roms/puckman.zip", "zip");
         }
-        refresh.setup.useFixture("verifyroms.txt", verify);
-        QCOMPARE(refresh.run(), RefreshOutcome::AvailabilityOnly);
-        QCOMPARE(refresh.host.countTexts.filter("checked").constLast(), QStringLiteral("1,234 sets checked"));
+        if (!mameIni.isEmpty()) {
+            test::writeFile(setup.emulatorDir() + "mame.ini", mameIni);
+        }
+        test::writeFile(setup.state.cachePath(), "stale=cache==M=1990=good=1=d.cpp=no\r\n");
+        build.settings.set(Settings::NeverFastScan, "1");
+        build.prompts.queueAnswer(fastScan ? PromptAnswer::Yes : PromptAnswer::No);
+        bool confirmedDuringDialog = false;
+        build.host.onPathsDialog = [&] {
+            confirmedDuringDialog = setup.state.RomChangeConfirmed;
+        };
+
+        QCOMPARE(build.firstRun(), FirstRunOutcome::Completed);
+
+        QCOMPARE(build.host.statusTexts,
+                 QStringList({kStatusExtracting, kStatusParsing, kStatusRomPaths, kStatusFastScan}) +
+                     statuses);
+        QCOMPARE(build.prompts.shown().size(), 1);
+        const test::ShownPrompt &question = build.prompts.shown().first();
+        QCOMPARE(question.title + '|' + question.text, "Fast Scan|Do you want to skip verifying your sets "
+                                                       "and look for filenames only? (sets must be split)");
+        QVERIFY(question.buttons == PromptButtons::YesNo && question.defaultButton == PromptAnswer::No);
+        QCOMPARE(setup.cachedStates().filter(":1"), available);
+        QCOMPARE(setup.cachedStates().size(), 9);
+        QCOMPARE(
+            QStringList({build.settings.read(Settings::Exe), build.settings.read(Settings::Version),
+                         build.settings.read(Settings::Crc32), build.host.caption, setup.state.EmulatorDir,
+                         setup.state.EmulatorIniPath}),
+            QStringList({setup.exe, "MAME v0.251 (unknown)", build.crc(), "MAME v0.251 (unknown) - Quorvex",
+                         setup.emulatorDir(), setup.emulatorDir() + "mame.ini"}));
+        QVERIFY(QFile::exists(setup.state.EmulatorIniPath));
+        QVERIFY(confirmedDuringDialog && !setup.state.RomChangeConfirmed);
+        QCOMPARE(build.host.romsNoteShown, !fastScan); // no ROM folder holds a set
+        QVERIFY(build.host.events.first() == "disable" && build.host.events.endsWith("panels"));
+        QVERIFY(build.host.controlsEnabled);
+        QCOMPARE(setup.workFilesLeft(), QStringList());
+        QStringList switches = setup.switches();
+        QCOMPARE(switches.takeFirst(), "-help");
+        std::sort(switches.begin(), switches.begin() + 2);
+        QCOMPARE(switches, QStringList({"-listclones", "-listxml"}) + runs);
+        for (const test::StandinCall &call : setup.calls().mid(1)) {
+            QVERIFY2(WithTrailingSeparator(call.cwd) == setup.emulatorDir(), qPrintable(call.args.join(" ")));
+        }
     }
 
-    void hiddenAvailableSetsAreMentioned() {
-        Refresh refresh;
-        refresh.settings.set(Settings::NeverFastScan, QStringLiteral("1"));
-        refresh.host.availablePressed = false;
-        refresh.run();
-        QCOMPARE(refresh.prompts.shownTexts(), QStringList{QStringLiteral("Available sets are hidden.")});
-        QCOMPARE(refresh.prompts.shown().first().icon, PromptIcon::Information);
+    void firstRunWithAnotherProgramStopsThere() {
+        Build build;
+        build.setup.useFixture("help.txt", "usage: something else\n");
+        QCOMPARE(build.firstRun(), FirstRunOutcome::NotMame);
+        QCOMPARE(build.prompts.shownTexts(),
+                 QStringList{"This file doesn't seem to be a MAME executable.\n\n" + build.setup.exe});
+        QCOMPARE(build.settings.read(Settings::Exe), QString());
+        QVERIFY(build.host.controlsEnabled); // for the next choice
+        QCOMPARE(build.setup.switches(), QStringList{"-help"});
+    }
+
+    // A MAME that lists nothing must not cost the catalogue of an earlier MAME: qx.dat stays, nothing asked.
+    void firstRunWithoutSetsKeepsTheOldCatalogue() {
+        Build build;
+        const QByteArray oldCache = "old=Old set==M=1990=good=1=old.cpp=no\r\n";
+        test::writeFile(build.setup.state.cachePath(), oldCache);
+        build.setup.useSharedFixtures();
+        build.setup.useFixture("listxml.xml", QByteArray());
+        const test::EnvironmentScope stderrText("QX_STANDIN_STDERR", "listxml: cannot allocate\n");
+        QCOMPARE(build.firstRun(), FirstRunOutcome::Completed);
+        QCOMPARE(build.prompts.shown().size(), 1);
+        QVERIFY(build.prompts.shownTexts().first().contains("listxml: cannot allocate"));
+        QCOMPARE(test::readFile(build.setup.state.cachePath()), oldCache);
+        QCOMPARE(build.settings.read(Settings::Crc32), QString()); // the next refresh extracts again
+        QVERIFY(!build.host.events.contains("pathsDialog"));
+        QCOMPARE(build.setup.workFilesLeft(), QStringList());
     }
 };
 

@@ -1,135 +1,125 @@
+// Which MAME: told from other programs before anything is asked of it (MAME's companion tools by their
+// names, anything else by the first line of its -help), and known again by the CRC of its executable.
 #include "catalogue/EmulatorIdentity.h"
 
+#include "CatalogueTestSetup.h"
+#include "EnvironmentScope.h"
 #include "ScriptedUserPrompts.h"
-#include "StandinCalls.h"
-#include "TestDirs.h"
-#include "app/PathHelpers.h"
+#include "TableCrc32.h"
+#include "catalogue/Crc32.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QRandomGenerator>
 #include <QTest>
+#include <QTimer>
 
 using namespace qx;
 
 class EmulatorIdentityTest : public QObject {
     Q_OBJECT
 
-    // A stand-in under the given name in its own folder, answering -help with the given text.
-    struct Emulator {
-        QTemporaryDir dir;
-        QString path;
-        QString programDir() const { return WithTrailingSeparator(dir.path()); }
-        QString log() const { return dir.filePath(QStringLiteral("standin-calls.log")); }
-    };
-    static void install(Emulator &emulator, const QString &name, const QByteArray &help) {
-        emulator.path = test::installStandin(emulator.dir.path(), name);
-        test::writeFile(emulator.dir.filePath(QStringLiteral("standin-fixtures/help.txt")), help);
-    }
-
 private Q_SLOTS:
-    void companionToolsAreRefusedWithoutRunning_data() {
-        QTest::addColumn<QString>("name");
-        for (const char *name : {"chdman", "chdman.exe", "romcmp", "romcmp.exe", "jedutil", "jedutil.exe",
-                                 "ledutil", "ledutil.exe"}) {
-            QTest::newRow(name) << QString::fromLatin1(name);
-        }
-    }
-    void companionToolsAreRefusedWithoutRunning() {
-        QFETCH(QString, name);
-        Emulator emulator;
-        install(emulator, name, "MAME v0.251 (unknown)\n");
-        test::ScriptedUserPrompts prompts;
-        const EmulatorIdentity identity = IdentifyEmulator(emulator.path, emulator.programDir(), prompts);
-        QVERIFY(!identity.ok);
-        QCOMPARE(prompts.shownTexts(), QStringList{kNotMameMessage + "\n\n" + emulator.path});
-        QCOMPARE(prompts.shown().first().title, QStringLiteral("Quorvex"));
-        QVERIFY(test::readStandinCalls(emulator.log()).isEmpty());
-    }
-
-    void upperCaseToolNameGoesOnToTheHelpCheck() {
-        Emulator emulator;
-        install(emulator, QStringLiteral("CHDMAN.EXE"), "MAME v0.251 (unknown)\nCopyright\n");
-        test::ScriptedUserPrompts prompts;
-        const EmulatorIdentity identity = IdentifyEmulator(emulator.path, emulator.programDir(), prompts);
-        QVERIFY(identity.ok);
-        const auto calls = test::readStandinCalls(emulator.log());
-        QCOMPARE(calls.size(), 1);
-        QCOMPARE(calls.first().args, QStringList{QStringLiteral("-help")});
-    }
-
-    void bannerDecidesAndGivesTheVersion_data() {
+    void nameAndBannerDecide_data() {
+        QTest::addColumn<QString>("name"); // the stand-in's file name; empty: no file there
         QTest::addColumn<QByteArray>("help");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("version");
-        QTest::newRow("today's MAME") << QByteArray("MAME v0.251 (unknown)\r\nCopyright MAMEdev\r\n") << true
-                                      << QStringLiteral("MAME v0.251 (unknown)");
+        QTest::addColumn<QString>("refusal"); // the message shown, before the path; empty: none
+        const QByteArray mame = "MAME v0.251 (unknown)\nCopyright\n";
+        for (const char *tool : {"chdman", "romcmp.exe", "jedutil", "ledutil.exe"}) {
+            QTest::newRow(tool) << QString::fromLatin1(tool) << mame << false << QString() << kNotMameMessage;
+        }
+        QTest::newRow("tool name in capitals")
+            << "CHDMAN.EXE" << mame << true << "MAME v0.251 (unknown)" << QString();
+        QTest::newRow("today's MAME")
+            << "mame" << QByteArray("MAME v0.251 (unknown)\r\nCopyright MAMEdev\r\n") << true
+            << "MAME v0.251 (unknown)" << QString();
         QTest::newRow("older MAME")
-            << QByteArray("M.A.M.E. v0.106 (May 16 2006) - Multiple Arcade Machine Emulator\n") << true
-            << QStringLiteral("M.A.M.E. v0.106 (May 16 2006)");
+            << "mame" << QByteArray("M.A.M.E. v0.106 (May 16 2006) - Multiple Arcade Machine Emulator\n")
+            << true << "M.A.M.E. v0.106 (May 16 2006)" << QString();
         QTest::newRow("cut after the first parenthesis")
-            << QByteArray("MAME v0.300 (abc) (def)\n") << true << QStringLiteral("MAME v0.300 (abc)");
-        QTest::newRow("no parenthesis gives an empty version")
-            << QByteArray("MAME v0.251\n") << true << QString();
+            << "mame" << QByteArray("MAME v0.300 (abc) (def)\n") << true << "MAME v0.300 (abc)" << QString();
+        QTest::newRow("no parenthesis: no version")
+            << "mame" << QByteArray("MAME v0.251\n") << true << QString() << QString();
         QTest::newRow("banner on the second line only")
-            << QByteArray("\nMAME v0.251 (unknown)\n") << false << QString();
-        QTest::newRow("lower-case mame") << QByteArray("mame v0.251 (unknown)\n") << false << QString();
-        QTest::newRow("another program") << QByteArray("Usage: tool [options]\n") << false << QString();
-        QTest::newRow("no output") << QByteArray() << false << QString();
+            << "mame" << QByteArray("\nMAME v0.251 (unknown)\n") << false << QString() << kNotMameLikeMessage;
+        QTest::newRow("lower-case mame")
+            << "mame" << QByteArray("mame v0.251 (unknown)\n") << false << QString() << kNotMameLikeMessage;
+        QTest::newRow("another program")
+            << "mame" << QByteArray("Usage: tool [options]\n") << false << QString() << kNotMameLikeMessage;
+        QTest::newRow("no output") << "mame" << QByteArray() << false << QString() << kNotMameLikeMessage;
+        QTest::newRow("no file") << QString() << QByteArray() << false << QString() << kNotMameLikeMessage;
     }
-    void bannerDecidesAndGivesTheVersion() {
+    void nameAndBannerDecide() {
+        QFETCH(QString, name);
         QFETCH(QByteArray, help);
         QFETCH(bool, ok);
         QFETCH(QString, version);
-        Emulator emulator;
-        install(emulator, QStringLiteral("mame"), help);
+        QFETCH(QString, refusal);
+        const test::CatalogueTestSetup setup(name.isEmpty() ? QStringLiteral("mame") : name);
+        setup.useFixture("help.txt", help);
+        const QString path = name.isEmpty() ? setup.root.filePath("nothing") : setup.exe;
         test::ScriptedUserPrompts prompts;
-        const EmulatorIdentity identity = IdentifyEmulator(emulator.path, emulator.programDir(), prompts);
+
+        const EmulatorIdentity identity = IdentifyEmulator(path, setup.state.programDir, prompts);
+
         QCOMPARE(identity.ok, ok);
         QCOMPARE(identity.version, version);
         QCOMPARE(prompts.shownTexts(),
-                 ok ? QStringList() : QStringList{kNotMameLikeMessage + "\n\n" + emulator.path});
-        QVERIFY(!QFile::exists(emulator.programDir() + QStringLiteral("qx_mamever.dat")));
-    }
-
-    void missingExecutableIsNotMame() {
-        QTemporaryDir dir;
-        test::ScriptedUserPrompts prompts;
-        const QString missing = dir.filePath(QStringLiteral("nothing"));
-        const EmulatorIdentity identity =
-            IdentifyEmulator(missing, WithTrailingSeparator(dir.path()), prompts);
-        QVERIFY(!identity.ok);
-        QCOMPARE(prompts.shownTexts(), QStringList{kNotMameLikeMessage + "\n\n" + missing});
+                 refusal.isEmpty() ? QStringList() : QStringList{refusal + "\n\n" + path});
+        QVERIFY(refusal.isEmpty() || prompts.shown().first().title == "Quorvex");
+        // A companion tool is refused without being run.
+        QCOMPARE(setup.switches(),
+                 name.isEmpty() || refusal == kNotMameMessage ? QStringList() : QStringList{"-help"});
+        QCOMPARE(setup.workFilesLeft(), QStringList());
     }
 
     void aProgramThatNeverAnswersIsStoppedAndRefused() {
-        Emulator emulator;
-        install(emulator, QStringLiteral("mame"), "MAME v0.251 (unknown)\n");
+        const test::CatalogueTestSetup setup;
         test::ScriptedUserPrompts prompts;
         MameRunLimits limits;
         limits.answerMs = 300;
-        qputenv("QX_STANDIN_SLEEP_MS", "20000");
-        const EmulatorIdentity identity =
-            IdentifyEmulator(emulator.path, emulator.programDir(), prompts, limits);
-        qunsetenv("QX_STANDIN_SLEEP_MS");
-        QVERIFY(!identity.ok);
+        const test::EnvironmentScope hang("QX_STANDIN_SLEEP_MS", "20000");
+        QVERIFY(!IdentifyEmulator(setup.exe, setup.state.programDir, prompts, limits).ok);
         QVERIFY(prompts.shownTexts().value(0).startsWith(
-            "MAME did not finish within 1 second and was stopped (" + emulator.path + " -help)."));
+            "MAME did not finish within 1 second and was stopped (" + setup.exe + " -help)."));
     }
 
-    void suggestionPrefersMameOnPath() {
-        QTemporaryDir dir;
-        const QString mame = test::installStandin(dir.path(), QStringLiteral("mame"));
-        const QByteArray oldPath = qgetenv("PATH");
-        qputenv("PATH", QFile::encodeName(dir.path()));
-        const QString onPath = SuggestEmulatorPath();
-        qputenv("PATH", QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("empty"))));
-        const QString fallback = SuggestEmulatorPath();
-        qputenv("PATH", oldPath);
-        QCOMPARE(onPath, mame);
-        QCOMPARE(fallback, QFile::exists(QStringLiteral("/usr/games/mame"))
-                               ? QStringLiteral("/usr/games/mame")
-                               : QString());
+    // zlib's CRC is the one the table gave, so a crc32 key written before still matches the same MAME:
+    // upper-case hex without leading zeros. A missing file or a folder has none.
+    void fingerprintMatchesTheOneWrittenBefore_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("one byte") << QByteArray("a");
+        QByteArray random(1 << 20, Qt::Uninitialized);
+        QRandomGenerator(17).fillRange(reinterpret_cast<quint32 *>(random.data()), random.size() / 4);
+        QTest::newRow("1 MB random") << random;
+        QFile mame("/usr/games/mame");
+        QTest::newRow("Debian's MAME") << (mame.open(QIODevice::ReadOnly) ? mame.readAll() : QByteArray("-"));
+    }
+    void fingerprintMatchesTheOneWrittenBefore() {
+        QFETCH(QByteArray, content);
+        const QTemporaryDir dir;
+        test::writeFile(dir.filePath("mame"), content);
+        QCOMPARE(FileCrcText(dir.filePath("mame")), CrcText(test::TableCrc32(content)));
+        QCOMPARE(ByteArrayCrc32(content), test::TableCrc32(content));
+        QCOMPARE(CrcText(ByteArrayCrc32("123456789")) + ' ' + CrcText(ByteArrayCrc32("ae")),
+                 "CBF43926 E7DDCE");
+        QCOMPARE(FileCrcText(dir.filePath("gone")), std::nullopt);
+        QCOMPARE(FileCrcText(dir.path()), std::nullopt);
+    }
+
+    void theWindowThreadKeepsServingEventsWhileABigFileIsRead() {
+        const QTemporaryDir dir;
+        QFile big(dir.filePath("big"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(300LL << 20));
+        big.close();
+        int ticks = 0;
+        QTimer timer;
+        timer.setInterval(1);
+        connect(&timer, &QTimer::timeout, this, [&] { ++ticks; });
+        timer.start();
+        QVERIFY(FileCrcText(big.fileName()));
+        QVERIFY2(ticks > 0, "the timer never fired while the CRC was computed");
     }
 };
 

@@ -1,10 +1,12 @@
 #include "TestDirs.h"
 #include "app/PathHelpers.h"
 #include "app/ProgramDirectory.h"
+#include "app/ProgramState.h"
 #include "catalogue/AvailableNames.h"
 #include "catalogue/CatalogueExtraction.h"
 #include "catalogue/SetListCache.h"
 #include "catalogue/VerifyRuns.h"
+#include "launch/SingleSetVerify.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +21,7 @@ using namespace qx;
 class RealMameCatalogueTest : public QObject {
     Q_OBJECT
 
-    const QString m_mame = QStringLiteral("/usr/games/mame");
+    const QString m_mame = "/usr/games/mame";
     QTemporaryDir m_root;
     QString m_programDir;
     QString m_emulatorDir;
@@ -33,7 +35,7 @@ class RealMameCatalogueTest : public QObject {
     XmlCounts countInXml() const {
         QProcess mame;
         mame.setWorkingDirectory(m_emulatorDir);
-        mame.start(m_mame, {QStringLiteral("-listxml")});
+        mame.start(m_mame, {"-listxml"});
         XmlCounts counts;
         QByteArray pending;
         const auto countLines = [&] {
@@ -60,17 +62,17 @@ private Q_SLOTS:
         if (!QFile::exists(m_mame)) {
             QSKIP("Debian's MAME is not installed");
         }
-        qputenv("HOME", QFile::encodeName(m_root.filePath(QStringLiteral("home"))));
-        m_programDir = WithTrailingSeparator(m_root.filePath(QStringLiteral("prog")));
+        qputenv("HOME", QFile::encodeName(m_root.filePath("home")));
+        m_programDir = WithTrailingSeparator(m_root.filePath("prog"));
         QDir().mkpath(m_programDir);
         // A user cannot write to /usr/games, so MAME's folder is ~/.mame; as root, use that folder too rather
         // than leaving files next to the system's executable.
         m_emulatorDir = ResolveEmulatorDirectory(m_mame);
-        if (m_emulatorDir == QStringLiteral("/usr/games/")) {
-            m_emulatorDir = WithTrailingSeparator(m_root.filePath(QStringLiteral("home/.mame")));
+        if (m_emulatorDir == "/usr/games/") {
+            m_emulatorDir = WithTrailingSeparator(m_root.filePath("home/.mame"));
             QDir().mkpath(m_emulatorDir);
         }
-        QCOMPARE(m_emulatorDir, WithTrailingSeparator(m_root.filePath(QStringLiteral("home/.mame"))));
+        QCOMPARE(m_emulatorDir, WithTrailingSeparator(m_root.filePath("home/.mame")));
         m_extraction = ExtractCatalogue({m_mame, m_emulatorDir, m_programDir, {}});
     }
 
@@ -87,12 +89,12 @@ private Q_SLOTS:
         QCOMPARE(build.biosCount, expected.bios);
         const SetCatalogue all = LoadSetList(m_programDir + kCacheFile, true);
         QCOMPARE(all.size(), expected.sets - expected.bios);
-        const SetRecord pacman = all.at(all.indexOfName(QStringLiteral("pacman"))).toRecord();
-        QCOMPARE(pacman.Parent, QStringLiteral("puckman"));
-        QCOMPARE(pacman.Year, QStringLiteral("1980"));
+        const SetRecord pacman = all.at(all.indexOfName("pacman")).toRecord();
+        QCOMPARE(pacman.Parent, "puckman");
+        QCOMPARE(pacman.Year, "1980");
         QVERIFY(LoadSetList(m_programDir + kCacheFile, false).size() < all.size());
         // With no ROM folder at all, the sets that need no files are available.
-        QVERIFY(all.at(all.indexOfName(QStringLiteral("pong"))).isAvailable());
+        QVERIFY(all.at(all.indexOfName("pong")).isAvailable());
     }
 
     // The sets the extraction finds needing no files are exactly those MAME's own full verify finds good
@@ -112,7 +114,7 @@ private Q_SLOTS:
             test::readFile(m_programDir + kNoFilesWorkFile).replace("\r", "").split('\n');
         QCOMPARE(QSet<QByteArray>(noFiles.cbegin(), noFiles.cend()), verifiedSets);
         QProcess version;
-        version.start(m_mame, {QStringLiteral("-version")});
+        version.start(m_mame, {"-version"});
         QVERIFY(version.waitForFinished(30000));
         if (version.readAllStandardOutput().startsWith("0.251 ")) {
             QCOMPARE(noFiles.size(), 167);
@@ -120,8 +122,21 @@ private Q_SLOTS:
 
         QVERIFY(BuildSetList(m_programDir).ok);
         const SetCatalogue all = LoadSetList(m_programDir + kCacheFile, true);
-        QVERIFY(all.at(all.indexOfName(QStringLiteral("pong"))).isAvailable());
-        QVERIFY(!all.at(all.indexOfName(QStringLiteral("pacman"))).isAvailable());
+        QVERIFY(all.at(all.indexOfName("pong")).isAvailable());
+        QVERIFY(!all.at(all.indexOfName("pacman")).isAvailable());
+    }
+
+    // One set's verify: pong needs no ROM ("best available"); a set without its files is reported on
+    // standard error only.
+    void singleSetVerifyReadsBothOutputs() {
+        ProgramState state;
+        state.programDir = m_programDir;
+        state.EmulatorPath = m_mame;
+        state.EmulatorDir = m_emulatorDir;
+        QCOMPARE(VerifySetReport(state, "pong", false).verdict, VerifyVerdict::Usable);
+        const SetVerifyReport pacman = VerifySetReport(state, "pacman", false);
+        QCOMPARE(pacman.verdict, VerifyVerdict::Unusable);
+        QVERIFY2(pacman.romsOutput.contains("romset \"pacman\" not found!"), pacman.romsOutput.constData());
     }
 };
 

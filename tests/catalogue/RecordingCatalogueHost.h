@@ -15,13 +15,7 @@ public:
         statusTexts.append(text);
         events.append(QStringLiteral("status:") + text);
     }
-    void showProgress(qint64 value, qint64 maximum, const QString &countText) override {
-        ++progressCalls;
-        if (maximum > 0 && value > maximum) {
-            progressOverflow = true;
-        }
-        countTexts.append(countText);
-    }
+    void showProgress(qint64, qint64, const QString &countText) override { countTexts.append(countText); }
     void restoreStatusPanels() override { events.append(QStringLiteral("panels")); }
     // Cancel is pressed once the given stage shows.
     bool cancelRequested() const override { return !cancelAt.isEmpty() && statusTexts.contains(cancelAt); }
@@ -60,8 +54,6 @@ public:
     SetCatalogue catalogue;
     bool controlsEnabled = true;
     bool romsNoteShown = false;
-    bool progressOverflow = false;
-    int progressCalls = 0;
     QStringList countTexts; // the count shown beside the bar, at each step
 };
 

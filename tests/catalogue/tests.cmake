@@ -1,8 +1,6 @@
 # Tests of this part; see tests/CMakeLists.txt.
 set(QX_CATALOGUE_TEST_DIR ${CMAKE_CURRENT_LIST_DIR})
-foreach(name Crc32 EmulatorIdentity CatalogueXmlParser CatalogueExtraction AvailableNames RomFolderScan SetListCache
-             SetCatalogue CataloguePreload
-             CatalogueRefresh FirstRunSetup)
+foreach(name EmulatorIdentity CatalogueExtraction SetListCache CataloguePreload CatalogueRefresh)
     qx_add_test(NAME ${name}Test SOURCES ${QX_CATALOGUE_TEST_DIR}/${name}Test.cpp LIBS quorvex_core)
     target_include_directories(${name}Test PRIVATE ${QX_CATALOGUE_TEST_DIR})
 endforeach()

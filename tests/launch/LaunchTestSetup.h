@@ -63,6 +63,13 @@ struct LaunchSetup {
     QList<StandinCall> calls() const {
         return readStandinCalls(emulatorDir + QStringLiteral("standin-calls.log"));
     }
+    QStringList switches() const {
+        QStringList result;
+        for (const StandinCall &call : calls()) {
+            result += call.args.join(QLatin1Char(' '));
+        }
+        return result;
+    }
     QString cleanEmulatorDir() const { return QDir(emulatorDir).absolutePath(); }
 };
 

@@ -1,3 +1,5 @@
+// The files MAME keeps per set (NVRAM, configuration, difference, INI) and its snapshots: where they are,
+// which of them a deletion takes, and how a snapshot is renamed.
 #include "launch/SetFileMaintenance.h"
 
 #include "TestDirs.h"
@@ -18,7 +20,7 @@ namespace {
 struct EmulatorFolder {
     QTemporaryDir dir;
     QString path() const { return dir.path() + QLatin1Char('/'); }
-    QString ini() const { return path() + QStringLiteral("mame.ini"); }
+    QString ini() const { return path() + "mame.ini"; }
     void option(const QByteArray &line) const { writeFile(ini(), "<UNADORNED0>\n" + line + "\n"); }
     QString touch(const QString &relative) const {
         writeFile(path() + relative, "x");
@@ -35,23 +37,22 @@ private Q_SLOTS:
         QTest::addColumn<SetFileType>("type");
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QStringList>("expected"); // relative to the emulator folder, or absolute
-        QTest::newRow("default nvram name") << SetFileType::Nvram << QByteArray("nvram_directory     nvram")
-                                            << QStringList{QStringLiteral("nvram/")};
+        QTest::newRow("default nvram name")
+            << SetFileType::Nvram << QByteArray("nvram_directory     nvram") << QStringList{"nvram/"};
         QTest::newRow("inipath .;ini is the ini folder")
-            << SetFileType::Ini << QByteArray("inipath             .;ini")
-            << QStringList{QStringLiteral("ini/")};
+            << SetFileType::Ini << QByteArray("inipath             .;ini") << QStringList{"ini/"};
         QTest::newRow("quoted relative cfg")
             << SetFileType::Configuration << QByteArray("cfg_directory       \"my cfg\"")
-            << QStringList{QStringLiteral("my cfg/")};
+            << QStringList{"my cfg/"};
         QTest::newRow("absolute diff")
             << SetFileType::Difference << QByteArray("diff_directory      /var/tmp/qx-diff")
-            << QStringList{QStringLiteral("/var/tmp/qx-diff/")};
+            << QStringList{"/var/tmp/qx-diff/"};
         QTest::newRow("several ini folders with $HOME")
             << SetFileType::Ini << QByteArray("inipath             $HOME/.mame;.;ini")
-            << QStringList{QStringLiteral("$HOME/.mame/"), QStringLiteral("ini/")};
+            << QStringList{"$HOME/.mame/", "ini/"};
         QTest::newRow("ini folders outside home and MAME's folder stay out")
             << SetFileType::Ini << QByteArray("inipath             $HOME/.mame;/etc/mame")
-            << QStringList{QStringLiteral("$HOME/.mame/")};
+            << QStringList{"$HOME/.mame/"};
         QTest::newRow("missing option") << SetFileType::Nvram << QByteArray("rompath  roms") << QStringList{};
         QTest::newRow("empty option")
             << SetFileType::Nvram << QByteArray("nvram_directory   \"\"") << QStringList{};
@@ -63,7 +64,7 @@ private Q_SLOTS:
         EmulatorFolder emulator;
         emulator.option(line);
         for (QString &folder : expected) {
-            folder.replace(QStringLiteral("$HOME"), QDir::homePath());
+            folder.replace("$HOME", QDir::homePath());
             if (!folder.startsWith(QLatin1Char('/'))) {
                 folder.prepend(emulator.path());
             }
@@ -71,134 +72,95 @@ private Q_SLOTS:
         QCOMPARE(SetFileFolders(type, emulator.ini(), emulator.path()), expected);
     }
 
-    void questionsNameTheFile() {
-        QCOMPARE(DeleteSetFileQuestion(SetFileType::Nvram, QStringLiteral("pacman")),
-                 QStringLiteral("Delete pacman.nv?"));
-        QCOMPARE(DeleteSetFileQuestion(SetFileType::Difference, QStringLiteral("kinst")),
-                 QStringLiteral("Delete kinst.dif?"));
-        QCOMPARE(DeleteAllSetFilesQuestion(SetFileType::Configuration),
-                 QStringLiteral("Delete all Configuration Files?"));
-        QCOMPARE(DeleteAllSetFilesQuestion(SetFileType::Ini), QStringLiteral("Delete all INI Files?"));
-    }
-
-    void oneSetsFileIsDeletedInEveryFolderAndNothingElse() {
-        EmulatorFolder emulator;
-        const QString inEmulatorDir = emulator.touch(QStringLiteral("pacman.ini"));
-        const QString inIniDir = emulator.touch(QStringLiteral("ini/pacman.ini"));
-        const QString other = emulator.touch(QStringLiteral("ini/puckman.ini"));
-        const QStringList folders{emulator.path(), emulator.path() + QStringLiteral("ini/")};
-
-        const QStringList deleted = DeleteSetFiles(SetFileType::Ini, folders, QStringLiteral("pacman"));
-
-        QCOMPARE(deleted.size(), 2);
-        QVERIFY(!QFile::exists(inEmulatorDir));
-        QVERIFY(!QFile::exists(inIniDir));
-        QVERIFY(QFile::exists(other));
-    }
-
-    void unsafeSetNamesDeleteNothing_data() {
+    // A set's file goes from every folder, and nothing else does; a name that could lead elsewhere or match
+    // other files deletes nothing.
+    void oneSetsFileIsDeletedInEveryFolder_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("separator") << QStringLiteral("../cfg/pacman");
-        QTest::newRow("parent folder") << QStringLiteral("..");
-        QTest::newRow("wildcard") << QStringLiteral("*");
-        QTest::newRow("question mark") << QStringLiteral("pac?an");
-        QTest::newRow("absolute") << QStringLiteral("/etc/passwd");
+        QTest::addColumn<QStringList>("deleted");
+        QTest::newRow("a set") << "pacman" << QStringList{"pacman.ini", "ini/pacman.ini"};
+        for (const char *name : {"", "../ini/puckman", "..", "*", "pac?an", "/etc/passwd"}) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QStringList();
+        }
     }
-    void unsafeSetNamesDeleteNothing() {
+    void oneSetsFileIsDeletedInEveryFolder() {
         QFETCH(QString, name);
+        QFETCH(QStringList, deleted);
         EmulatorFolder emulator;
-        const QString outside = emulator.touch(QStringLiteral("cfg/pacman.cfg"));
-        const QString inside = emulator.touch(QStringLiteral("nv/pacman.cfg"));
-        const QString star = emulator.touch(QStringLiteral("nv/*.cfg"));
-        const QStringList folders{emulator.path() + QStringLiteral("nv/")};
-
-        QVERIFY(DeleteSetFiles(SetFileType::Configuration, folders, name).isEmpty());
-        QVERIFY(QFile::exists(outside));
-        QVERIFY(QFile::exists(inside));
-        QVERIFY(QFile::exists(star));
+        const QStringList files{"pacman.ini", "ini/pacman.ini", "ini/puckman.ini",
+                                "ini/*.ini",  "ini/..ini",      "ini/.ini"};
+        for (const QString &file : files) {
+            emulator.touch(file);
+        }
+        const QStringList folders{emulator.path(), emulator.path() + "ini/"};
+        QCOMPARE(DeleteSetFiles(SetFileType::Ini, folders, name).size(), deleted.size());
+        for (const QString &file : files) {
+            QVERIFY2(QFile::exists(emulator.path() + file) != deleted.contains(file), qPrintable(file));
+        }
     }
 
     void allSetsDeleteTakesOnlySetAndDriverOptionFiles() {
         EmulatorFolder emulator;
         emulator.option("inipath             .;ini;" + emulator.path().toUtf8());
-        const QString mameIni = emulator.ini();
-        const QString vectorIni = emulator.touch(QStringLiteral("vector.ini"));
-        const QString uiIni = emulator.touch(QStringLiteral("ui.ini"));
-        const QString orientation = emulator.touch(QStringLiteral("horizont.ini"));
-        const QString setIni = emulator.touch(QStringLiteral("galaga.ini"));
-        const QString cloneIni = emulator.touch(QStringLiteral("ini/puckman.ini"));
-        const QString driverIni = emulator.touch(QStringLiteral("ini/source/pacman.ini"));
-        const QString nested = emulator.touch(QStringLiteral("ini/sub/galaga.ini"));
-        const QString folderNamedIni = emulator.path() + QStringLiteral("ini/pacman.ini/");
-        QDir().mkpath(folderNamedIni);
-        const QString notIni = emulator.touch(QStringLiteral("ini/readme.txt"));
-
-        const QStringList folders = SetFileFolders(SetFileType::Ini, mameIni, emulator.path());
-        QCOMPARE(folders.size(), 2);
-        const QSet<QString> sets{QStringLiteral("galaga"), QStringLiteral("puckman"),
-                                 QStringLiteral("pacman")};
-        const QStringList deleted = DeleteAllSetFiles(SetFileType::Ini, folders, sets);
-
-        QCOMPARE(deleted.size(), 3);
-        for (const QString &gone : {setIni, cloneIni, driverIni}) {
-            QVERIFY2(!QFile::exists(gone), qPrintable(gone));
+        QStringList kept{emulator.ini()};
+        for (const char *file :
+             {"vector.ini", "ui.ini", "horizont.ini", "ini/sub/galaga.ini", "ini/readme.txt"}) {
+            kept += emulator.touch(QLatin1String(file));
         }
-        for (const QString &kept : {mameIni, vectorIni, uiIni, orientation, nested, notIni, folderNamedIni}) {
-            QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
+        const QStringList gone{emulator.touch("galaga.ini"), emulator.touch("ini/puckman.ini"),
+                               emulator.touch("ini/source/pacman.ini")};
+        kept += emulator.path() + "ini/pacman.ini/"; // a folder
+        QDir().mkpath(kept.constLast());
+
+        const QStringList folders = SetFileFolders(SetFileType::Ini, emulator.ini(), emulator.path());
+        QCOMPARE(folders.size(), 2);
+        const QSet<QString> sets{"galaga", "puckman", "pacman"};
+        QCOMPARE(DeleteAllSetFiles(SetFileType::Ini, folders, sets).size(), 3);
+        for (const QString &file : gone) {
+            QVERIFY2(!QFile::exists(file), qPrintable(file));
+        }
+        for (const QString &file : kept) {
+            QVERIFY2(QFileInfo::exists(file), qPrintable(file));
         }
     }
 
     void nvramInSetFoldersIsNamedAndDeleted() {
         EmulatorFolder emulator;
-        const QStringList folders{emulator.path() + QStringLiteral("nvram/")};
+        const QStringList folders{emulator.path() + "nvram/"};
         for (const char *file : {"nvram/pacman.nv", "nvram/pacman/eeprom", "nvram/pacman/rtc",
                                  "nvram/galaga/ram", "nvram/dkong.nv", "nvram/notes/keep"}) {
             emulator.touch(QLatin1String(file));
         }
-        QCOMPARE(DeleteSetFileQuestion(SetFileType::Nvram, QStringLiteral("pacman"), folders),
+        QCOMPARE(DeleteSetFileQuestion(SetFileType::Nvram, "pacman", folders),
                  QStringLiteral("Delete the NVRAM of pacman (3 files)?"));
-        QCOMPARE(DeleteSetFiles(SetFileType::Nvram, folders, QStringLiteral("pacman")).size(), 3);
-        QCOMPARE(DeleteAllSetFiles(SetFileType::Nvram, folders, {QStringLiteral("galaga")}).size(), 2);
+        QCOMPARE(DeleteSetFiles(SetFileType::Nvram, folders, "pacman").size(), 3);
+        QCOMPARE(DeleteAllSetFiles(SetFileType::Nvram, folders, {"galaga"}).size(), 2);
         QCOMPARE(QDir(folders.constFirst()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList{QStringLiteral("notes")});
+                 QStringList{"notes"});
     }
 
-    void snapshotNamesFollowMameNumbering_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("expected"); // empty: the answer is not used
-        QTest::newRow("number") << QStringLiteral("0001") << QStringLiteral("0001.png");
-        QTest::newRow("with extension") << QStringLiteral("0002.png") << QStringLiteral("0002.png");
-        QTest::newRow("too long") << QStringLiteral("first") << QString();
-        QTest::newRow("too short") << QStringLiteral("12") << QString();
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("leads outside") << QStringLiteral("../x.png") << QString();
-    }
-    void snapshotNamesFollowMameNumbering() {
-        QFETCH(QString, answer);
-        QFETCH(QString, expected);
-        QCOMPARE(SnapshotNameFromAnswer(answer).value_or(QString()), expected);
-    }
-
-    void renamingSnapshotsNeverOverwrites() {
+    // Only a name like MAME's own numbering is taken, and a rename never overwrites.
+    void snapshotsAreRenamedSafely() {
+        for (const auto &[answer, expected] : {std::pair{"0001", "0001.png"},
+                                               {"0002.png", "0002.png"},
+                                               {"first", ""},
+                                               {"12", ""},
+                                               {"", ""},
+                                               {"../x.png", ""}}) {
+            QCOMPARE(SnapshotNameFromAnswer(QLatin1String(answer)).value_or(QString()),
+                     QLatin1String(expected));
+        }
         EmulatorFolder emulator;
-        const QString folder =
-            SetSnapshotFolder(emulator.path() + QStringLiteral("snap"), QStringLiteral("pacman"));
-        QCOMPARE(folder, emulator.path() + QStringLiteral("snap/pacman/"));
-        writeFile(folder + QStringLiteral("0000.png"), "first");
-        writeFile(folder + QStringLiteral("0001.png"), "second");
-
-        QCOMPARE(RenameSnapshotFile(folder, QStringLiteral("0000.png"), QStringLiteral("0001.png")),
-                 SnapshotRename::NameTaken);
-        QCOMPARE(readFile(folder + QStringLiteral("0001.png")), QByteArray("second"));
-        QCOMPARE(RenameSnapshotFile(folder, QStringLiteral("0000.png"), QStringLiteral("0000.png")),
-                 SnapshotRename::Unchanged);
-        QCOMPARE(RenameSnapshotFile(folder, QStringLiteral("0009.png"), QStringLiteral("0005.png")),
-                 SnapshotRename::Missing);
-        QCOMPARE(RenameSnapshotFile(folder, QStringLiteral("0000.png"), QStringLiteral("0007.png")),
-                 SnapshotRename::Renamed);
-        QCOMPARE(readFile(folder + QStringLiteral("0007.png")), QByteArray("first"));
-        QVERIFY(SetSnapshotFolder(emulator.path(), QStringLiteral("../pacman")).isEmpty());
+        const QString folder = SetSnapshotFolder(emulator.path() + "snap", "pacman");
+        QCOMPARE(folder, emulator.path() + "snap/pacman/");
+        QVERIFY(SetSnapshotFolder(emulator.path(), "../pacman").isEmpty());
+        writeFile(folder + "0000.png", "first");
+        writeFile(folder + "0001.png", "second");
+        QCOMPARE(RenameSnapshotFile(folder, "0000.png", "0001.png"), SnapshotRename::NameTaken);
+        QCOMPARE(readFile(folder + "0001.png"), QByteArray("second"));
+        QCOMPARE(RenameSnapshotFile(folder, "0000.png", "0000.png"), SnapshotRename::Unchanged);
+        QCOMPARE(RenameSnapshotFile(folder, "0009.png", "0005.png"), SnapshotRename::Missing);
+        QCOMPARE(RenameSnapshotFile(folder, "0000.png", "0007.png"), SnapshotRename::Renamed);
+        QCOMPARE(readFile(folder + "0007.png"), QByteArray("first"));
     }
 };
 

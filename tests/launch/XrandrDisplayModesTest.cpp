@@ -72,7 +72,7 @@ private Q_SLOTS:
     }
 
     void xorgDummySwitchesToAnotherModeAndBack() {
-        if (!QFile::exists(QStringLiteral("/usr/lib/xorg/modules/drivers/dummy_drv.so"))) {
+        if (!QFile::exists("/usr/lib/xorg/modules/drivers/dummy_drv.so")) {
             QSKIP("Xorg's dummy video driver is missing (Debian packages xserver-xorg-core, "
                   "xserver-xorg-video-dummy)");
         }
@@ -85,7 +85,7 @@ private Q_SLOTS:
         if (!failure.isEmpty()) {
             QSKIP(qPrintable(failure + " (Xorg needs root or a console session)"));
         }
-        const auto modes = XrandrDisplayModes::open(QStringLiteral("DUMMY0"), server.display);
+        const auto modes = XrandrDisplayModes::open("DUMMY0", server.display);
         QVERIFY(modes);
         QCOMPARE(modes->CurrentRefreshRate(), "75 Hz");
         const QStringList listed = modes->ListDisplayModes();

@@ -3,9 +3,5 @@ qx_add_test(NAME LaunchControllerTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/LaunchCo
             ${CMAKE_CURRENT_LIST_DIR}/LaunchTestSetup.h LIBS quorvex_ui)
 qx_add_test(NAME SetFileMaintenanceTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/SetFileMaintenanceTest.cpp LIBS quorvex_core)
 qx_add_test(NAME SingleSetVerifyTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/SingleSetVerifyTest.cpp LIBS quorvex_core)
-qx_add_test(NAME VerifyControllerTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/VerifyControllerTest.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/LaunchTestSetup.h LIBS quorvex_ui)
-qx_add_test(NAME SetFilesControllerTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/SetFilesControllerTest.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/LaunchTestSetup.h LIBS quorvex_ui)
 qx_add_test(NAME RealMameLaunchTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/RealMameLaunchTest.cpp LIBS quorvex_ui
             LABELS mame)
