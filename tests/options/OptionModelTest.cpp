@@ -134,24 +134,6 @@ private Q_SLOTS:
                  written);
     }
 
-    void onlyWhatChangedIsWrittenInColumn27() {
-        const QString path = m_dir.filePath(QStringLiteral("mame.ini"));
-        const QByteArray original = mameIniWith(QStringLiteral("gamma=1.2"));
-        writeFile(path, original);
-        OptionModel model = OptionModel::read(path);
-        model.setNumber(Id::Gamma, 25);
-        model.setChecked(Id::HwStretch, true); // not in MAME 0.251's file: never added
-        model.setNumber(Id::Volume, -31);
-        model.setNumber(Id::Volume, 0); // moved and back: unchanged
-        QVERIFY(model.save(path, {}).ok);
-        QByteArray expected = original;
-        expected.replace(0, 4, "<UNADORNED0>")
-            .replace("\ngamma                     1.2\n", "\ngamma                     1.25\n");
-        QCOMPARE(readFile(path), expected);
-        QVERIFY(model.pendingWrites({}).isEmpty());
-        QCOMPARE(model.loaded(Id::Gamma).fileText, QStringLiteral("1.25"));
-    }
-
     void enablingFollowsTheGoverningControls_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("monitors");
@@ -250,23 +232,6 @@ private Q_SLOTS:
         QVERIFY(OptionLayers::load(OptionScope(), emulator + QStringLiteral("mame.ini"), emulator)
                     .layers()
                     .isEmpty());
-    }
-
-    void theTableHasEveryOptionAtItsOwnPlace() {
-        QCOMPARE(AllOptions().size(), kOptionCount);
-        for (int i = 0; i < kOptionCount; ++i) {
-            QCOMPARE(static_cast<int>(AllOptions().at(i).id), i);
-        }
-        QCOMPARE(Option(PerScreen(Id::Resolution0, 2)).name, QStringLiteral("resolution2"));
-    }
-
-    void screenListsDropRepeats() {
-        QCOMPARE(DisplaySizeEntries({QSize(800, 600), QSize(1024, 768), QSize(800, 600)}),
-                 QStringList({"Auto", "800x600", "1024x768"}));
-        QCOMPARE(RefreshRateEntries({60, 1, 75, 60}), QStringList({"Auto", "60 Hz", "75 Hz"}));
-        QCOMPARE(ResolutionFromEntries(QStringLiteral("Auto"), QStringLiteral("75 Hz")),
-                 (ControlValue{75, {}, {}}));
-        QCOMPARE(ScreenNumberEntries(3), QStringList({"Screen 0", "Screen 1", "Screen 2"}));
     }
 };
 

@@ -92,19 +92,20 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(m_emulatorDir + QStringLiteral("mame.ini")));
     }
 
-    void mameReadsTheSetFileTheDialogWrote() {
-        QCOMPARE(setSecondsToRun(OptionsMenuEntry::SetOptions, QStringLiteral("1")), int(QDialog::Accepted));
-        QVERIFY(QFile::exists(m_emulatorDir + QStringLiteral("pong.ini")));
-        QVERIFY(runPong());
-        QVERIFY(QFile::remove(m_emulatorDir + QStringLiteral("pong.ini")));
+    // pong runs for a second only when MAME read the file: verbose MAME names the driver file it parses.
+    void mameReadsTheFileTheDialogWrote_data() {
+        QTest::addColumn<OptionsMenuEntry>("entry");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("set") << OptionsMenuEntry::SetOptions << "pong.ini";
+        QTest::newRow("driver") << OptionsMenuEntry::DriverOptions << "source/pong.ini";
     }
-
-    void mameReadsTheDriverFileTheDialogWrote() {
-        QCOMPARE(setSecondsToRun(OptionsMenuEntry::DriverOptions, QStringLiteral("1")),
-                 int(QDialog::Accepted));
-        QVERIFY(QFile::exists(m_emulatorDir + QStringLiteral("source/pong.ini")));
+    void mameReadsTheFileTheDialogWrote() {
+        QFETCH(OptionsMenuEntry, entry);
+        QFETCH(QString, file);
+        QCOMPARE(setSecondsToRun(entry, QStringLiteral("1")), int(QDialog::Accepted));
         const std::optional<QString> output = runPong({QStringLiteral("-verbose")});
-        QVERIFY(output && output->contains(QLatin1String("Parsing source/pong.ini")));
+        QVERIFY(QFile::remove(m_emulatorDir + file));
+        QVERIFY(output && output->contains(QLatin1String("Parsing ") + file));
         QCOMPARE(m_prompts.shownTexts(), QStringList());
     }
 };

@@ -69,6 +69,12 @@ public:
         return widget;
     }
     void click(const QString &button) const { find<QPushButton>(button)->click(); }
+    // Picks a list entry as the user does (by index, or by text when index is -1).
+    void choose(const QString &list, int index, const QString &text = {}) const {
+        auto *box = find<QComboBox>(list);
+        box->setCurrentIndex(index < 0 ? box->findText(text) : index);
+        Q_EMIT box->activated(box->currentIndex());
+    }
     QByteArray file() const { return readFile(path); }
 
     QTemporaryDir dir;
@@ -96,100 +102,75 @@ class OptionsDialogTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void okWritesOnlyTheMovedSlider() {
-        DialogSetup setup;
-        setup.open();
-        const QByteArray before = setup.file();
-        setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(25);
-        QCOMPARE(setup.find<QLabel>(QStringLiteral("lblGamma"))->text(), QStringLiteral("1.25"));
-        QVERIFY(setup.find<QPushButton>(QStringLiteral("cmdApply"))->isEnabled());
-        setup.click(QStringLiteral("cmdOK"));
-        QCOMPARE(setup.dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(changedLines(before, setup.file()),
-                 QStringList({"\xEF\xBB\xBF# -> <UNADORNED0>", "gamma                     1.0 -> "
-                                                               "gamma                     1.25"}));
-    }
-
-    void applyThenOkWritesNothingMore() {
-        DialogSetup setup;
-        setup.open();
-        setup.find<QCheckBox>(QStringLiteral("chkWindow"))->click();
-        setup.click(QStringLiteral("cmdApply"));
-        QVERIFY(!setup.find<QPushButton>(QStringLiteral("cmdApply"))->isEnabled());
-        QVERIFY(setup.file().contains("\nwindow                    1\n"));
-        QVERIFY(QFile::remove(setup.path)); // any further write would now fail and say so
-        setup.click(QStringLiteral("cmdOK"));
-        QCOMPARE(setup.dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(setup.prompts.shownTexts(), QStringList());
-    }
-
-    void escapeWritesNothing() {
+    // OK writes only what moved, after MAME's header; Apply writes at once, so OK has nothing left to
+    // write; Escape writes nothing; a list opened and closed changes nothing, though it enables Apply.
+    void onlyWhatMovedIsWrittenAndOnlyOnce() {
         DialogSetup setup;
         setup.open();
         const QByteArray before = setup.file();
         setup.find<QCheckBox>(QStringLiteral("chkCheat"))->click();
         setup.find<QSlider>(QStringLiteral("sldVolume"))->setValue(-10);
         QTest::keyClick(setup.dialog.get(), Qt::Key_Escape);
-        QCOMPARE(setup.dialog->result(), int(QDialog::Rejected));
-        QVERIFY(!setup.dialog->isVisible());
+        QVERIFY(setup.dialog->result() == QDialog::Rejected && !setup.dialog->isVisible());
         QCOMPARE(setup.file(), before);
-    }
 
-    void theLastPageIsKeptForTheRun() {
-        DialogSetup setup;
         setup.open();
-        auto *tree = setup.find<QTreeWidget>(QStringLiteral("TreeView1"));
-        QCOMPARE(tree->topLevelItemCount(), 4);
-        QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral(" Controllers"));
-        QVERIFY(tree->topLevelItem(0)->isExpanded() && tree->topLevelItem(2)->isExpanded());
-        tree->setCurrentItem(tree->topLevelItem(2)->child(0));
-        setup.dialog->reject();
-        setup.open();
-        QCOMPARE(setup.dialog->currentPage(), OptionPage::Mapping);
-        QCOMPARE(setup.find<QTreeWidget>(QStringLiteral("TreeView1"))->currentItem()->text(0),
-                 QStringLiteral("Mapping"));
-        QVERIFY(setup.find(QStringLiteral("Picture1_6"))->isVisible());
-        QVERIFY(!setup.find(QStringLiteral("Picture1_1"))->isVisible());
-        setup.dialog->showPage(OptionPage::Display);
-    }
-
-    void aListOpenedAndClosedEnablesApplyAndWritesNothing() {
-        DialogSetup setup;
-        setup.open();
-        const QByteArray before = setup.file();
         auto *video = setup.find<QComboBox>(QStringLiteral("cboVideo"));
         QCOMPARE(video->currentText(), QStringLiteral("OpenGL"));
         video->showPopup();
         video->hidePopup();
         QVERIFY(setup.find(QStringLiteral("cmdApply"))->isEnabled());
+        setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(25);
+        QCOMPARE(setup.find<QLabel>(QStringLiteral("lblGamma"))->text(), QStringLiteral("1.25"));
         setup.click(QStringLiteral("cmdApply"));
-        QCOMPARE(setup.file(), before);
+        QVERIFY(!setup.find(QStringLiteral("cmdApply"))->isEnabled());
+        QCOMPARE(changedLines(before, setup.file()),
+                 QStringList({"\xEF\xBB\xBF# -> <UNADORNED0>", "gamma                     1.0 -> "
+                                                               "gamma                     1.25"}));
+        QVERIFY(QFile::remove(setup.path)); // any further write would now fail and say so
+        setup.click(QStringLiteral("cmdOK"));
+        QCOMPARE(setup.dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(setup.prompts.shownTexts(), QStringList());
     }
 
+    // The page last shown opens again in the same run.
+    void theLastPageIsKeptForTheRun() {
+        DialogSetup setup;
+        setup.open();
+        auto *tree = setup.find<QTreeWidget>(QStringLiteral("TreeView1"));
+        QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral(" Controllers"));
+        tree->setCurrentItem(tree->topLevelItem(2)->child(0));
+        setup.dialog->reject();
+        setup.open();
+        QCOMPARE(setup.find<QTreeWidget>(QStringLiteral("TreeView1"))->currentItem()->text(0),
+                 QStringLiteral("Mapping"));
+        QVERIFY(setup.find(QStringLiteral("Picture1_6"))->isVisible() &&
+                !setup.find(QStringLiteral("Picture1_1"))->isVisible());
+        setup.dialog->showPage(OptionPage::Display);
+    }
+
+    // A set's file is deleted only once the user says Yes; mame.ini never is.
     void deleteThisFileAsksAndDeletes() {
         DialogSetup setup;
         setup.open();
-        QVERIFY(setup.find(QStringLiteral("Label4"))->isHidden()); // mame.ini is never deleted
+        QVERIFY(setup.find(QStringLiteral("Label4"))->isHidden());
         setup.context.scope = OptionScope::forEntry(
             OptionsMenuEntry::SetOptions, {QStringLiteral("pacman"), {}, QStringLiteral("namco/pacman.cpp")});
         setup.open();
         QCOMPARE(setup.path, setup.emulatorDir + QStringLiteral("pacman.ini"));
-        QVERIFY(setup.file().startsWith("# CORE STATE/PLAYBACK OPTIONS"));
         QCOMPARE(setup.dialog->windowTitle(), QStringLiteral("Set Options - pacman"));
         auto *link = setup.find<QLabel>(QStringLiteral("Label4"));
-        setup.prompts.queueAnswer(PromptAnswer::No);
-        QTest::mouseClick(link, Qt::LeftButton);
-        QVERIFY(QFile::exists(setup.path) && setup.dialog->isVisible());
-        setup.prompts.queueAnswer(PromptAnswer::Yes);
-        QTest::mouseClick(link, Qt::LeftButton);
-        QVERIFY(!QFile::exists(setup.path));
-        QVERIFY(!setup.dialog->isVisible());
+        for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+            setup.prompts.queueAnswer(answer);
+            QTest::mouseClick(link, Qt::LeftButton);
+            QCOMPARE(QFile::exists(setup.path) && setup.dialog->isVisible(), answer == PromptAnswer::No);
+        }
         QCOMPARE(setup.prompts.shownTexts(), QStringList({"Delete pacman.ini?", "Delete pacman.ini?"}));
         QCOMPARE(setup.prompts.shown().first().title, QStringLiteral("Quorvex"));
     }
 
-    // The options MAME 0.251's mame.ini lacks (the fixture is that file) are there, disabled, and OK with
-    // nothing changed writes nothing.
+    // Every option has its control; those MAME 0.251's mame.ini lacks (the fixture is that file) are
+    // disabled, as are those a governing control turns off.
     void optionsTheFileLacksAreDisabled() {
         DialogSetup setup;
         setup.open();
@@ -198,19 +179,17 @@ private Q_SLOTS:
             QWidget *control = controlOf(setup, info.id);
             QVERIFY2(control && (model.isPresent(info.id) || !control->isEnabled()), qPrintable(info.name));
         }
-        for (const char *name : {"chkWindow", "sldGamma", "cboVideo", "chkSound", "sldFlicker", "txtCtrlr",
-                                 "cboPositionalDevice", "chkArtworkCrop"}) {
-            QVERIFY2(setup.find(QLatin1String(name))->isEnabled(), name);
+        QStringList enabled;
+        for (const char *name : {"chkWindow", "sldGamma", "cboVideo", "txtCtrlr", "cboPositionalDevice",
+                                 "chkMaximize", "fraThreads", "chkCabinetArtwork"}) {
+            if (setup.find(QLatin1String(name))->isEnabled()) {
+                enabled.append(QLatin1String(name));
+            }
         }
-        QVERIFY(!setup.find(QStringLiteral("chkMaximize"))->isEnabled()); // window mode is off
+        QCOMPARE(enabled,
+                 QStringList({"chkWindow", "sldGamma", "cboVideo", "txtCtrlr", "cboPositionalDevice"}));
         QCOMPARE(setup.find<QGroupBox>(QStringLiteral("fraFullScreenColour"))->title(),
                  QStringLiteral("Full screen colour n/a"));
-        QVERIFY(!setup.find(QStringLiteral("fraThreads"))->isEnabled());
-        QVERIFY(!setup.find(QStringLiteral("chkCabinetArtwork"))->isEnabled());
-        QCOMPARE(setup.find<QComboBox>(QStringLiteral("cboD3dversion"))->count(), 0);
-        const QByteArray before = setup.file();
-        setup.click(QStringLiteral("cmdOK"));
-        QCOMPARE(setup.file(), before);
     }
 
     void theLayerIndicatorMarksWhatThisFileSetsOverTheFilesBelow() {
@@ -234,7 +213,6 @@ private Q_SLOTS:
         QVERIFY(setup.find<QCheckBox>(QStringLiteral("chkWindow"))->font().bold());
         setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(24);
         QVERIFY(!gamma->font().bold());
-        QVERIFY(setup.find(QStringLiteral("lblLayers"))->isVisible());
         setup.click(QStringLiteral("cmdOK"));
         QVERIFY(readFile(setup.emulatorDir + QStringLiteral("ini/vector.ini"))
                     .contains("\ngamma                     1.2\n"));
@@ -244,25 +222,23 @@ private Q_SLOTS:
     void badFilesOpenAndLoseNothing_data() {
         QTest::addColumn<QByteArray>("content");
         const QByteArray lf = mameIniWith(QStringLiteral("inipath=."));
-        QByteArray crlf = lf;
-        crlf.replace("\n", "\r\n");
-        QByteArray noLastBreak = lf;
-        noLastBreak.chop(1);
-        QByteArray duplicated = lf;
-        duplicated.replace("\nbrightness                1.0\n", "\nbrightness 2\nbrightness 0.5\n");
-        QTest::newRow("LF") << lf;
-        QTest::newRow("CR LF") << crlf;
-        QTest::newRow("no last line break") << noLastBreak;
-        QTest::newRow("no byte order mark") << lf.mid(3);
-        QTest::newRow("duplicated lines") << duplicated;
-        QTest::newRow("not numbers") << mameIniWith(QStringLiteral("gamma=abc, volume=loud, numscreens=x"),
-                                                    lf);
-        QTest::newRow("out of range") << mameIniWith(QStringLiteral("gamma=99, volume=10, speed=-4"), lf);
-        QTest::newRow("unknown list values")
-            << mameIniWith(QStringLiteral("video=d3d, view0=Upright_Artwork"), lf);
-        QTest::newRow("100 KB value")
-            << mameIniWith(QStringLiteral("effect=") + QString(100000, QLatin1Char('x')), lf);
-        QTest::newRow("only options") << QByteArray("gamma 1.2\r\nbrightness 1.0\r\nvideo soft");
+        const auto with = [&lf](const char *values) {
+            return mameIniWith(QLatin1String(values), lf);
+        };
+        for (const auto &[row, content] :
+             {std::pair{"LF", lf},
+              {"CR LF", QByteArray(lf).replace("\n", "\r\n")},
+              {"no last line break", lf.chopped(1)},
+              {"no byte order mark", lf.mid(3)},
+              {"duplicated lines", with("brightness=2\nbrightness 0.5")},
+              {"not numbers", with("gamma=abc, volume=loud, numscreens=x")},
+              {"out of range", with("gamma=99, volume=10, speed=-4")},
+              {"unknown list values", with("video=d3d, view0=Upright_Artwork")},
+              {"100 KB value",
+               mameIniWith(QStringLiteral("effect=") + QString(100000, QLatin1Char('x')), lf)},
+              {"only options", QByteArray("gamma 1.2\r\nbrightness 1.0\r\nvideo soft")}}) {
+            QTest::newRow(row) << content;
+        }
     }
     void badFilesOpenAndLoseNothing() {
         QFETCH(QByteArray, content);
@@ -322,25 +298,20 @@ private Q_SLOTS:
         setup.open();
         auto *size = setup.find<QComboBox>(QStringLiteral("cboResolution"));
         auto *refresh = setup.find<QComboBox>(QStringLiteral("cboRefresh"));
-        QCOMPARE(size->currentText(), QStringLiteral("Auto"));
-        QCOMPARE(refresh->currentText(), QStringLiteral("75 Hz"));
-        QCOMPARE(refresh->count(), 3); // Auto, 60 Hz, 75 Hz: "1 Hz" is no rate
+        QCOMPARE(size->currentText() + refresh->currentText(), QStringLiteral("Auto75 Hz"));
+        // Auto, 1024x768, 800x600; Auto, 60 Hz, 75 Hz ("1 Hz" is no rate).
+        QCOMPARE(size->count() * 10 + refresh->count(), 33);
         auto *screens = setup.find<QSlider>(QStringLiteral("sldNumscreens"));
         QVERIFY(screens->isEnabled());
         screens->setValue(3);
         QCOMPARE(setup.find<QGroupBox>(QStringLiteral("fraNumberOfScreens"))->title(),
                  QStringLiteral("Number of screens 3"));
-        auto *number = setup.find<QComboBox>(QStringLiteral("cboScreenNumber"));
-        QCOMPARE(number->count(), 3);
-        size->setCurrentIndex(size->findText(QStringLiteral("1024x768")));
-        Q_EMIT size->activated(size->currentIndex()); // for screen 0
-        number->setCurrentIndex(1);
-        Q_EMIT number->activated(1);
+        QCOMPARE(setup.find<QComboBox>(QStringLiteral("cboScreenNumber"))->count(), 3);
+        QCOMPARE(setup.find<QComboBox>(QStringLiteral("cboScreen"))->count(), 3); // Auto and two monitors
+        setup.choose(QStringLiteral("cboResolution"), -1, QStringLiteral("1024x768")); // for screen 0
+        setup.choose(QStringLiteral("cboScreenNumber"), 1);
         QCOMPARE(setup.find<QLineEdit>(QStringLiteral("txtAspectWidth"))->text(), QStringLiteral("16"));
-        auto *monitor = setup.find<QComboBox>(QStringLiteral("cboScreen"));
-        QCOMPARE(monitor->count(), 3);
-        monitor->setCurrentIndex(2);
-        Q_EMIT monitor->activated(2);
+        setup.choose(QStringLiteral("cboScreen"), 2);
         setup.find<QCheckBox>(QStringLiteral("chkAspect"))->click(); // automatic
         QVERIFY(!setup.find(QStringLiteral("txtAspectWidth"))->isEnabled());
         const QByteArray before = setup.file();
@@ -401,9 +372,7 @@ private Q_SLOTS:
                      .startsWith(QLatin1String("Start MAME in a window")),
                  show);
         QCOMPARE(setup.find(QStringLiteral("chkSleep"))->font().family(), QStringLiteral("DejaVu Serif"));
-        auto *video = setup.find<QComboBox>(QStringLiteral("cboVideo"));
-        video->setCurrentIndex(0);
-        Q_EMIT video->activated(0); // "none": MAME's console must be shown
+        setup.choose(QStringLiteral("cboVideo"), 0); // "none": MAME's console must be shown
         QVERIFY(consoleNeeded);
         QVERIFY(!setup.find(QStringLiteral("sldGamma"))->isEnabled());
     }

@@ -18,7 +18,7 @@ struct ShownPrompt {
     PromptButtons buttons = PromptButtons::Ok;
     PromptAnswer defaultButton = PromptAnswer::Ok;
     PromptIcon icon = PromptIcon::None;
-    FileDialogRequest fileRequest; // for Kind::File
+    FileDialogRequest fileRequest; // for Kind::File, and the folder it starts in for Kind::Folder
 };
 
 // A UserPrompts whose answers the test queues in advance; every prompt shown is recorded. A prompt that
@@ -26,7 +26,7 @@ struct ShownPrompt {
 class ScriptedUserPrompts : public UserPrompts {
 public:
     void queueAnswer(PromptAnswer answer) { m_answers.enqueue(answer); }
-    void queueFile(const QString &filePath);
+    void queueFile(const QString &filePath) { m_files.enqueue(filePath); }
     void queueFolder(const QString &folder) { m_folders.enqueue(folder); }
     void queueFont(const FontChoice &font) { m_fonts.enqueue(font); }
     void queueColour(quint32 colour) { m_colours.enqueue(colour); }
