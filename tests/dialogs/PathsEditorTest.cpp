@@ -4,6 +4,7 @@
 #include "ReadOnlyFolder.h"
 #include "ScriptedUserPrompts.h"
 
+#include <QDir>
 #include <QTest>
 #include <csignal>
 #include <optional>
@@ -156,6 +157,37 @@ private Q_SLOTS:
             QVERIFY(files().contains(line.toUtf8() + '\n'));
             QCOMPARE(editor.folders().constLast(), picked);
         }
+    }
+
+    // A folder is added starting from the last listed folder of the user's own that exists (however it is
+    // written), else from the home folder: never from a system folder. A missing folder changes from home.
+    void addingStartsInAFolderOfTheUsersOwn_data() {
+        QTest::addColumn<QString>("rompath"); // %H: the home folder
+        QTest::addColumn<QString>("start");
+        QTest::newRow("none of the user's own") << "%H/gone;/usr/share;/usr"
+                                                << "%H";
+        QTest::newRow("own folder") << "%H/roms;/usr/share"
+                                    << "%H/roms";
+        QTest::newRow("the last own folder") << "$HOME/roms;${HOME}/more/;/usr;%H/gone"
+                                             << "%H/more";
+    }
+    void addingStartsInAFolderOfTheUsersOwn() {
+        QFETCH(QString, rompath);
+        QFETCH(QString, start);
+        const QByteArray realHome = qgetenv("HOME");
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toUtf8());
+        QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("roms"))) &&
+                QDir().mkpath(home.filePath(QStringLiteral("more"))));
+        PathsFixture f(OptionLines{{"rompath", rompath.replace(QStringLiteral("%H"), home.path())}});
+        ScriptedUserPrompts prompts;
+        PathsEditor editor(f.mameIni, f.emulatorDir, f.settings, prompts, f.romChangeConfirmed);
+        QCOMPARE(editor.add(), PathEdit::Unchanged); // the picker is cancelled
+        QCOMPARE(prompts.shown().constLast().fileRequest.initialFolder, start.replace("%H", home.path()));
+        QCOMPARE(editor.change(0), PathEdit::Unchanged);
+        QCOMPARE(prompts.shown().constLast().fileRequest.initialFolder,
+                 editor.folderFound(0) ? home.filePath(QStringLiteral("roms")) : home.path());
+        qputenv("HOME", realHome);
     }
 
     void closingReportsTheFoldersToUse() {
