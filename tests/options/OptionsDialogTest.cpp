@@ -108,58 +108,42 @@ private Q_SLOTS:
         DialogSetup setup;
         setup.open();
         const QByteArray before = setup.file();
-        setup.find<QCheckBox>(QStringLiteral("chkCheat"))->click();
-        setup.find<QSlider>(QStringLiteral("sldVolume"))->setValue(-10);
+        setup.find<QCheckBox>("chkCheat")->click();
+        setup.find<QSlider>("sldVolume")->setValue(-10);
         QTest::keyClick(setup.dialog.get(), Qt::Key_Escape);
         QVERIFY(setup.dialog->result() == QDialog::Rejected && !setup.dialog->isVisible());
         QCOMPARE(setup.file(), before);
 
         setup.open();
-        auto *video = setup.find<QComboBox>(QStringLiteral("cboVideo"));
+        auto *video = setup.find<QComboBox>("cboVideo");
         QCOMPARE(video->currentText(), QStringLiteral("OpenGL"));
         video->showPopup();
         video->hidePopup();
-        QVERIFY(setup.find(QStringLiteral("cmdApply"))->isEnabled());
-        setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(25);
-        QCOMPARE(setup.find<QLabel>(QStringLiteral("lblGamma"))->text(), QStringLiteral("1.25"));
-        setup.click(QStringLiteral("cmdApply"));
-        QVERIFY(!setup.find(QStringLiteral("cmdApply"))->isEnabled());
+        QVERIFY(setup.find("cmdApply")->isEnabled());
+        setup.find<QSlider>("sldGamma")->setValue(25);
+        QCOMPARE(setup.find<QLabel>("lblGamma")->text(), QStringLiteral("1.25"));
+        setup.click("cmdApply");
+        QVERIFY(!setup.find("cmdApply")->isEnabled());
         QCOMPARE(changedLines(before, setup.file()),
                  QStringList({"\xEF\xBB\xBF# -> <UNADORNED0>", "gamma                     1.0 -> "
                                                                "gamma                     1.25"}));
         QVERIFY(QFile::remove(setup.path)); // any further write would now fail and say so
-        setup.click(QStringLiteral("cmdOK"));
+        setup.click("cmdOK");
         QCOMPARE(setup.dialog->result(), int(QDialog::Accepted));
         QCOMPARE(setup.prompts.shownTexts(), QStringList());
-    }
-
-    // The page last shown opens again in the same run.
-    void theLastPageIsKeptForTheRun() {
-        DialogSetup setup;
-        setup.open();
-        auto *tree = setup.find<QTreeWidget>(QStringLiteral("TreeView1"));
-        QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral(" Controllers"));
-        tree->setCurrentItem(tree->topLevelItem(2)->child(0));
-        setup.dialog->reject();
-        setup.open();
-        QCOMPARE(setup.find<QTreeWidget>(QStringLiteral("TreeView1"))->currentItem()->text(0),
-                 QStringLiteral("Mapping"));
-        QVERIFY(setup.find(QStringLiteral("Picture1_6"))->isVisible() &&
-                !setup.find(QStringLiteral("Picture1_1"))->isVisible());
-        setup.dialog->showPage(OptionPage::Display);
     }
 
     // A set's file is deleted only once the user says Yes; mame.ini never is.
     void deleteThisFileAsksAndDeletes() {
         DialogSetup setup;
         setup.open();
-        QVERIFY(setup.find(QStringLiteral("Label4"))->isHidden());
+        QVERIFY(setup.find("Label4")->isHidden());
         setup.context.scope = OptionScope::forEntry(
             OptionsMenuEntry::SetOptions, {QStringLiteral("pacman"), {}, QStringLiteral("namco/pacman.cpp")});
         setup.open();
         QCOMPARE(setup.path, setup.emulatorDir + QStringLiteral("pacman.ini"));
         QCOMPARE(setup.dialog->windowTitle(), QStringLiteral("Set Options - pacman"));
-        auto *link = setup.find<QLabel>(QStringLiteral("Label4"));
+        auto *link = setup.find<QLabel>("Label4");
         for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
             setup.prompts.queueAnswer(answer);
             QTest::mouseClick(link, Qt::LeftButton);
@@ -188,35 +172,34 @@ private Q_SLOTS:
         }
         QCOMPARE(enabled,
                  QStringList({"chkWindow", "sldGamma", "cboVideo", "txtCtrlr", "cboPositionalDevice"}));
-        QCOMPARE(setup.find<QGroupBox>(QStringLiteral("fraFullScreenColour"))->title(),
+        QCOMPARE(setup.find<QGroupBox>("fraFullScreenColour")->title(),
                  QStringLiteral("Full screen colour n/a"));
     }
 
+    // What this file sets over the layers below shows in bold, with each layer's value in the tool tip, and
+    // follows the controls; OK writes this file only.
     void theLayerIndicatorMarksWhatThisFileSetsOverTheFilesBelow() {
         DialogSetup setup(mameIniWith(QStringLiteral("inipath=.;ini")));
-        writeFile(setup.emulatorDir + QStringLiteral("ini/vector.ini"),
-                  mameIniWith(QStringLiteral("gamma=1.2, window=1")));
-        writeFile(setup.emulatorDir + QStringLiteral("ini/source/asteroid.ini"),
+        writeFile(setup.emulatorDir + "ini/vector.ini", mameIniWith(QStringLiteral("gamma=1.2, window=1")));
+        writeFile(setup.emulatorDir + "ini/source/asteroid.ini",
                   mameIniWith(QStringLiteral("gamma=1.5, window=1, brightness=1.0")));
         setup.context.scope = OptionScope::forEntry(
             OptionsMenuEntry::DriverOptions,
             {QStringLiteral("asteroid"), {}, QStringLiteral("atari/asteroid.cpp"), /*vectorScreen=*/true});
         setup.open();
-        QCOMPARE(setup.path, setup.emulatorDir + QStringLiteral("ini/source/asteroid.ini"));
-        auto *gamma = setup.find<QLabel>(QStringLiteral("lblGamma"));
-        QVERIFY(gamma->font().bold());
+        auto *gamma = setup.find<QLabel>("lblGamma");
+        auto *window = setup.find<QCheckBox>("chkWindow");
+        QVERIFY(gamma->font().bold() && !window->font().bold() &&
+                !setup.find("lblBrightness")->font().bold());
         QCOMPARE(gamma->toolTip().split(QLatin1Char('\n')).last(),
                  QStringLiteral("mame.ini 1.0 · vector.ini 1.2 · this file 1.5"));
-        QVERIFY(!setup.find<QLabel>(QStringLiteral("lblBrightness"))->font().bold());
-        QVERIFY(!setup.find<QCheckBox>(QStringLiteral("chkWindow"))->font().bold()); // as vector.ini
-        setup.find<QCheckBox>(QStringLiteral("chkWindow"))->click();
-        QVERIFY(setup.find<QCheckBox>(QStringLiteral("chkWindow"))->font().bold());
-        setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(24);
-        QVERIFY(!gamma->font().bold());
-        setup.click(QStringLiteral("cmdOK"));
-        QVERIFY(readFile(setup.emulatorDir + QStringLiteral("ini/vector.ini"))
-                    .contains("\ngamma                     1.2\n"));
+        window->click();
+        setup.find<QSlider>("sldGamma")->setValue(24);
+        QVERIFY(!gamma->font().bold() && window->font().bold());
+        const QByteArray vector = readFile(setup.emulatorDir + "ini/vector.ini");
+        setup.click("cmdOK");
         QVERIFY(setup.file().contains("\ngamma                     1.2\n"));
+        QCOMPARE(readFile(setup.emulatorDir + "ini/vector.ini"), vector);
     }
 
     void badFilesOpenAndLoseNothing_data() {
@@ -244,11 +227,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         DialogSetup setup(content);
         setup.open();
-        setup.click(QStringLiteral("cmdOK")); // nothing changed: nothing written
+        setup.click("cmdOK"); // nothing changed: nothing written
         QCOMPARE(setup.file(), content);
         setup.open();
-        setup.find<QSlider>(QStringLiteral("sldBrightness"))->setValue(30);
-        setup.click(QStringLiteral("cmdOK"));
+        setup.find<QSlider>("sldBrightness")->setValue(30);
+        setup.click("cmdOK");
         const QStringList changed = changedLines(content, setup.file());
         QVERIFY(!changed.isEmpty());
         for (const QString &line : changed) {
@@ -281,8 +264,8 @@ private Q_SLOTS:
         if (!readOnly.isReadOnly()) {
             QSKIP("the folder cannot be made read-only here");
         }
-        setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(30);
-        setup.click(QStringLiteral("cmdOK"));
+        setup.find<QSlider>("sldGamma")->setValue(30);
+        setup.click("cmdOK");
         QCOMPARE(setup.prompts.shown().size(), 1);
         QCOMPARE(setup.prompts.shown().first().icon, PromptIcon::Error);
         QVERIFY(setup.prompts.shownTexts().first().contains(setup.path));
@@ -296,26 +279,25 @@ private Q_SLOTS:
         setup.context.monitorNames = QStringList{QStringLiteral("HDMI-1"), QStringLiteral("DP-2")};
         setup.modes.modes = {{{1024, 768}, 60}, {{800, 600}, 75}, {{1024, 768}, 1}};
         setup.open();
-        auto *size = setup.find<QComboBox>(QStringLiteral("cboResolution"));
-        auto *refresh = setup.find<QComboBox>(QStringLiteral("cboRefresh"));
+        auto *size = setup.find<QComboBox>("cboResolution");
+        auto *refresh = setup.find<QComboBox>("cboRefresh");
         QCOMPARE(size->currentText() + refresh->currentText(), QStringLiteral("Auto75 Hz"));
         // Auto, 1024x768, 800x600; Auto, 60 Hz, 75 Hz ("1 Hz" is no rate).
         QCOMPARE(size->count() * 10 + refresh->count(), 33);
-        auto *screens = setup.find<QSlider>(QStringLiteral("sldNumscreens"));
+        auto *screens = setup.find<QSlider>("sldNumscreens");
         QVERIFY(screens->isEnabled());
         screens->setValue(3);
-        QCOMPARE(setup.find<QGroupBox>(QStringLiteral("fraNumberOfScreens"))->title(),
-                 QStringLiteral("Number of screens 3"));
-        QCOMPARE(setup.find<QComboBox>(QStringLiteral("cboScreenNumber"))->count(), 3);
-        QCOMPARE(setup.find<QComboBox>(QStringLiteral("cboScreen"))->count(), 3); // Auto and two monitors
-        setup.choose(QStringLiteral("cboResolution"), -1, QStringLiteral("1024x768")); // for screen 0
-        setup.choose(QStringLiteral("cboScreenNumber"), 1);
-        QCOMPARE(setup.find<QLineEdit>(QStringLiteral("txtAspectWidth"))->text(), QStringLiteral("16"));
-        setup.choose(QStringLiteral("cboScreen"), 2);
-        setup.find<QCheckBox>(QStringLiteral("chkAspect"))->click(); // automatic
-        QVERIFY(!setup.find(QStringLiteral("txtAspectWidth"))->isEnabled());
+        QCOMPARE(setup.find<QGroupBox>("fraNumberOfScreens")->title(), QStringLiteral("Number of screens 3"));
+        QCOMPARE(setup.find<QComboBox>("cboScreenNumber")->count(), 3);
+        QCOMPARE(setup.find<QComboBox>("cboScreen")->count(), 3);      // Auto and two monitors
+        setup.choose("cboResolution", -1, QStringLiteral("1024x768")); // for screen 0
+        setup.choose("cboScreenNumber", 1);
+        QCOMPARE(setup.find<QLineEdit>("txtAspectWidth")->text(), QStringLiteral("16"));
+        setup.choose("cboScreen", 2);
+        setup.find<QCheckBox>("chkAspect")->click(); // automatic
+        QVERIFY(!setup.find("txtAspectWidth")->isEnabled());
         const QByteArray before = setup.file();
-        setup.click(QStringLiteral("cmdOK"));
+        setup.click("cmdOK");
         QCOMPARE(changedLines(before, setup.file()).mid(1),
                  QStringList({"numscreens                1 -> numscreens                3",
                               "resolution0               0x0@75 -> resolution0               1024x768@75",
@@ -323,6 +305,7 @@ private Q_SLOTS:
                               "aspect1                   16:9 -> aspect1                   auto"}));
     }
 
+    // The links pick an effect (its folder kept for next time) and an input layout, and set the effect back.
     void linksPickFilesAndReset() {
         DialogSetup setup;
         QString pickedFolder;
@@ -331,50 +314,39 @@ private Q_SLOTS:
         };
         setup.open();
         setup.prompts.queueFile(QStringLiteral("/art/crt.geometry.png"));
-        QTest::mouseClick(setup.find(QStringLiteral("Label3_0")), Qt::LeftButton);
-        QCOMPARE(setup.find<QLineEdit>(QStringLiteral("txtEffect"))->text(), QStringLiteral("crt.geometry"));
-        QCOMPARE(pickedFolder, QStringLiteral("/art/"));
-        QCOMPARE(setup.prompts.shown().first().fileRequest.filter, QStringLiteral("MAME Effects (*.png)"));
+        QTest::mouseClick(setup.find("Label3_0"), Qt::LeftButton);
+        QCOMPARE(setup.find<QLineEdit>("txtEffect")->text() + pickedFolder,
+                 QStringLiteral("crt.geometry/art/"));
         setup.prompts.queueFile(QStringLiteral("/pads/hotrod.cfg"));
-        QTest::mouseClick(setup.find(QStringLiteral("Label2_0")), Qt::LeftButton);
-        QCOMPARE(setup.prompts.shown().last().fileRequest.initialFolder,
-                 setup.emulatorDir + QStringLiteral("ctrlr"));
-        QTest::mouseClick(setup.find(QStringLiteral("Label3_1")), Qt::LeftButton); // effect back to "none"
+        QTest::mouseClick(setup.find("Label2_0"), Qt::LeftButton);
+        QCOMPARE(setup.prompts.shown().last().fileRequest.initialFolder, setup.emulatorDir + "ctrlr");
+        QTest::mouseClick(setup.find("Label3_1"), Qt::LeftButton); // effect back to "none"
         const QByteArray before = setup.file();
-        setup.click(QStringLiteral("cmdOK"));
+        setup.click("cmdOK");
         QCOMPARE(changedLines(before, setup.file()).mid(1),
                  QStringList({"ctrlr -> ctrlr                     hotrod"}));
     }
 
-    void toolTipsHelpAndFontFollowThePreferences_data() {
-        QTest::addColumn<bool>("show");
-        QTest::newRow("tool tips on") << true;
-        QTest::newRow("tool tips off") << false;
-    }
-    void toolTipsHelpAndFontFollowThePreferences() {
-        QFETCH(bool, show);
-        DialogSetup setup;
-        setup.context.showToolTips = show;
-        setup.context.dialogFontName = QStringLiteral("DejaVu Serif");
-        setup.context.scope = OptionScope::forEntry(OptionsMenuEntry::VectorOptions, {});
-        bool consoleNeeded = false;
-        setup.context.consoleNeeded = [&] {
-            consoleNeeded = true;
-        };
-        setup.open();
-        QCOMPARE(setup.dialog->windowTitle(),
-                 QStringLiteral("Options - ") + setup.emulatorDir + "vector.ini");
-        QCOMPARE(setup.find<QLabel>(QStringLiteral("Label1"))->text(),
-                 show ? QStringLiteral("For vector sets only. Takes priority over default options.")
-                      : QString());
-        QCOMPARE(setup.find(QStringLiteral("chkWindow"))
-                     ->toolTip()
-                     .startsWith(QLatin1String("Start MAME in a window")),
-                 show);
-        QCOMPARE(setup.find(QStringLiteral("chkSleep"))->font().family(), QStringLiteral("DejaVu Serif"));
-        setup.choose(QStringLiteral("cboVideo"), 0); // "none": MAME's console must be shown
-        QVERIFY(consoleNeeded);
-        QVERIFY(!setup.find(QStringLiteral("sldGamma"))->isEnabled());
+    // Tool tips and the help line show only when the preferences want tool tips; the dialog takes their
+    // font. Video "none" asks at once for MAME's console, and turns off what needs a picture.
+    void theDialogFollowsThePreferencesAndAsksForTheConsole() {
+        for (const bool show : {true, false}) {
+            DialogSetup setup;
+            setup.context.showToolTips = show;
+            setup.context.dialogFontName = QStringLiteral("DejaVu Serif");
+            setup.context.scope = OptionScope::forEntry(OptionsMenuEntry::VectorOptions, {});
+            bool consoleNeeded = false;
+            setup.context.consoleNeeded = [&] {
+                consoleNeeded = true;
+            };
+            setup.open();
+            QCOMPARE(setup.find<QLabel>("Label1")->text().startsWith("For vector sets only."), show);
+            QCOMPARE(setup.find("chkWindow")->toolTip().startsWith(QLatin1String("Start MAME in a window")),
+                     show);
+            QCOMPARE(setup.find("chkSleep")->font().family(), QStringLiteral("DejaVu Serif"));
+            setup.choose("cboVideo", 0);
+            QVERIFY(consoleNeeded && !setup.find("sldGamma")->isEnabled());
+        }
     }
 };
 
