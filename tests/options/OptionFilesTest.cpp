@@ -75,20 +75,6 @@ private Q_SLOTS:
         QCOMPARE(readFile(again.path), QByteArray("# mine\n"));
     }
 
-    void theDriverLayerLivesInTheSourceFolder() {
-        writeFile(mameIni(), mameIniWith("inipath=\"" + m_dir.path() + "/my ini\";."));
-        const OptionScope scope = OptionScope::forEntry(OptionsMenuEntry::DriverOptions, kPuckman);
-        const OptionFileResult result = OptionFileForScope(scope, mameIni(), emulatorDir());
-        QCOMPARE(result.path, m_dir.path() + QStringLiteral("/my ini/source/pacman.ini"));
-        QVERIFY(QFile::exists(result.path));
-        QCOMPARE(DeleteOptionFileQuestion(scope), QStringLiteral("Delete pacman.ini?"));
-        QCOMPARE(DeleteOptionFile(scope, result.path), QString());
-        QVERIFY(!QFile::exists(result.path));
-        QCOMPARE(DeleteOptionFile(scope, result.path), QString()); // already gone: nothing to do
-        QVERIFY(!DeleteOptionFile(OptionScope(), mameIni()).isEmpty());
-        QVERIFY(QFile::exists(mameIni()));
-    }
-
     void aCopyWithoutTheStateSectionKeepsAllButThePaths() {
         QByteArray content = readFile(mameIni());
         content.replace(kStatePlaybackSection, "# STATE");

@@ -34,10 +34,6 @@ private:
         auto *process = new QProcess(this);
         process->setWorkingDirectory(m_emulatorDir);
         process->setProcessChannelMode(QProcess::MergedChannels);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), m_home.path());
-        environment.insert(QStringLiteral("SDL_VIDEODRIVER"), QStringLiteral("dummy"));
-        process->setProcessEnvironment(environment);
         process->start(kMame, arguments);
         return process;
     }
@@ -45,10 +41,7 @@ private:
     // Pong runs until it is stopped, unless an option file tells it how long to run: the output of a run
     // that ended by itself within 20 s, else nullopt.
     std::optional<QString> runPong(const QStringList &extra = {}) {
-        QProcess *process =
-            mame(QStringList{QStringLiteral("pong"), QStringLiteral("-video"), QStringLiteral("none"),
-                             QStringLiteral("-sound"), QStringLiteral("none")} +
-                 extra);
+        QProcess *process = mame(QStringList{"pong", "-video", "none", "-sound", "none"} + extra);
         if (process->waitForFinished(20000) && process->exitStatus() == QProcess::NormalExit &&
             process->exitCode() == 0) {
             return QString::fromLocal8Bit(process->readAll());
@@ -85,6 +78,7 @@ private Q_SLOTS:
         }
         // MAME and the dialog both expand $HOME in inipath.
         qputenv("HOME", m_home.path().toLocal8Bit());
+        qputenv("SDL_VIDEODRIVER", "dummy");
         m_emulatorDir = m_home.path() + QStringLiteral("/.mame/");
         QVERIFY(QDir().mkpath(m_emulatorDir));
         QProcess *config = mame({QStringLiteral("-createconfig")});

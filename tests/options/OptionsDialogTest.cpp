@@ -138,6 +138,8 @@ private Q_SLOTS:
         DialogSetup setup;
         setup.open();
         QVERIFY(setup.find("Label4")->isHidden());
+        QVERIFY(!DeleteOptionFile(OptionScope(), setup.iniPath()).isEmpty() &&
+                QFile::exists(setup.iniPath()));
         setup.context.scope = OptionScope::forEntry(
             OptionsMenuEntry::SetOptions, {QStringLiteral("pacman"), {}, QStringLiteral("namco/pacman.cpp")});
         setup.open();
