@@ -19,10 +19,10 @@ class PathsDialogTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Debian's first ROM folder is under $HOME: adding a folder with a blank and changing another keep it
-    // as written; a folder that is not there is greyed; a kind of one folder can only be changed.
-    void foldersAreEditedAsWritten() {
-        PathsFixture f(OptionLines{{"rompath", "$HOME/mame/roms;/x"}, {"snapshot_directory", "snap"}});
+    // A folder that is not there is greyed and says so; a kind of one folder can only be changed; once
+    // something is written, Cancel is OK.
+    void theListShowsWhatIsThereAndTheButtonsWhatCanBeDone() {
+        PathsFixture f(OptionLines{{"rompath", "$HOME/mame/roms;/usr"}, {"snapshot_directory", "snap"}});
         qputenv("HOME", f.dir.path().toUtf8());
         ScriptedUserPrompts prompts;
         PathsDialog dialog({f.emulatorDir, f.mameIni, f.settings, prompts, f.romChangeConfirmed});
@@ -31,31 +31,21 @@ private Q_SLOTS:
             return dialog.findChild<QPushButton *>(name);
         };
         auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("lvFolders"));
+        QCOMPARE(list->topLevelItem(0)->toolTip(0) + list->topLevelItem(1)->toolTip(0),
+                 QStringLiteral("Folder not found/usr"));
+        QVERIFY(list->topLevelItem(0)->foreground(0) != list->topLevelItem(1)->foreground(0));
         QVERIFY(!dialog.findChild<QLabel *>(QStringLiteral("lblNote"))->isVisible());
-        const QString myRoms = f.dir.filePath(QStringLiteral("My Roms"));
-        QDir().mkpath(myRoms);
-        prompts.queueAnswer(PromptAnswer::Yes);
-        prompts.queueFolder(myRoms);
-        QTest::mouseClick(button("btnInsert"), Qt::LeftButton);
-        list->setCurrentItem(list->topLevelItem(1));
-        prompts.queueFolder(QStringLiteral("/y"));
-        QTest::mouseClick(button("btnBrowse"), Qt::LeftButton);
-        QVERIFY(f.mameIniContent().contains(
-            PathsFixture::line("rompath", "\"$HOME/mame/roms;/y;" + myRoms + "\"\n")));
-        QCOMPARE(prompts.shownTexts(), QStringList({"Choose a folder", prompts.shownTexts().at(1),
-                                                    "Choose a folder"})); // the question was asked once
-        QCOMPARE(button("btnCancel")->text(), QStringLiteral("OK"));
-        QCOMPARE(list->topLevelItem(0)->toolTip(0) + list->topLevelItem(2)->toolTip(0),
-                 QStringLiteral("Folder not found") + myRoms);
-        QVERIFY(list->topLevelItem(0)->foreground(0) != list->topLevelItem(2)->foreground(0));
-
         dialog.findChild<QComboBox *>(QStringLiteral("cboFolders"))
             ->setCurrentIndex(int(PathKind::Snapshots));
         QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("snap"));
-        QVERIFY(!button("btnInsert")->isEnabled() && !button("btnDelete")->isEnabled() &&
-                button("btnBrowse")->isEnabled());
+        QVERIFY(!button("btnInsert")->isEnabled() && !button("btnDelete")->isEnabled());
+        QCOMPARE(button("btnCancel")->text(), QStringLiteral("Cancel"));
+        list->setCurrentItem(list->topLevelItem(0));
+        prompts.queueFolder(QStringLiteral("/my snaps"));
+        QTest::mouseClick(button("btnBrowse"), Qt::LeftButton);
+        QCOMPARE(button("btnCancel")->text(), QStringLiteral("OK"));
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible() && dialog.result().romPathsChanged);
+        QVERIFY(!dialog.isVisible() && dialog.result().snapshotFolderChanged);
     }
 
     // Debian's MAME, with the same HOME, reads what start-up and the dialog wrote to ~/.mame/mame.ini.

@@ -35,27 +35,23 @@ private Q_SLOTS:
 
     void iniDirectoryFollowsInipath_data() {
         QTest::addColumn<QString>("inipath");
-        QTest::addColumn<QString>("expected"); // relative to the emulator directory, or absolute
-        QTest::newRow("current folder and ini") << ".;ini"
-                                                << "ini/";
-        QTest::newRow("ini alone") << "ini"
-                                   << "ini/";
-        QTest::newRow("current folder") << "."
-                                        << "";
-        QTest::newRow("quoted folder with a blank") << "\"my ini files\";."
-                                                    << "my ini files/";
-        QTest::newRow("Debian") << "$HOME/.mame;/etc/mame" << QDir::homePath() + "/.mame/";
-        QTest::newRow("Debian after Quorvex put . first")
-            << ".;$HOME/.mame;/etc/mame" << QDir::homePath() + "/.mame/";
-        QTest::newRow("empty is MAME's default") << ""
-                                                 << "ini/";
+        QTest::addColumn<QString>("expected"); // relative to the emulator directory, or absolute (%H: home)
+        for (const auto &[row, inipath, expected] :
+             {std::tuple{"current folder and ini", ".;ini", "ini/"},
+              {"ini alone", "ini", "ini/"},
+              {"current folder", ".", ""},
+              {"quoted folder with a blank", "\"my ini files\";.", "my ini files/"},
+              {"Debian", "$HOME/.mame;/etc/mame", "%H/.mame/"},
+              {"Debian after Quorvex put . first", ".;$HOME/.mame;/etc/mame", "%H/.mame/"},
+              {"empty is MAME's default", "", "ini/"}}) {
+            QTest::newRow(row) << QString(inipath) << QString(expected).replace("%H", QDir::homePath());
+        }
     }
     void iniDirectoryFollowsInipath() {
         QFETCH(QString, inipath);
         QFETCH(QString, expected);
-        const QString emulator = QStringLiteral("/srv/emu/");
-        QCOMPARE(IniDirectoryFor(inipath, emulator),
-                 QDir::isAbsolutePath(expected) ? expected : emulator + expected);
+        QCOMPARE(IniDirectoryFor(inipath, QStringLiteral("/srv/emu/")),
+                 QDir::isAbsolutePath(expected) ? expected : "/srv/emu/" + expected);
     }
 
     void aNewSetFileIsMameIniFromTheStatePlaybackSectionOn() {
