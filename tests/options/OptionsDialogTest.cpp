@@ -213,14 +213,11 @@ private Q_SLOTS:
         for (const auto &[row, content] :
              {std::pair{"LF", lf},
               {"CR LF", QByteArray(lf).replace("\n", "\r\n")},
-              {"no last line break", lf.chopped(1)},
               {"no byte order mark", lf.mid(3)},
               {"duplicated lines", with("brightness=2\nbrightness 0.5")},
               {"not numbers", with("gamma=abc, volume=loud, numscreens=x")},
               {"out of range", with("gamma=99, volume=10, speed=-4")},
               {"unknown list values", with("video=d3d, view0=Upright_Artwork")},
-              {"100 KB value",
-               mameIniWith(QStringLiteral("effect=") + QString(100000, QLatin1Char('x')), lf)},
               {"only options", QByteArray("gamma 1.2\r\nbrightness 1.0\r\nvideo soft")}}) {
             QTest::newRow(row) << content;
         }
