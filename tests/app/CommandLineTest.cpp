@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "TestDirs.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,28 +13,11 @@ class CommandLineTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void answersBeforeAnyWindow_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode"); // -1: the window starts
-        QTest::addColumn<QString>("says");
-
-        QTest::newRow("no arguments") << QStringList{} << -1 << QString();
-        QTest::newRow("Qt's own options reach Qt")
-            << QStringList{"-platform", "offscreen", "-style=fusion", "--reverse", "-session", "1a2b"} << -1
-            << QString();
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "Quorvex " QX_VERSION "\n";
-        QTest::newRow("short help") << QStringList{"-h"} << 0 << "Usage: quorvex [options]\n";
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "quorvex: Unknown option 'bogus'.";
-        QTest::newRow("a set name") << QStringList{"pacman"} << 2 << "quorvex: Unexpected argument 'pacman'.";
-        QTest::newRow("help with a stray argument")
-            << QStringList{"--help", "x"} << 2 << "quorvex: Unexpected argument 'x'.";
-        QTest::newRow("Qt option without its value")
-            << QStringList{"-platform"} << 2 << "quorvex: Missing value after '-platform'.";
-    }
+    void answersBeforeAnyWindow_data() { qx::test::addFixtureRows(QStringLiteral("app/command-lines.txt")); }
     void answersBeforeAnyWindow() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, says);
+        QFETCH(QStringList, cells);
+        const QStringList arguments = cells[0].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const int exitCode = cells[1].toInt();
         const CommandLineRequest request = ReadCommandLine(QStringList{"/usr/games/quorvex"} + arguments);
         QCOMPARE(request.startWindow, exitCode == -1);
         if (exitCode == -1) {
@@ -40,8 +25,8 @@ private Q_SLOTS:
         }
         QCOMPARE(request.exitCode, exitCode);
         QCOMPARE(request.toStandardError, exitCode != 0);
-        QVERIFY2(request.text.startsWith(says), qPrintable(request.text));
-        // A refusal shows the help too, so the user sees what would have been accepted.
+        QVERIFY2(request.text.startsWith(QString(cells[2]).replace("%V", QX_VERSION)),
+                 qPrintable(request.text));
         QCOMPARE(request.text.contains(QLatin1String("--version")), arguments != QStringList{"--version"});
     }
 

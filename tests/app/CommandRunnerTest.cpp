@@ -46,11 +46,12 @@ private:
     QList<qx::test::StandinCall> calls() const {
         return qx::test::readStandinCalls(path(QStringLiteral("standin-calls.log")));
     }
-    CommandRequest hiddenRun(const QStringList &arguments) const {
+    CommandRequest hiddenRun(const QStringList &arguments, const QString &outputFile = {}) const {
         CommandRequest request;
         request.program = m_mame;
         request.arguments = arguments;
         request.windowStyle = kWindowHidden;
+        request.outputFile = outputFile.isEmpty() ? QString() : path(outputFile);
         return request;
     }
     QString installFakeTerminal() const {
@@ -59,11 +60,6 @@ private:
         QFile::setPermissions(terminal, QFile::permissions(terminal) | QFile::ExeOwner);
         qputenv("TERMINAL", terminal.toUtf8());
         return terminal;
-    }
-    QStringList recordedTerminalArguments() const {
-        QString text = QString::fromUtf8(readFile(path(QStringLiteral("terminal-args.txt"))));
-        text.chop(1);
-        return text.split(QLatin1Char('\n'));
     }
 
 private Q_SLOTS:
@@ -75,69 +71,57 @@ private Q_SLOTS:
     }
 
     void cleanup() {
-        for (const char *name : {"QX_STANDIN_SLEEP_MS", "QX_STANDIN_EXIT_CODE", "QX_STANDIN_CRASH",
-                                 "QX_STANDIN_STDERR", "TERMINAL"}) {
+        for (const char *name :
+             {"QX_STANDIN_SLEEP_MS", "QX_STANDIN_EXIT_CODE", "QX_STANDIN_CRASH", "TERMINAL"}) {
             qunsetenv(name);
         }
         m_dir.reset();
     }
 
-    void argumentsArriveUnchangedInTheWorkingDirectory() {
-        CommandRequest request =
-            hiddenRun({kAwkwardArgument, QStringLiteral("-record"), QStringLiteral("a b.inp")});
+    // MAME gets its arguments unchanged in its working directory; the exit code is MAME's (-1 for a crash);
+    // the output replaces the output file, with the error output only when it is merged.
+    void theExitCodeAndTheOutputFile_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("environment"); // "NAME=value" for the run
+        QTest::addColumn<bool>("merged");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("output");
+        const QStringList pacman{"-verifyroms", "pacman"}, galaxian{"-verifyroms", "galaxian"};
+        const QByteArray good = "romset pacman is good\n", notFound = "romset \"galaxian\" not found!\n";
+        QTest::newRow("help") << QStringList{"-help"} << QByteArray() << false << 0
+                              << QByteArray("MAME v0.251 (unknown)\nline two\n");
+        QTest::newRow("one set") << QStringList{kAwkwardArgument, "-verifyroms", "pacman"} << QByteArray()
+                                 << false << 0 << good;
+        QTest::newRow("errors merged") << galaxian << QByteArray() << true << 1 << notFound;
+        QTest::newRow("errors apart") << galaxian << QByteArray() << false << 1 << QByteArray();
+        QTest::newRow("exit code") << pacman << QByteArray("QX_STANDIN_EXIT_CODE=7") << false << 7 << good;
+        QTest::newRow("crash") << QStringList{"pacman"} << QByteArray("QX_STANDIN_CRASH=1") << false << -1
+                               << QByteArray();
+    }
+    void theExitCodeAndTheOutputFile() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, environment);
+        QFETCH(bool, merged);
+        if (!environment.isEmpty()) {
+            qputenv(environment.split('=').at(0).constData(), environment.split('=').at(1));
+        }
+        CommandRequest request = hiddenRun(arguments, QStringLiteral("qx_roms.dat"));
+        request.mergeErrorOutput = merged;
         request.workingDirectory = path(QStringLiteral("emulator dir"));
         QDir().mkpath(request.workingDirectory);
-        QCOMPARE(RunUntilExit(request), 0);
-        const auto recorded = calls();
-        QCOMPARE(recorded.size(), 1);
-        QCOMPARE(recorded.at(0).args, request.arguments);
-        QCOMPARE(recorded.at(0).cwd, QFileInfo(request.workingDirectory).canonicalFilePath());
-    }
-
-    void outputReplacesTheOutputFile() {
-        CommandRequest request = hiddenRun({QStringLiteral("-help")});
-        request.outputFile = path(QStringLiteral("qx_mamever.dat"));
         writeFile(request.outputFile, QByteArray(5000, 'o'));
-        QCOMPARE(RunUntilExit(request), 0);
-        QCOMPARE(readFile(request.outputFile), QByteArray("MAME v0.251 (unknown)\nline two\n"));
-    }
-
-    void errorOutputGoesToTheFileOnlyWhenMerged_data() {
-        QTest::addColumn<bool>("merged");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("merged") << true << QByteArray("romset \"galaxian\" not found!\n");
-        QTest::newRow("separate") << false << QByteArray();
-    }
-    void errorOutputGoesToTheFileOnlyWhenMerged() {
-        QFETCH(bool, merged);
-        QFETCH(QByteArray, expected);
-        CommandRequest request = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("galaxian")});
-        request.outputFile = path(QStringLiteral("qx_roms.dat"));
-        request.mergeErrorOutput = merged;
-        QCOMPARE(RunUntilExit(request), 1);
-        QCOMPARE(readFile(request.outputFile), expected);
-    }
-
-    void runUntilExitReturnsTheExitCode() {
-        CommandRequest request = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("pacman")});
-        request.outputFile = path(QStringLiteral("qx_roms.dat"));
-        QCOMPARE(RunUntilExit(request), 0);
-        QCOMPARE(readFile(request.outputFile), QByteArray("romset pacman is good\n"));
-
-        qputenv("QX_STANDIN_EXIT_CODE", "7");
-        QCOMPARE(RunUntilExit(request), 7);
-        qputenv("QX_STANDIN_CRASH", "1"); // a crash is a non-zero exit code
-        QCOMPARE(RunUntilExit(hiddenRun({QStringLiteral("pacman")})), -1);
+        QTEST(RunUntilExit(request), "exitCode");
+        QTEST(readFile(request.outputFile), "output");
+        QCOMPARE(calls().constFirst().args, arguments);
+        QCOMPARE(calls().constFirst().cwd, QFileInfo(request.workingDirectory).canonicalFilePath());
     }
 
     void aMissingProgramOrFolderFailsAtOnce() {
-        CommandRequest request = hiddenRun({QStringLiteral("-help")});
+        CommandRequest request = hiddenRun({QStringLiteral("-help")}, QStringLiteral("out.txt"));
         request.program = path(QStringLiteral("no-such-mame"));
-        request.outputFile = path(QStringLiteral("out.txt"));
         int progressCalls = 0;
         QCOMPARE(RunUntilExit(request, [&](qint64) { ++progressCalls; }), kObjectErrorBase + ENOENT);
-        QCOMPARE(progressCalls, 0);
-        QVERIFY(kObjectErrorBase + ENOENT < 0);
+        QVERIFY(progressCalls == 0 && kObjectErrorBase + ENOENT < 0);
         request = hiddenRun({QStringLiteral("-help")}); // a missing working directory: no start either
         request.workingDirectory = path(QStringLiteral("gone"));
         QVERIFY(RunUntilExit(request) < 0);
@@ -148,10 +132,10 @@ private Q_SLOTS:
         qputenv("QX_STANDIN_SLEEP_MS", "500");
         bool timerFired = false;
         QTimer::singleShot(0, this, [&] { timerFired = true; });
-        CommandRequest request = hiddenRun({QStringLiteral("-verifyroms")});
-        request.outputFile = path(QStringLiteral("qx_verifyroms.dat"));
         qint64 lastReported = -1;
-        QCOMPARE(RunUntilExit(request, [&](qint64 size) { lastReported = size; }), 0);
+        QCOMPARE(RunUntilExit(hiddenRun({QStringLiteral("-verifyroms")}, QStringLiteral("qx_verifyroms.dat")),
+                              [&](qint64 size) { lastReported = size; }),
+                 0);
         QVERIFY(timerFired);
         QCOMPARE(lastReported, qint64(kVerifyRoms.size()));
     }
@@ -168,11 +152,9 @@ private Q_SLOTS:
     }
     void aRunBreakingALimitIsEnded() {
         QFETCH(int, limit);
-        QFETCH(RunEnd, end);
         QFETCH(QString, reason);
         qputenv("QX_STANDIN_SLEEP_MS", "20000");
-        CommandRequest request = hiddenRun({QStringLiteral("-verifyroms")});
-        request.outputFile = path(QStringLiteral("out.txt"));
+        CommandRequest request = hiddenRun({QStringLiteral("-verifyroms")}, QStringLiteral("out.txt"));
         RunWatch watch;
         int polls = 0;
         watch.cancelled = [&] {
@@ -186,50 +168,47 @@ private Q_SLOTS:
             watch.outputLimitBytes = 1 << 20;
         }
         const RunResult result = RunWatched(request, watch);
-        QCOMPARE(result.end, end);
+        QTEST(result.end, "end");
         QVERIFY(result.stopped());
         const QString text = RunFailureText(result, request, watch);
         QVERIFY2(text.contains(reason) && text.contains(request.program), qPrintable(text));
     }
 
+    // A shown console is a terminal running MAME through sh with the arguments untouched; its exit code
+    // and output file are MAME's, and a console kept open waits for Enter.
     void shownConsoleRunsInTheTerminal_data() {
-        QTest::addColumn<bool>("keptOpen");
-        QTest::newRow("close") << false;
-        QTest::newRow("keep") << true;
+        QTest::addColumn<ConsoleMode>("console");
+        QTest::addColumn<QString>("outputFile");
+        QTest::newRow("close") << ConsoleMode::Close << QString();
+        QTest::newRow("keep") << ConsoleMode::Keep << QString();
+        QTest::newRow("output file") << ConsoleMode::Close << QStringLiteral("qx_roms.dat");
     }
     void shownConsoleRunsInTheTerminal() {
-        QFETCH(bool, keptOpen);
+        QFETCH(ConsoleMode, console);
+        QFETCH(QString, outputFile);
         const QString terminal = installFakeTerminal();
-        CommandRequest request =
-            hiddenRun({kAwkwardArgument, QStringLiteral("-playback"), QStringLiteral("x.inp")});
-        request.windowStyle = kWindowNormal;
-        request.console = keptOpen ? ConsoleMode::Keep : ConsoleMode::Close;
+        CommandRequest request = hiddenRun(
+            {kAwkwardArgument, QStringLiteral("-verifyroms"), QStringLiteral("galaxian")}, outputFile);
+        request.windowStyle = outputFile.isEmpty() ? kWindowNormal : kWindowMinimisedNoFocus;
+        request.console = console;
+        request.mergeErrorOutput = true;
         request.workingDirectory = m_dir->path();
-
         const StartLine line = BuildStartLine(request);
         QCOMPARE(line.program, terminal);
         QCOMPARE(line.arguments.mid(0, 3), (QStringList{"-e", "sh", "-c"}));
-        QCOMPARE(line.arguments.mid(4), QStringList({QStringLiteral("sh"), m_mame}) + request.arguments);
+        const QStringList mame = QStringList{m_mame} + request.arguments;
+        QCOMPARE(line.arguments.mid(4),
+                 (outputFile.isEmpty() ? QStringList{"sh"} : QStringList{"sh", request.outputFile}) + mame);
 
-        qputenv("QX_STANDIN_EXIT_CODE", "3");
-        QCOMPARE(RunUntilExit(request), 3);
-        QCOMPARE(recordedTerminalArguments(), line.arguments);
-        const auto recorded = calls();
-        QCOMPARE(recorded.size(), 1);
-        QCOMPARE(recorded.at(0).args, request.arguments);
-        QCOMPARE(readFile(path(QStringLiteral("terminal-output.txt"))).contains("[Press Enter to close]"),
-                 keptOpen);
-    }
-
-    void shownConsoleStillFillsTheOutputFile() {
-        installFakeTerminal();
-        CommandRequest request = hiddenRun({QStringLiteral("-verifyroms"), QStringLiteral("nosuchset")});
-        request.windowStyle = kWindowMinimisedNoFocus;
-        request.outputFile = path(QStringLiteral("qx_roms.dat"));
-        request.mergeErrorOutput = true;
         QCOMPARE(RunUntilExit(request), 1);
-        QCOMPARE(readFile(request.outputFile), QByteArray("romset \"nosuchset\" not found!\n"));
-        QCOMPARE(BuildStartLine(request).arguments.mid(5, 2), (QStringList{request.outputFile, m_mame}));
+        QCOMPARE(QString::fromUtf8(readFile(path(QStringLiteral("terminal-args.txt")))),
+                 line.arguments.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        QCOMPARE(calls().constFirst().args, request.arguments);
+        QCOMPARE(readFile(path(QStringLiteral("terminal-output.txt"))).contains("[Press Enter to close]"),
+                 console == ConsoleMode::Keep);
+        if (!outputFile.isEmpty()) {
+            QCOMPARE(readFile(request.outputFile), QByteArray("romset \"galaxian\" not found!\n"));
+        }
     }
 
     // Without a terminal the run goes ahead hidden; the terminal is $TERMINAL, else the desktop's.

@@ -1,8 +1,10 @@
 #include "app/FrontendSettings.h"
 
 #include "TestDirs.h"
+#include "app/ProfileIni.h"
 #include "browser/setlist/ColumnLayout.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,10 +12,20 @@ using namespace qx;
 using qx::test::readFile;
 using qx::test::writeFile;
 
+namespace {
+
+const QString kFrontend = QStringLiteral("FRONTEND");
+
+// A settings file edited by hand: sections around the program's own, blanks, an empty value.
+const QByteArray kSample = "; written by hand\r\n[Other]\r\nViewMode=9\r\n\r\n[FRONTEND]\r\nViewMode=3\r\n"
+                           "  LastSelected = pacman  \r\nEmpty=\r\n\r\n[Tail]\r\nx=1\r\n";
+
+} // namespace
+
+// qx.ini: the profile-INI reader and writer underneath, and the typed settings over them.
 class FrontendSettingsTest : public QObject {
     Q_OBJECT
 
-private:
     QTemporaryDir m_dir;
     QString iniPath() const { return m_dir.filePath(QStringLiteral("qx.ini")); }
     FrontendSettings settingsWith(const QByteArray &body) const {
@@ -24,17 +36,110 @@ private:
     static QByteArray defaultFile() { return test::readFixture(QStringLiteral("app/qx-default.ini")); }
 
 private Q_SLOTS:
-    void defaultFileIsWrittenByteForByteAndReadBack() {
+    void init() { QFile::remove(iniPath()); }
+
+    void readsKeysOfTheirOwnSectionOnly_data() {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        for (const auto &[row, section, key, expected] :
+             {std::tuple{"plain", "FRONTEND", "ViewMode", "3"},
+              {"other section", "Other", "ViewMode", "9"},
+              {"section in other case", "frontend", "viewmode", "3"},
+              {"blanks around key and value", "FRONTEND", "LastSelected", "pacman"},
+              {"empty value", "FRONTEND", "Empty", ""},
+              {"missing key", "FRONTEND", "x", "="},
+              {"missing section", "Nowhere", "ViewMode", "="}}) {
+            QTest::newRow(row) << section << key << expected;
+        }
+    }
+    void readsKeysOfTheirOwnSectionOnly() {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QCOMPARE(ReadSetting(section, key, iniPath()), kMissingSetting); // no file yet
+        writeFile(iniPath(), kSample);
+        QTEST(ReadSetting(section, key, iniPath()), "expected");
+    }
+
+    // Any encoding and line end reads; a rewrite keeps every line and writes UTF-8 with CR LF, keeping a
+    // byte order mark. A value longer than 254 characters is cut on reading only.
+    void readsAnyEncodingAndRewritesItAsUtf8_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("read");     // the value of b
+        QTest::addColumn<QByteArray>("after"); // once a=9 is written
+        const QByteArray crlf = "[FRONTEND]\r\na=1\r\nb=Caf\xC3\xA9\r\n";
+        const QByteArray written = "[FRONTEND]\r\na=9\r\nb=Caf\xC3\xA9\r\n";
+        const QString cafe = QStringLiteral("Caf\u00e9");
+        QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        QTest::newRow("CR LF") << crlf << cafe << written;
+        QTest::newRow("LF") << QByteArray(crlf).replace("\r\n", "\n") << cafe << written;
+        QTest::newRow("CR only") << QByteArray(crlf).replace("\r\n", "\r") << cafe << written;
+        QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + crlf << cafe << "\xEF\xBB\xBF" + written;
+        QTest::newRow("UTF-16") << QByteArray(utf16.encode(QString::fromUtf8(crlf))) << cafe << written;
+        const QByteArray longLine = "b=" + QByteArray(300, 'v') + "\r\n";
+        QTest::newRow("long value") << "[FRONTEND]\r\na=1\r\n" + longLine << QString(254, QLatin1Char('v'))
+                                    << "[FRONTEND]\r\na=9\r\n" + longLine;
+    }
+    void readsAnyEncodingAndRewritesItAsUtf8() {
+        QFETCH(QByteArray, before);
+        writeFile(iniPath(), before);
+        QTEST(ReadSetting(kFrontend, QStringLiteral("b"), iniPath()), "read");
+        QCOMPARE(WriteSetting(kFrontend, QStringLiteral("a"), QStringLiteral("9"), iniPath()),
+                 QStringLiteral("1"));
+        QTEST(readFile(iniPath()), "after");
+    }
+
+    // A write replaces only the key's line (any case), adds a missing key at the end of its section, a
+    // missing section at the end, and a missing file; a missing folder is not made.
+    void writeChangesOneLine_data() {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("key's line") << "frontend"
+                                    << "lastselected" << kSample
+                                    << QByteArray(kSample).replace("  LastSelected = pacman  ",
+                                                                   "lastselected=v w");
+        QTest::newRow("missing key") << kFrontend << "exe" << kSample
+                                     << QByteArray(kSample).replace("Empty=\r\n", "Empty=\r\nexe=v w\r\n");
+        QTest::newRow("missing section") << "New"
+                                         << "k" << kSample << kSample + "[New]\r\nk=v w\r\n";
+        QTest::newRow("missing file")
+            << kFrontend << "ViewMode" << QByteArray() << QByteArray("[FRONTEND]\r\nViewMode=v w\r\n");
+    }
+    void writeChangesOneLine() {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, before);
+        if (!before.isNull()) {
+            writeFile(iniPath(), before);
+        }
+        QCOMPARE(WriteSetting(section, key, QStringLiteral("v w"), iniPath()), QStringLiteral("1"));
+        QTEST(readFile(iniPath()), "after");
+        const QString nowhere = m_dir.filePath(QStringLiteral("no/such/folder/qx.ini"));
+        QCOMPARE(WriteSetting(section, key, QStringLiteral("1"), nowhere), QStringLiteral("0"));
+        QVERIFY(!QFile::exists(nowhere));
+    }
+
+    // The default file replaces any other byte for byte and reads back; flags are then written as the main
+    // window writes them, and a very long value harms no other key.
+    void defaultFileIsWrittenByteForByteAndKeptByWrites() {
         writeFile(iniPath(), "[FRONTEND]\r\nexe=/old/mame\r\nextra=1\r\n");
         QVERIFY(FrontendSettings::WriteDefaultSettings(iniPath()));
-        QCOMPARE(readFile(iniPath()), defaultFile());
+        QByteArray expected = defaultFile();
+        QCOMPARE(readFile(iniPath()), expected);
         const FrontendSettings settings(iniPath());
         QCOMPARE(settings.read(Settings::Exe), QString());
         QVERIFY(settings.get(Settings::HideClones) && !settings.get(Settings::KeepConsoleOpen));
-        QCOMPARE(settings.get(Settings::ViewMode), 3);
-        QCOMPARE(settings.get(Settings::MainHeight), 7665.0);
-        QCOMPARE(settings.get(Settings::MainLeft), 0.0);
-        QCOMPARE(settings.get(Settings::FontColour), std::nullopt);
+        QVERIFY(settings.set(Settings::Picture, true) && settings.set(Settings::SetLimit, 45294));
+        expected.replace("\r\npicture=0\r\n", "\r\npicture=-1\r\n");
+        expected.replace("\r\nsetlimit=\r\n", "\r\nsetlimit=45294\r\n");
+        QCOMPARE(readFile(iniPath()), expected);
+        QVERIFY(settings.set(Settings::Mrud2, QString(10000, QLatin1Char('x'))));
+        QCOMPARE(settings.read(Settings::Mrud2), QString(254, QLatin1Char('x')));
+        QCOMPARE(settings.read(Settings::Mrud3) + settings.read(Settings::SortFav) +
+                     settings.read(Settings::Mrud),
+                 QStringLiteral("1"));
     }
 
     // Flags take every form ever written; keys compared with one are true only for 1. Each kind is read
@@ -77,11 +182,10 @@ private Q_SLOTS:
         QCOMPARE(ParseColumnWidths(settings.get(Settings::ColumnWidths)),
                  (ColumnList{240, 80, 80, 67, 125, 77, 90}));
         QCOMPARE(ParseColumnOrder(settings.get(Settings::ColumnPos)), (ColumnList{0, 1, 2, 3, 4, 5, 6}));
-        QCOMPARE(settings.get(Settings::MainWidth), 10500.0);
-        QCOMPARE(settings.get(Settings::MainHeight), 7665.0);
-        QCOMPARE(settings.get(Settings::MainLeft), 0.0);
+        QCOMPARE((QList<double>{settings.get(Settings::MainWidth), settings.get(Settings::MainHeight),
+                                settings.get(Settings::MainLeft)}),
+                 (QList<double>{10500, 7665, 0}));
         QCOMPARE(settings.get(Settings::BackColour), std::nullopt);
-
         // Missing keys: "=" for the raw text, the default for every decoded reading.
         QCOMPARE(settings.read(Settings::LastSelected), QStringLiteral("="));
         QCOMPARE(settings.get(Settings::LastSelected), QStringLiteral("yumefuda"));
@@ -96,25 +200,6 @@ private Q_SLOTS:
         QCOMPARE(ParseColumnOrder(settings.get(Settings::ColumnPos)), (ColumnList{6, 5, 4, 3, 2, 1, 0}));
         QCOMPARE(settings.get(Settings::FontColour), std::optional<quint32>(0xFF0000));
         QCOMPARE(settings.get(Settings::MainLeft), 1234.5);
-    }
-
-    // Flags are written as the main window writes them; a value that is too long is cut on reading only.
-    void writesKeepTheFileAndAVeryLongValueHarmsNoOtherKey() {
-        QVERIFY(FrontendSettings::WriteDefaultSettings(iniPath()));
-        const FrontendSettings settings(iniPath());
-        QVERIFY(settings.set(Settings::Picture, true) && settings.set(Settings::SetLimit, 45294));
-        QCOMPARE(settings.read(Settings::Picture), QStringLiteral("-1"));
-        QCOMPARE(settings.get(Settings::SetLimit), 45294);
-        QByteArray expected = defaultFile();
-        expected.replace("\r\npicture=0\r\n", "\r\npicture=-1\r\n");
-        expected.replace("\r\nsetlimit=\r\n", "\r\nsetlimit=45294\r\n");
-        QCOMPARE(readFile(iniPath()), expected);
-        const QString huge = QString(10000, QLatin1Char('x'));
-        QVERIFY(settings.set(Settings::Mrud2, huge));
-        QCOMPARE(settings.read(Settings::Mrud2), huge.left(254));
-        QCOMPARE(settings.read(Settings::Mrud3), QString());
-        QCOMPARE(settings.read(Settings::SortFav), QStringLiteral("1"));
-        QCOMPARE(settings.read(Settings::Mrud), QString());
     }
 
     void aBatchWritesTheFileOnceAndHandEditsAreStillSeen() {

@@ -11,73 +11,55 @@
 #include <QTest>
 
 using namespace qx;
-
-namespace {
-
-// Sets an environment variable for one test and puts the old value back afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QString &value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)) {
-        m_old = qgetenv(name);
-        if (value.isNull()) {
-            qunsetenv(name);
-        } else {
-            qputenv(name, value.toUtf8());
-        }
-    }
-    ~ScopedEnv() {
-        if (m_had) {
-            qputenv(m_name, m_old);
-        } else {
-            qunsetenv(m_name);
-        }
-    }
-    ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
-
-private:
-    const char *m_name;
-    bool m_had;
-    QByteArray m_old;
-};
-
+using qx::test::ReadOnlyFolder;
 using Outcome = InstanceLock::Outcome;
-
-} // namespace
 
 class ProgramDirectoryTest : public QObject {
     Q_OBJECT
 
+    const QByteArray m_home = qgetenv("HOME");
+
 private Q_SLOTS:
-    void quorvexHomeWins() {
-        QTemporaryDir dir;
+    void cleanup() {
+        qunsetenv("QUORVEX_HOME");
+        qputenv("HOME", m_home);
+    }
+
+    // $QUORVEX_HOME wins; else a writable executable folder is a portable install; else (and always for an
+    // installed program, even where root could write beside it) the user's configuration folder.
+    void theProgramDirectoryFollowsTheInstall() {
+        QTemporaryDir dir, config, exeDir;
         const QString home = dir.filePath(QStringLiteral("set-up two"));
-        const ScopedEnv env("QUORVEX_HOME", home);
+        qputenv("QUORVEX_HOME", home.toUtf8());
         QCOMPARE(ResolveProgramDirectory(dir.path()), home + QLatin1Char('/'));
         QVERIFY(QFileInfo(home).isDir());
-    }
-
-    void writableExecutableFolderIsAPortableInstall() {
-        QTemporaryDir dir;
-        const ScopedEnv env("QUORVEX_HOME", QString());
-        QCOMPARE(ResolveProgramDirectory(dir.path()), dir.path() + QLatin1Char('/'));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-    }
-
-    void readOnlyExecutableFolderUsesTheConfigFolder() {
-        QTemporaryDir config;
-        QTemporaryDir exeDir;
-        qx::test::ReadOnlyFolder readOnly(exeDir.path());
+        qunsetenv("QUORVEX_HOME");
+        QCOMPARE(ResolveProgramDirectory(exeDir.path()), exeDir.path() + QLatin1Char('/'));
+        QCOMPARE(QDir(exeDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        const QString configDir = config.path() + QStringLiteral("/quorvex/");
+        QCOMPARE(ResolveProgramDirectory(QStringLiteral("/usr/games")), configDir);
+        QVERIFY(QFileInfo(configDir).isDir());
+        ReadOnlyFolder readOnly(exeDir.path());
         if (!readOnly.isReadOnly()) {
             QSKIP("this system cannot make a folder read-only");
         }
-        const ScopedEnv home("QUORVEX_HOME", QString());
-        const ScopedEnv xdg("XDG_CONFIG_HOME", config.path());
-        const QString expected = config.path() + QStringLiteral("/quorvex/");
-        QCOMPARE(ResolveProgramDirectory(exeDir.path()), expected);
-        QVERIFY(QFileInfo(expected).isDir());
-        // An installed program is never portable, even where root could write beside it.
-        QCOMPARE(ResolveProgramDirectory(QStringLiteral("/usr/games")), expected);
+        QCOMPARE(ResolveProgramDirectory(exeDir.path()), configDir);
+    }
+
+    // A MAME in a folder the user can write keeps its files there; a system-wide one uses ~/.mame.
+    void theEmulatorDirectoryIsTheExecutablesFolderOrTheUsersMameFolder() {
+        QTemporaryDir home, emulatorDir;
+        qputenv("HOME", home.path().toUtf8());
+        const QString mame = emulatorDir.filePath(QStringLiteral("mame"));
+        QCOMPARE(ResolveEmulatorDirectory(mame), emulatorDir.path() + QLatin1Char('/'));
+        ReadOnlyFolder readOnly(emulatorDir.path());
+        if (!readOnly.isReadOnly()) {
+            QSKIP("this system cannot make a folder read-only");
+        }
+        QCOMPARE(ResolveEmulatorDirectory(mame), home.path() + QStringLiteral("/.mame/"));
+        QVERIFY(QFileInfo(home.path() + QStringLiteral("/.mame/")).isDir());
     }
 
     void aLockIsTakenOverOnlyWhenItsOwnerHasGone_data() {
@@ -110,7 +92,7 @@ private Q_SLOTS:
         const QString programDir = dir.path() + QLatin1Char('/');
         qx::test::writeFile(programDir + QStringLiteral("qx.ini"), "[FRONTEND]\r\n");
         {
-            qx::test::ReadOnlyFolder readOnly(dir.path());
+            ReadOnlyFolder readOnly(dir.path());
             if (!readOnly.isReadOnly()) {
                 QSKIP("this system cannot make a folder read-only");
             }
@@ -122,25 +104,6 @@ private Q_SLOTS:
         QVERIFY(CanRunReadOnly(programDir));
         QVERIFY(ReadOnlyFolderMessage(programDir, false)
                     .contains(dir.path() + QStringLiteral(": it is read-only")));
-    }
-
-    void emulatorDirectoryIsTheExecutablesFolderWhenWritable() {
-        QTemporaryDir dir;
-        QCOMPARE(ResolveEmulatorDirectory(dir.filePath(QStringLiteral("mame"))),
-                 dir.path() + QLatin1Char('/'));
-    }
-
-    void systemWideEmulatorUsesTheUsersMameFolder() {
-        QTemporaryDir home;
-        QTemporaryDir emulatorDir;
-        qx::test::ReadOnlyFolder readOnly(emulatorDir.path());
-        if (!readOnly.isReadOnly()) {
-            QSKIP("this system cannot make a folder read-only");
-        }
-        const ScopedEnv env("HOME", home.path());
-        const QString expected = home.path() + QStringLiteral("/.mame/");
-        QCOMPARE(ResolveEmulatorDirectory(emulatorDir.filePath(QStringLiteral("mame"))), expected);
-        QVERIFY(QFileInfo(expected).isDir());
     }
 };
 

@@ -2,7 +2,6 @@
 qx_add_test(NAME CommandRunnerTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/CommandRunnerTest.cpp LIBS quorvex_core)
 qx_add_test(NAME FrontendSettingsTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/FrontendSettingsTest.cpp LIBS quorvex_core)
 qx_add_test(NAME PathHelpersTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/PathHelpersTest.cpp LIBS quorvex_core)
-qx_add_test(NAME ProfileIniTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProfileIniTest.cpp LIBS quorvex_core)
 qx_add_test(NAME ProgramDirectoryTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgramDirectoryTest.cpp LIBS quorvex_core)
 qx_add_test(NAME CommandLineTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/CommandLineTest.cpp LIBS quorvex_core)
 set_property(TEST CommandLineTest APPEND PROPERTY ENVIRONMENT "QX_QUORVEX=$<TARGET_FILE:quorvex>")

@@ -26,6 +26,7 @@ class AboutDialogTest : public QObject {
     }
 
 private Q_SLOTS:
+    // Quorvex's version, then MAME's, its path and the catalogue's size, as far as they are known.
     void versionLinesFollowTheSettings_data() {
         QTest::addColumn<QStringList>("stored"); // Version, setlimit, biossets
         QTest::addColumn<QStringList>("lines");  // after Quorvex's own version
@@ -40,30 +41,29 @@ private Q_SLOTS:
     }
     void versionLinesFollowTheSettings() {
         QFETCH(QStringList, stored);
-        QFETCH(QStringList, lines);
         AboutContext about = context(false);
         QVERIFY(FrontendSettings::WriteDefaultSettings(about.settings.path()));
         about.settings.set(Settings::Exe, QStringLiteral("/usr/games/mame"));
-        const std::array<const SettingKey *, 3> keys{&Settings::Version, &Settings::SetLimit,
-                                                     &Settings::BiosSets};
-        for (int i = 0; i < stored.size(); ++i) {
-            about.settings.write(*keys.at(i), stored.at(i));
-        }
+        about.settings.write(Settings::Version, stored[0]);
+        about.settings.write(Settings::SetLimit, stored[1]);
+        about.settings.write(Settings::BiosSets, stored[2]);
         AboutDialog dialog(about);
-        QStringList shown;
+        QStringList shown{dialog.windowTitle()};
         for (const QLabel *label :
              dialog.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^lblVersion")))) {
             if (!label->isHidden()) {
                 shown.append(label->text());
             }
         }
-        QCOMPARE(shown, QStringList{QStringLiteral("MAME Frontend v" QX_VERSION)} + lines);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("About Quorvex"));
+        QFETCH(QStringList, lines);
+        QCOMPARE(shown, QStringList({"About Quorvex", "MAME Frontend v" QX_VERSION}) + lines);
     }
 
+    // The home page and e-mail links open; the last link closes the box, which stays above the full-screen
+    // list.
     void linksOpenAndCloseIt() {
         QVERIFY(!AboutDialog(context(false)).windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        AboutDialog dialog(context(true)); // above the full-screen list
+        AboutDialog dialog(context(true));
         QVERIFY(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         dialog.show();
         for (const char *link : {"lblHome", "lblEmail", "Label1"}) {

@@ -5,8 +5,6 @@
 #include "browser/setlist/SetListView.h"
 #include "browser/setlist/StateIcons.h"
 #include "browser/window/StatusPanels.h"
-#include "catalogue/CatalogueExtraction.h"
-#include "catalogue/SetListCache.h"
 #include "dialogs/VerifyOutputWindow.h"
 
 #include <QAction>
@@ -160,34 +158,6 @@ private Q_SLOTS:
                                                 "good=" + QByteArray(1, round.state) + "=neogeo"));
         }
         QCOMPARE(setup.calls().last().args, (QStringList{"-verifyroms", "neogeo"}));
-    }
-
-    // Every BIOS set of Debian's MAME, from a catalogue it built; MAME's verify of one marked available
-    // whose files are missing turns it unavailable.
-    void listsEveryBiosSetOfRealMame() {
-        const QString mame = QStringLiteral("/usr/games/mame");
-        if (!QFile::exists(mame)) {
-            QSKIP("Debian's MAME is not installed");
-        }
-        BiosSetup setup(QByteArray{});
-        setup.settings().write(Settings::VerifyDialog, QStringLiteral("0"));
-        qputenv("HOME", QFile::encodeName(setup.root.filePath(QStringLiteral("home"))));
-        ProgramState &state = setup.window->state();
-        state.EmulatorPath = mame;
-        state.EmulatorDir = setup.root.filePath(QStringLiteral("home/.mame/"));
-        QVERIFY(QDir().mkpath(state.EmulatorDir));
-        QVERIFY(ExtractCatalogue({mame, state.EmulatorDir, setup.programDir, {}}).xmlError.isEmpty());
-        const SetListBuildResult built =
-            BuildCache(setup.programDir, [](QByteArrayView name) { return name == "neogeo"; });
-        QVERIFY(built.ok && built.biosCount > 50);
-        setup.withBiosList([&](BiosListDialog &dialog, QTableView &list) {
-            QCOMPARE(rowsOf(list).size(), built.biosCount);
-            list.selectRow(int(rowsOf(list).indexOf("neogeo+")));
-            dialog.verifySelected();
-            QVERIFY(rowsOf(list).contains("neogeo") && !rowsOf(list).contains("pacman"));
-        });
-        const SetCatalogue bios = LoadBiosSets(state.cachePath());
-        QCOMPARE(bios.state(bios.indexOfName(QStringLiteral("neogeo"))), SetState::Unavailable);
     }
 };
 

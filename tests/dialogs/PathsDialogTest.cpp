@@ -2,10 +2,12 @@
 
 #include "PathsTestSetup.h"
 #include "ScriptedUserPrompts.h"
+#include "options/FolderListValue.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -17,9 +19,10 @@ class PathsDialogTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Debian's first ROM folder is under $HOME: adding a folder with a blank and changing another keep it.
-    void foldersAreEditedAsWritten() {
-        PathsFixture f(OptionLines{{"rompath", "$HOME/mame/roms;/x"}, {"snapshot_directory", "snap"}});
+    // A folder that is not there is greyed and says so; a kind of one folder can only be changed; once
+    // something is written, Cancel is OK.
+    void theListShowsWhatIsThereAndTheButtonsWhatCanBeDone() {
+        PathsFixture f(OptionLines{{"rompath", "$HOME/mame/roms;/usr"}, {"snapshot_directory", "snap"}});
         qputenv("HOME", f.dir.path().toUtf8());
         ScriptedUserPrompts prompts;
         PathsDialog dialog({f.emulatorDir, f.mameIni, f.settings, prompts, f.romChangeConfirmed});
@@ -28,35 +31,54 @@ private Q_SLOTS:
             return dialog.findChild<QPushButton *>(name);
         };
         auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("lvFolders"));
+        QCOMPARE(list->topLevelItem(0)->toolTip(0) + list->topLevelItem(1)->toolTip(0),
+                 QStringLiteral("Folder not found/usr"));
+        QVERIFY(list->topLevelItem(0)->foreground(0) != list->topLevelItem(1)->foreground(0));
         QVERIFY(!dialog.findChild<QLabel *>(QStringLiteral("lblNote"))->isVisible());
-
-        const QString myRoms = f.dir.filePath(QStringLiteral("My Roms"));
-        QDir().mkpath(myRoms);
-        prompts.queueAnswer(PromptAnswer::Yes);
-        prompts.queueFolder(myRoms);
-        QTest::mouseClick(button("btnInsert"), Qt::LeftButton);
-        QVERIFY(f.mameIniContent().contains(
-            PathsFixture::line("rompath", "\"$HOME/mame/roms;/x;" + myRoms + "\"\n")));
-        QCOMPARE(prompts.shownTexts().first(), QStringLiteral("Choose a folder"));
-        QCOMPARE(button("btnCancel")->text(), QStringLiteral("OK"));
-        QCOMPARE(list->topLevelItem(0)->toolTip(0), QStringLiteral("Folder not found"));
-        QCOMPARE(list->topLevelItem(2)->toolTip(0), myRoms);
-        QVERIFY(list->topLevelItem(0)->foreground(0) != list->topLevelItem(2)->foreground(0));
-
-        list->setCurrentItem(list->topLevelItem(1));
-        prompts.queueFolder(QStringLiteral("/y"));
-        QTest::mouseClick(button("btnBrowse"), Qt::LeftButton);
-        QVERIFY(f.mameIniContent().contains(
-            PathsFixture::line("rompath", "\"$HOME/mame/roms;/y;" + myRoms + "\"\n")));
-        QCOMPARE(prompts.shown().size(), 3); // the question was asked once
-
         dialog.findChild<QComboBox *>(QStringLiteral("cboFolders"))
             ->setCurrentIndex(int(PathKind::Snapshots));
         QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("snap"));
         QVERIFY(!button("btnInsert")->isEnabled() && !button("btnDelete")->isEnabled());
-        QVERIFY(button("btnBrowse")->isEnabled());
+        QCOMPARE(button("btnCancel")->text(), QStringLiteral("Cancel"));
+        list->setCurrentItem(list->topLevelItem(0));
+        prompts.queueFolder(QStringLiteral("/my snaps"));
+        QTest::mouseClick(button("btnBrowse"), Qt::LeftButton);
+        QCOMPARE(button("btnCancel")->text(), QStringLiteral("OK"));
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible() && dialog.result().romPathsChanged);
+        QVERIFY(!dialog.isVisible() && dialog.result().snapshotFolderChanged);
+    }
+
+    // Debian's MAME, with the same HOME, reads what start-up and the dialog wrote to ~/.mame/mame.ini.
+    void mameReadsTheFolderAddedInTheDialog() {
+        if (!QFile::exists(QStringLiteral("/usr/games/mame"))) {
+            QSKIP("Debian's MAME is not installed");
+        }
+        PathsFixture f;
+        const QString emulatorDir = f.dir.filePath(QStringLiteral(".mame/"));
+        QDir().mkpath(emulatorDir);
+        qputenv("HOME", f.dir.path().toUtf8());
+        const auto mame = [&](const QString &option) {
+            QProcess process;
+            process.setWorkingDirectory(emulatorDir);
+            process.start(QStringLiteral("/usr/games/mame"), {option});
+            process.waitForFinished(120000);
+            return process.readAllStandardOutput();
+        };
+        mame(QStringLiteral("-createconfig"));
+        QVERIFY(NormaliseIniPathOption(emulatorDir + QStringLiteral("mame.ini")).ok);
+        ScriptedUserPrompts prompts;
+        prompts.queueFolder(QStringLiteral("/srv/My Roms"));
+        bool confirmed = true;
+        PathsDialog dialog(
+            {emulatorDir, emulatorDir + QStringLiteral("mame.ini"), f.settings, prompts, confirmed});
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnInsert")), Qt::LeftButton);
+
+        const QByteArray config = mame(QStringLiteral("-showconfig"));
+        QVERIFY2(config.contains(PathsFixture::line("rompath",
+                                                    "\"$HOME/mame/roms;/usr/local/share/games/mame/roms;"
+                                                    "/usr/share/games/mame/roms;/srv/My Roms\"\n")),
+                 config.left(2000).constData());
+        QVERIFY(config.contains(PathsFixture::line("inipath", ".;$HOME/.mame;/etc/mame\n")));
     }
 };
 

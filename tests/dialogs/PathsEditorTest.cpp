@@ -4,32 +4,12 @@
 #include "ReadOnlyFolder.h"
 #include "ScriptedUserPrompts.h"
 
+#include <QDir>
 #include <QTest>
-#include <csignal>
 #include <optional>
-#include <sys/resource.h>
 
 using namespace qx;
 using namespace qx::test;
-
-namespace {
-
-// A disk that is full for files larger than `bytes`, while the object lives.
-class FullDisk {
-public:
-    explicit FullDisk(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        const rlimit limit{bytes, m_old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
-};
-
-} // namespace
 
 class PathsEditorTest : public QObject {
     Q_OBJECT
@@ -91,8 +71,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("picked");
-        QTest::addColumn<QString>("line"); // "" when refused with one message: the files stay as they were
-        QTest::addColumn<int>("fault");    // 1 mame.ini in a read-only folder, 2 a full disk
+        QTest::addColumn<QString>("line");  // "" when refused with one message: the files stay as they were
+        QTest::addColumn<bool>("readOnly"); // mame.ini in a folder that cannot be written
         const QString longPath = QLatin1Char('/') + QString(3999, QLatin1Char('x'));
         QStringList few, many;
         for (int i = 0; i < 200; ++i) {
@@ -102,16 +82,15 @@ private Q_SLOTS:
         const QString rompath = QStringLiteral("rompath                   ");
         using K = PathKind;
         const auto row = [](const char *name, K kind, const QString &stored, const QString &picked,
-                            const QString &line, int fault = 0) {
-            QTest::newRow(name) << int(kind) << stored << picked << line << fault;
+                            const QString &line, bool readOnly = false) {
+            QTest::newRow(name) << int(kind) << stored << picked << line << readOnly;
         };
         row("path of 4,000", K::Roms, "/a", longPath, rompath + "/a;" + longPath);
         row("200 folders", K::Roms, few.join(';'), "/n", rompath + few.join(';') + ";/n");
         row("line MAME cannot read", K::Roms, many.join(';'), "/n", "");
         row("semicolon", K::Roms, "/a", "/b;c", "");
         row("quote", K::Snapshots, "snap", "/my \"snaps\"", "");
-        row("read-only", K::Roms, "/a", "/b", "", 1);
-        row("full disk", K::Roms, "/a", "/b", "", 2);
+        row("read-only", K::Roms, "/a", "/b", "", true);
         row("inipath keeps . first", K::IniFiles, "$HOME/.mame;.;/etc/mame", "/i",
             "inipath                   .;$HOME/.mame;/etc/mame;/i");
         row("one folder, blank", K::Snapshots, "snap", "/my snaps",
@@ -124,7 +103,7 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         QFETCH(QString, picked);
         QFETCH(QString, line);
-        QFETCH(int, fault);
+        QFETCH(bool, readOnly);
         const PathKindInfo &info = InfoOf(PathKind(kind));
         PathsFixture f(OptionLines{{info.option, stored}});
         f.romChangeConfirmed = true;
@@ -137,14 +116,10 @@ private Q_SLOTS:
         };
         const QByteArray before = files();
         std::optional<ReadOnlyFolder> locked;
-        std::optional<FullDisk> full;
-        if (fault == 2) {
-            full.emplace(64);
-        } else if (fault == 1 && !locked.emplace(f.emulatorDir).isReadOnly()) {
+        if (readOnly && !locked.emplace(f.emulatorDir).isReadOnly()) {
             QSKIP("the folder cannot be made read-only here");
         }
         const PathEdit outcome = info.manyFolders ? editor.add() : editor.change(0);
-        full.reset();
         if (line.isEmpty()) {
             QCOMPARE(outcome, PathEdit::Refused);
             QCOMPARE(prompts.shown().size(), 2); // the picker and one warning
@@ -156,6 +131,37 @@ private Q_SLOTS:
             QVERIFY(files().contains(line.toUtf8() + '\n'));
             QCOMPARE(editor.folders().constLast(), picked);
         }
+    }
+
+    // A folder is added starting from the last listed folder of the user's own that exists (however it is
+    // written), else from the home folder: never from a system folder. A missing folder changes from home.
+    void addingStartsInAFolderOfTheUsersOwn_data() {
+        QTest::addColumn<QString>("rompath"); // %H: the home folder
+        QTest::addColumn<QString>("start");
+        QTest::newRow("none of the user's own") << "%H/gone;/usr/share;/usr"
+                                                << "%H";
+        QTest::newRow("own folder") << "%H/roms;/usr/share"
+                                    << "%H/roms";
+        QTest::newRow("the last own folder") << "$HOME/roms;${HOME}/more/;/usr;%H/gone"
+                                             << "%H/more";
+    }
+    void addingStartsInAFolderOfTheUsersOwn() {
+        QFETCH(QString, rompath);
+        QFETCH(QString, start);
+        const QByteArray realHome = qgetenv("HOME");
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toUtf8());
+        QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("roms"))) &&
+                QDir().mkpath(home.filePath(QStringLiteral("more"))));
+        PathsFixture f(OptionLines{{"rompath", rompath.replace(QStringLiteral("%H"), home.path())}});
+        ScriptedUserPrompts prompts;
+        PathsEditor editor(f.mameIni, f.emulatorDir, f.settings, prompts, f.romChangeConfirmed);
+        QCOMPARE(editor.add(), PathEdit::Unchanged); // the picker is cancelled
+        QCOMPARE(prompts.shown().constLast().fileRequest.initialFolder, start.replace("%H", home.path()));
+        QCOMPARE(editor.change(0), PathEdit::Unchanged);
+        QCOMPARE(prompts.shown().constLast().fileRequest.initialFolder,
+                 editor.folderFound(0) ? home.filePath(QStringLiteral("roms")) : home.path());
+        qputenv("HOME", realHome);
     }
 
     void closingReportsTheFoldersToUse() {

@@ -75,18 +75,6 @@ private Q_SLOTS:
         m_prompts.clearShown();
     }
 
-    void aClipPlaysAtItsSizeAndClosesByItself() {
-        if (!m_cannotPlay.isEmpty()) {
-            QSKIP(qPrintable(m_cannotPlay));
-        }
-        QSize shown;
-        QCOMPARE(play(clip(1), 1, [&](QWidget &window) { shown = window.size(); }).outcome,
-                 StartupVideoOutcome::Ended);
-        QCOMPARE(shown, QSize(160, 120));
-        QCOMPARE(settings().get(Settings::Avi), clip(1));
-        QVERIFY(m_prompts.shown().isEmpty());
-    }
-
     void escapeStopsAFullScreenVideo() {
         if (!m_cannotPlay.isEmpty()) {
             QSKIP(qPrintable(m_cannotPlay));

@@ -1,6 +1,15 @@
+// MAME's option files: mame.ini made by MAME, one option read or written line by line, many read in one
+// read and written in one rewrite by the same rules, and folder lists as MAME reads them.
 #include "options/EmulatorOptionFile.h"
 
+#include "StandinCalls.h"
 #include "TestDirs.h"
+#include "app/PathHelpers.h"
+#include "options/EmulatorIni.h"
+#include "options/EmulatorOptionWrites.h"
+#include "options/FolderListValue.h"
+#include "options/OptionFileSnapshot.h"
+#include "options/OptionTable.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -13,7 +22,10 @@ using qx::test::writeFile;
 namespace {
 
 const QByteArray kBom = "\xEF\xBB\xBF";
-const QByteArray kNineteen(19, ' ');
+
+QByteArray fixtureIni() {
+    return qx::test::readFixture(QStringLiteral("standin/mame.ini"));
+}
 
 } // namespace
 
@@ -27,11 +39,39 @@ private:
 private Q_SLOTS:
     void init() { QFile::remove(iniPath()); }
 
+    // A missing mame.ini is made by MAME in the emulator directory, an existing one left alone; a MAME that
+    // never finishes is stopped, and the message says so.
+    void mameMakesAMissingMameIni() {
+        const QString exe = test::installStandin(m_dir.path());
+        const QString emulatorDir = WithTrailingSeparator(m_dir.filePath(QStringLiteral("home/.mame")));
+        const QString ini = emulatorDir + QStringLiteral("mame.ini");
+        QDir().mkpath(emulatorDir);
+        QCOMPARE(EnsureEmulatorIni(exe, emulatorDir), ini);
+        QCOMPARE(readFile(ini), fixtureIni());
+        writeFile(ini, "rompath mine\n");
+        QCOMPARE(EnsureEmulatorIni(exe, emulatorDir), ini);
+        QCOMPARE(readFile(ini), QByteArray("rompath mine\n"));
+        const auto calls = test::readStandinCalls(m_dir.filePath(QStringLiteral("standin-calls.log")));
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(calls.first().args, QStringList{QStringLiteral("-createconfig")});
+        QCOMPARE(WithTrailingSeparator(calls.first().cwd), emulatorDir);
+
+        QFile::remove(ini);
+        MameRunLimits limits;
+        limits.answerMs = 300;
+        QString error;
+        qputenv("QX_STANDIN_SLEEP_MS", "20000");
+        EnsureEmulatorIni(exe, emulatorDir, limits, &error);
+        qunsetenv("QX_STANDIN_SLEEP_MS");
+        QCOMPARE(error, "MAME did not finish within 1 second and was stopped (" + exe +
+                            " -createconfig), so MAME's option file " + ini + " was not written.");
+    }
+
     void readsTheValueOfTheFirstLineStartingWithTheName_data() {
-        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("content"); // null: no file
         QTest::addColumn<QString>("expected");
-        QTest::newRow("padded list") << QByteArray("#\r\nrompath" + kNineteen +
-                                                   "roms;/srv/more roms  \r\n#\r\n")
+        QTest::newRow("padded list") << QByteArray(
+                                            "#\r\nrompath                   roms;/srv/more roms  \r\n#")
                                      << "roms;/srv/more roms";
         QTest::newRow("longer name first")
             << QByteArray("#\r\nrompaths  nope\r\nrompath   yes\r\n#\r\n") << "yes";
@@ -42,99 +82,146 @@ private Q_SLOTS:
         QTest::newRow("empty value") << QByteArray("#\nrompath                   \nx 1\n") << "";
         QTest::newRow("first of two") << QByteArray("#\nrompath   a\nrompath   b\n") << "a";
         QTest::newRow("last line without break") << QByteArray("#\nrompath   last") << "last";
+        QTest::newRow("no file") << QByteArray() << "";
     }
     void readsTheValueOfTheFirstLineStartingWithTheName() {
         QFETCH(QByteArray, content);
-        QFETCH(QString, expected);
-        writeFile(iniPath(), content);
-        QCOMPARE(ReadEmulatorOption(QStringLiteral("rompath"), iniPath()), expected);
+        if (!content.isNull()) {
+            writeFile(iniPath(), content);
+        }
+        QTEST(ReadEmulatorOption(QStringLiteral("rompath"), iniPath()), "expected");
     }
 
-    void readsTodaysMameIni() {
-        const QString fixture = QDir(qx::test::fixturesDir()).filePath(QStringLiteral("standin/mame.ini"));
-        QCOMPARE(ReadEmulatorOption(QStringLiteral("rompath"), fixture),
-                 QStringLiteral("$HOME/mame/roms;roms"));
-        QCOMPARE(ReadEmulatorOption(QStringLiteral("snapshot_directory"), fixture), QStringLiteral("snap"));
-        QCOMPARE(ReadEmulatorOption(QStringLiteral("input_directory"), fixture), QStringLiteral("inp"));
-    }
-
-    void missingFileReadsEmpty() {
-        QCOMPARE(ReadEmulatorOption(QStringLiteral("rompath"), iniPath()), QString());
-    }
-
-    void writeReplacesTheOptionAndTheHeaderOnly() {
-        const QString fixture = QDir(qx::test::fixturesDir()).filePath(QStringLiteral("standin/mame.ini"));
-        const QByteArray original = readFile(fixture);
-        QVERIFY(original.startsWith(kBom + "#\n"));
-        writeFile(iniPath(), original);
-
-        QCOMPARE(EmulatorOptionPad(QStringLiteral("rompath")), 19);
-        QVERIFY(WriteEmulatorOption(QStringLiteral("rompath"), 19, QStringLiteral("/data/my roms;roms"),
-                                    iniPath()));
-
-        QByteArray expected = original;
-        expected.replace(0, kBom.size() + 1, "<UNADORNED0>");
-        expected.replace("\nrompath                   $HOME/mame/roms;roms\n",
-                         "\nrompath                   /data/my roms;roms\n");
-        QCOMPARE(readFile(iniPath()), expected);
-        QCOMPARE(ReadEmulatorOption(QStringLiteral("rompath"), iniPath()),
-                 QStringLiteral("/data/my roms;roms"));
-    }
-
-    void writeOfAnAbsentOptionChangesOnlyTheFirstLine() {
-        const QByteArray body = "# comment with rompath in it\n"
-                                "rompaths                  keep\n"
-                                "samplepath                samples\n"
-                                "last line without break";
-        writeFile(iniPath(), "#\n" + body);
-        QVERIFY(WriteEmulatorOption(QStringLiteral("rompath"), 19, QStringLiteral("x"), iniPath()));
-        QCOMPARE(readFile(iniPath()), "<UNADORNED0>\n" + body);
-    }
-
-    void writeReplacesEveryLineOfTheOptionAndKeepsTheRest() {
-        const QByteArray content = "#\r\n"
-                                   "rompath   a\r\n"
-                                   "# rompath in a comment\r\n" +
-                                   kBom + "inipath                   .;ini\r\n" +
-                                   "rompath\tb\r\n"
-                                   "rompath   c";
-        writeFile(iniPath(), content);
-        QVERIFY(WriteEmulatorOption(QStringLiteral("rompath"), 3, QStringLiteral("new"), iniPath()));
-        // A tab is no space: "rompath\tb" has another first word and stays.
-        QCOMPARE(readFile(iniPath()), "<UNADORNED0>\r\n"
-                                      "rompath   new\r\n"
-                                      "# rompath in a comment\r\n" +
-                                          kBom + "inipath                   .;ini\r\n" +
-                                          "rompath\tb\r\n"
-                                          "rompath   new");
-    }
-
-    void theFirstLineBecomesTheHeaderOnlyWhenItHoldsNoOption_data() {
-        QTest::addColumn<QByteArray>("firstLine");
+    // Every line of the option is replaced (a tab is no blank: "rompath\tb" is another word), and a first
+    // line that holds no option becomes MAME's header; nothing else changes.
+    void aWriteChangesTheOptionsLinesAndTheHeaderOnly_data() {
+        QTest::addColumn<QByteArray>("content"); // null: no file
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("comment") << QByteArray("# CORE CONFIGURATION OPTIONS") << kUnadornedHeader;
-        QTest::newRow("byte order mark and comment") << kBom + "#" << kUnadornedHeader;
-        QTest::newRow("an option") << QByteArray("rompath /srv/my/roms")
-                                   << QByteArray("rompath /srv/my/roms");
-        QTest::newRow("the option written") << QByteArray("inipath .") << QByteArray("inipath   .;ini");
+        const QByteArray body = "# comment with rompath in it\nrompaths                  keep\nlast line";
+        const QByteArray rest = "\nsamplepath   samples\nrompath .\n";
+        const QByteArray written = "\nsamplepath   samples\nrompath   new\n";
+        QTest::newRow("absent option") << "#\n" + body << "<UNADORNED0>\n" + body;
+        QTest::newRow("every line of the option")
+            << "#\r\nrompath   a\r\n# rompath in a comment\r\n" + kBom +
+                   "inipath  .;ini\r\nrompath\tb\r\nrompath   c"
+            << "<UNADORNED0>\r\nrompath   new\r\n# rompath in a comment\r\n" + kBom +
+                   "inipath  .;ini\r\nrompath\tb\r\nrompath   new";
+        QTest::newRow("comment first") << "# CORE CONFIGURATION OPTIONS" + rest << kUnadornedHeader + written;
+        QTest::newRow("byte order mark and comment") << kBom + "#" + rest << kUnadornedHeader + written;
+        QTest::newRow("another option first") << "inipath /srv" + rest << "inipath /srv" + written;
+        QTest::newRow("the option first")
+            << QByteArray("rompath .\nx 1\n") << QByteArray("rompath   new\nx 1\n");
+        QTest::newRow("no file") << QByteArray() << QByteArray("<UNADORNED0>\r\n");
     }
-    void theFirstLineBecomesTheHeaderOnlyWhenItHoldsNoOption() {
-        QFETCH(QByteArray, firstLine);
-        QFETCH(QByteArray, expected);
-        writeFile(iniPath(), firstLine + "\nsamplepath   samples\ninipath .\n");
-        QVERIFY(WriteEmulatorOption(QStringLiteral("inipath"), 3, QStringLiteral(".;ini"), iniPath()));
-        QCOMPARE(readFile(iniPath()), expected + "\nsamplepath   samples\ninipath   .;ini\n");
+    void aWriteChangesTheOptionsLinesAndTheHeaderOnly() {
+        QFETCH(QByteArray, content);
+        if (!content.isNull()) {
+            writeFile(iniPath(), content);
+        }
+        QVERIFY(WriteEmulatorOption(QStringLiteral("rompath"), 3, QStringLiteral("new"), iniPath()));
+        QTEST(readFile(iniPath()), "expected");
+        const QString nowhere = m_dir.filePath(QStringLiteral("missing-folder/mame.ini"));
+        QVERIFY(!WriteEmulatorOption(QStringLiteral("rompath"), 3, QStringLiteral("roms"), nowhere));
+        QVERIFY(!QFile::exists(nowhere));
     }
 
-    void writeToAMissingFileLeavesOnlyTheHeader() {
-        QVERIFY(WriteEmulatorOption(QStringLiteral("rompath"), 19, QStringLiteral("roms"), iniPath()));
-        QCOMPARE(readFile(iniPath()), QByteArray("<UNADORNED0>\r\n"));
+    void oneReadAnswersLikeTheSingleOptionReader_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("MAME 0.251") << fixtureIni();
+        QTest::newRow("odd lines") << QByteArray(
+            "\xEF\xBB\xBFgamma 3\r\nfull_screen_gamma 1.00\r\ngammax gamma 5\r\n"
+            "gamma   1.20  \r\ngamma 2\r\nvolume\r\nview0\tauto\r\nctrlr");
+    }
+    void oneReadAnswersLikeTheSingleOptionReader() {
+        QFETCH(QByteArray, content);
+        writeFile(iniPath(), content);
+        const OptionFileSnapshot snapshot = OptionFileSnapshot::read(iniPath());
+        for (const OptionInfo &info : AllOptions()) {
+            for (const QString &name : QStringList{info.name} + info.extraNames) {
+                QCOMPARE(snapshot.value(name), ReadEmulatorOption(name, iniPath()));
+            }
+        }
     }
 
-    void writeIntoAMissingFolderFails() {
-        const QString path = m_dir.filePath(QStringLiteral("missing-folder/mame.ini"));
-        QVERIFY(!WriteEmulatorOption(QStringLiteral("rompath"), 19, QStringLiteral("roms"), path));
-        QVERIFY(!QFile::exists(path));
+    void aBatchWritesWhatSingleWritesWouldInOneRewrite_data() {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray lf = fixtureIni();
+        QTest::newRow("MAME 0.251 with LF and a BOM") << lf;
+        QTest::newRow("CR LF") << QByteArray(lf).replace("\n", "\r\n");
+        QTest::newRow("last line without a break") << lf + "gamma                     0.5";
+        QTest::newRow("duplicated option lines") << lf + "gamma                     0.5\nvolume  -3\n";
+        QTest::newRow("100 KB value")
+            << lf + "effect                    " + QByteArray(100 * 1024, 'v') + "\n";
+        QTest::newRow("an option first") << QByteArray("gamma  1.0\nvolume  0\n");
+    }
+    void aBatchWritesWhatSingleWritesWouldInOneRewrite() {
+        QFETCH(QByteArray, content);
+        const QList<OptionWrite> writes{{QStringLiteral("gamma"), 21, QStringLiteral("1.25")},
+                                        {QStringLiteral("volume"), 20, QStringLiteral("-12")},
+                                        {QStringLiteral("frameskip"), 17, QStringLiteral("3")},
+                                        {QStringLiteral("no_such_option"), 12, QStringLiteral("1")}};
+        writeFile(iniPath(), content);
+        for (const OptionWrite &write : writes) {
+            QVERIFY(WriteEmulatorOption(write.name, write.gap, write.value, iniPath()));
+        }
+        const QByteArray expected = readFile(iniPath());
+        writeFile(iniPath(), content);
+        QVERIFY(WriteEmulatorOptions(writes, iniPath()).ok);
+        QCOMPARE(readFile(iniPath()), expected);
+        QVERIFY(expected.contains("gamma                     1.25") && !expected.contains("no_such_option"));
+    }
+
+    // Unlike a single write, a batch that changes no line leaves the file (and its header) alone, and makes
+    // no file that is not there.
+    void aBatchThatChangesNoLineWritesNothing() {
+        writeFile(iniPath(), "# only a comment\n");
+        const QList<OptionWrite> gamma{{QStringLiteral("gamma"), 21, QStringLiteral("1")}};
+        const OptionWriteResult result = WriteEmulatorOptions(gamma, iniPath());
+        QVERIFY(result.ok && result.linesReplaced == 0);
+        QCOMPARE(readFile(iniPath()), QByteArray("# only a comment\n"));
+        const QString missing = m_dir.filePath(QStringLiteral("missing.ini"));
+        QVERIFY(!WriteEmulatorOptions(gamma, missing).ok && !QFile::exists(missing));
+    }
+
+    // Folders written, then read back by the dialog: the same folders, variables as written.
+    void joinedFoldersReadBack_data() {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("variables stay")
+            << QStringList{"$HOME/mame/roms", "${HOME}/r", "roms"} << "$HOME/mame/roms;${HOME}/r;roms";
+        QTest::newRow("a blank quotes the whole value")
+            << QStringList{"/a", "/my roms", "/c"} << "\"/a;/my roms;/c\"";
+        QTest::newRow("MAME reads # as a comment") << QStringList{"/roms#1"} << "\"/roms#1\"";
+        QTest::newRow("none") << QStringList{} << "";
+    }
+    void joinedFoldersReadBack() {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, written);
+        QCOMPARE(JoinFolderList(folders), written);
+        QCOMPARE(SplitFolderList(written), folders);
+        QCOMPARE(SplitFolderList(written + ";;"), folders);
+    }
+
+    // Start-up writes only an inipath line that lacks "."; a mame.ini without one stays byte for byte.
+    void startupNormalisationWritesOnlyWhatIsNeeded_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray head = kBom + "#\n# CORE SEARCH PATH OPTIONS\n";
+        QTest::newRow("Debian") << head + "inipath                   $HOME/.mame;/etc/mame\nrompath   roms"
+                                << QByteArray(
+                                       "<UNADORNED0>\n# CORE SEARCH PATH OPTIONS\n"
+                                       "inipath                   .;$HOME/.mame;/etc/mame\nrompath   roms");
+        QTest::newRow("no inipath line") << head + "rompath roms\n" << head + "rompath roms\n";
+        QTest::newRow("has . later") << head + "inipath /i;.\r\n" << head + "inipath /i;.\r\n";
+        QTest::newRow("empty: MAME's default") << head + "inipath\n" << head + "inipath\n";
+        QTest::newRow("blank") << QByteArray("inipath \"/my ini\"")
+                               << QByteArray("inipath                   \".;/my ini\"");
+    }
+    void startupNormalisationWritesOnlyWhatIsNeeded() {
+        QFETCH(QByteArray, content);
+        writeFile(iniPath(), content);
+        QVERIFY(NormaliseIniPathOption(iniPath()).ok);
+        QTEST(readFile(iniPath()), "expected");
     }
 };
 

@@ -34,10 +34,6 @@ private:
         auto *process = new QProcess(this);
         process->setWorkingDirectory(m_emulatorDir);
         process->setProcessChannelMode(QProcess::MergedChannels);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), m_home.path());
-        environment.insert(QStringLiteral("SDL_VIDEODRIVER"), QStringLiteral("dummy"));
-        process->setProcessEnvironment(environment);
         process->start(kMame, arguments);
         return process;
     }
@@ -45,10 +41,7 @@ private:
     // Pong runs until it is stopped, unless an option file tells it how long to run: the output of a run
     // that ended by itself within 20 s, else nullopt.
     std::optional<QString> runPong(const QStringList &extra = {}) {
-        QProcess *process =
-            mame(QStringList{QStringLiteral("pong"), QStringLiteral("-video"), QStringLiteral("none"),
-                             QStringLiteral("-sound"), QStringLiteral("none")} +
-                 extra);
+        QProcess *process = mame(QStringList{"pong", "-video", "none", "-sound", "none"} + extra);
         if (process->waitForFinished(20000) && process->exitStatus() == QProcess::NormalExit &&
             process->exitCode() == 0) {
             return QString::fromLocal8Bit(process->readAll());
@@ -85,6 +78,7 @@ private Q_SLOTS:
         }
         // MAME and the dialog both expand $HOME in inipath.
         qputenv("HOME", m_home.path().toLocal8Bit());
+        qputenv("SDL_VIDEODRIVER", "dummy");
         m_emulatorDir = m_home.path() + QStringLiteral("/.mame/");
         QVERIFY(QDir().mkpath(m_emulatorDir));
         QProcess *config = mame({QStringLiteral("-createconfig")});
@@ -92,19 +86,20 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(m_emulatorDir + QStringLiteral("mame.ini")));
     }
 
-    void mameReadsTheSetFileTheDialogWrote() {
-        QCOMPARE(setSecondsToRun(OptionsMenuEntry::SetOptions, QStringLiteral("1")), int(QDialog::Accepted));
-        QVERIFY(QFile::exists(m_emulatorDir + QStringLiteral("pong.ini")));
-        QVERIFY(runPong());
-        QVERIFY(QFile::remove(m_emulatorDir + QStringLiteral("pong.ini")));
+    // pong runs for a second only when MAME read the file: verbose MAME names the driver file it parses.
+    void mameReadsTheFileTheDialogWrote_data() {
+        QTest::addColumn<OptionsMenuEntry>("entry");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("set") << OptionsMenuEntry::SetOptions << "pong.ini";
+        QTest::newRow("driver") << OptionsMenuEntry::DriverOptions << "source/pong.ini";
     }
-
-    void mameReadsTheDriverFileTheDialogWrote() {
-        QCOMPARE(setSecondsToRun(OptionsMenuEntry::DriverOptions, QStringLiteral("1")),
-                 int(QDialog::Accepted));
-        QVERIFY(QFile::exists(m_emulatorDir + QStringLiteral("source/pong.ini")));
+    void mameReadsTheFileTheDialogWrote() {
+        QFETCH(OptionsMenuEntry, entry);
+        QFETCH(QString, file);
+        QCOMPARE(setSecondsToRun(entry, QStringLiteral("1")), int(QDialog::Accepted));
         const std::optional<QString> output = runPong({QStringLiteral("-verbose")});
-        QVERIFY(output && output->contains(QLatin1String("Parsing source/pong.ini")));
+        QVERIFY(QFile::remove(m_emulatorDir + file));
+        QVERIFY(output && output->contains(QLatin1String("Parsing ") + file));
         QCOMPARE(m_prompts.shownTexts(), QStringList());
     }
 };

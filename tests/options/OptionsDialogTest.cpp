@@ -69,6 +69,12 @@ public:
         return widget;
     }
     void click(const QString &button) const { find<QPushButton>(button)->click(); }
+    // Picks a list entry as the user does (by index, or by text when index is -1).
+    void choose(const QString &list, int index, const QString &text = {}) const {
+        auto *box = find<QComboBox>(list);
+        box->setCurrentIndex(index < 0 ? box->findText(text) : index);
+        Q_EMIT box->activated(box->currentIndex());
+    }
     QByteArray file() const { return readFile(path); }
 
     QTemporaryDir dir;
@@ -96,100 +102,61 @@ class OptionsDialogTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void okWritesOnlyTheMovedSlider() {
+    // OK writes only what moved, after MAME's header; Apply writes at once, so OK has nothing left to
+    // write; Escape writes nothing; a list opened and closed changes nothing, though it enables Apply.
+    void onlyWhatMovedIsWrittenAndOnlyOnce() {
         DialogSetup setup;
         setup.open();
         const QByteArray before = setup.file();
-        setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(25);
-        QCOMPARE(setup.find<QLabel>(QStringLiteral("lblGamma"))->text(), QStringLiteral("1.25"));
-        QVERIFY(setup.find<QPushButton>(QStringLiteral("cmdApply"))->isEnabled());
-        setup.click(QStringLiteral("cmdOK"));
-        QCOMPARE(setup.dialog->result(), int(QDialog::Accepted));
+        setup.find<QCheckBox>("chkCheat")->click();
+        setup.find<QSlider>("sldVolume")->setValue(-10);
+        QTest::keyClick(setup.dialog.get(), Qt::Key_Escape);
+        QVERIFY(setup.dialog->result() == QDialog::Rejected && !setup.dialog->isVisible());
+        QCOMPARE(setup.file(), before);
+
+        setup.open();
+        auto *video = setup.find<QComboBox>("cboVideo");
+        QCOMPARE(video->currentText(), QStringLiteral("OpenGL"));
+        video->showPopup();
+        video->hidePopup();
+        QVERIFY(setup.find("cmdApply")->isEnabled());
+        setup.find<QSlider>("sldGamma")->setValue(25);
+        QCOMPARE(setup.find<QLabel>("lblGamma")->text(), QStringLiteral("1.25"));
+        setup.click("cmdApply");
+        QVERIFY(!setup.find("cmdApply")->isEnabled());
         QCOMPARE(changedLines(before, setup.file()),
                  QStringList({"\xEF\xBB\xBF# -> <UNADORNED0>", "gamma                     1.0 -> "
                                                                "gamma                     1.25"}));
-    }
-
-    void applyThenOkWritesNothingMore() {
-        DialogSetup setup;
-        setup.open();
-        setup.find<QCheckBox>(QStringLiteral("chkWindow"))->click();
-        setup.click(QStringLiteral("cmdApply"));
-        QVERIFY(!setup.find<QPushButton>(QStringLiteral("cmdApply"))->isEnabled());
-        QVERIFY(setup.file().contains("\nwindow                    1\n"));
         QVERIFY(QFile::remove(setup.path)); // any further write would now fail and say so
-        setup.click(QStringLiteral("cmdOK"));
+        setup.click("cmdOK");
         QCOMPARE(setup.dialog->result(), int(QDialog::Accepted));
         QCOMPARE(setup.prompts.shownTexts(), QStringList());
     }
 
-    void escapeWritesNothing() {
-        DialogSetup setup;
-        setup.open();
-        const QByteArray before = setup.file();
-        setup.find<QCheckBox>(QStringLiteral("chkCheat"))->click();
-        setup.find<QSlider>(QStringLiteral("sldVolume"))->setValue(-10);
-        QTest::keyClick(setup.dialog.get(), Qt::Key_Escape);
-        QCOMPARE(setup.dialog->result(), int(QDialog::Rejected));
-        QVERIFY(!setup.dialog->isVisible());
-        QCOMPARE(setup.file(), before);
-    }
-
-    void theLastPageIsKeptForTheRun() {
-        DialogSetup setup;
-        setup.open();
-        auto *tree = setup.find<QTreeWidget>(QStringLiteral("TreeView1"));
-        QCOMPARE(tree->topLevelItemCount(), 4);
-        QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral(" Controllers"));
-        QVERIFY(tree->topLevelItem(0)->isExpanded() && tree->topLevelItem(2)->isExpanded());
-        tree->setCurrentItem(tree->topLevelItem(2)->child(0));
-        setup.dialog->reject();
-        setup.open();
-        QCOMPARE(setup.dialog->currentPage(), OptionPage::Mapping);
-        QCOMPARE(setup.find<QTreeWidget>(QStringLiteral("TreeView1"))->currentItem()->text(0),
-                 QStringLiteral("Mapping"));
-        QVERIFY(setup.find(QStringLiteral("Picture1_6"))->isVisible());
-        QVERIFY(!setup.find(QStringLiteral("Picture1_1"))->isVisible());
-        setup.dialog->showPage(OptionPage::Display);
-    }
-
-    void aListOpenedAndClosedEnablesApplyAndWritesNothing() {
-        DialogSetup setup;
-        setup.open();
-        const QByteArray before = setup.file();
-        auto *video = setup.find<QComboBox>(QStringLiteral("cboVideo"));
-        QCOMPARE(video->currentText(), QStringLiteral("OpenGL"));
-        video->showPopup();
-        video->hidePopup();
-        QVERIFY(setup.find(QStringLiteral("cmdApply"))->isEnabled());
-        setup.click(QStringLiteral("cmdApply"));
-        QCOMPARE(setup.file(), before);
-    }
-
+    // A set's file is deleted only once the user says Yes; mame.ini never is.
     void deleteThisFileAsksAndDeletes() {
         DialogSetup setup;
         setup.open();
-        QVERIFY(setup.find(QStringLiteral("Label4"))->isHidden()); // mame.ini is never deleted
+        QVERIFY(setup.find("Label4")->isHidden());
+        QVERIFY(!DeleteOptionFile(OptionScope(), setup.iniPath()).isEmpty() &&
+                QFile::exists(setup.iniPath()));
         setup.context.scope = OptionScope::forEntry(
             OptionsMenuEntry::SetOptions, {QStringLiteral("pacman"), {}, QStringLiteral("namco/pacman.cpp")});
         setup.open();
         QCOMPARE(setup.path, setup.emulatorDir + QStringLiteral("pacman.ini"));
-        QVERIFY(setup.file().startsWith("# CORE STATE/PLAYBACK OPTIONS"));
         QCOMPARE(setup.dialog->windowTitle(), QStringLiteral("Set Options - pacman"));
-        auto *link = setup.find<QLabel>(QStringLiteral("Label4"));
-        setup.prompts.queueAnswer(PromptAnswer::No);
-        QTest::mouseClick(link, Qt::LeftButton);
-        QVERIFY(QFile::exists(setup.path) && setup.dialog->isVisible());
-        setup.prompts.queueAnswer(PromptAnswer::Yes);
-        QTest::mouseClick(link, Qt::LeftButton);
-        QVERIFY(!QFile::exists(setup.path));
-        QVERIFY(!setup.dialog->isVisible());
+        auto *link = setup.find<QLabel>("Label4");
+        for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+            setup.prompts.queueAnswer(answer);
+            QTest::mouseClick(link, Qt::LeftButton);
+            QCOMPARE(QFile::exists(setup.path) && setup.dialog->isVisible(), answer == PromptAnswer::No);
+        }
         QCOMPARE(setup.prompts.shownTexts(), QStringList({"Delete pacman.ini?", "Delete pacman.ini?"}));
         QCOMPARE(setup.prompts.shown().first().title, QStringLiteral("Quorvex"));
     }
 
-    // The options MAME 0.251's mame.ini lacks (the fixture is that file) are there, disabled, and OK with
-    // nothing changed writes nothing.
+    // Every option has its control; those MAME 0.251's mame.ini lacks (the fixture is that file) are
+    // disabled, as are those a governing control turns off.
     void optionsTheFileLacksAreDisabled() {
         DialogSetup setup;
         setup.open();
@@ -198,81 +165,72 @@ private Q_SLOTS:
             QWidget *control = controlOf(setup, info.id);
             QVERIFY2(control && (model.isPresent(info.id) || !control->isEnabled()), qPrintable(info.name));
         }
-        for (const char *name : {"chkWindow", "sldGamma", "cboVideo", "chkSound", "sldFlicker", "txtCtrlr",
-                                 "cboPositionalDevice", "chkArtworkCrop"}) {
-            QVERIFY2(setup.find(QLatin1String(name))->isEnabled(), name);
+        QStringList enabled;
+        for (const char *name : {"chkWindow", "sldGamma", "cboVideo", "txtCtrlr", "cboPositionalDevice",
+                                 "chkMaximize", "fraThreads", "chkCabinetArtwork"}) {
+            if (setup.find(QLatin1String(name))->isEnabled()) {
+                enabled.append(QLatin1String(name));
+            }
         }
-        QVERIFY(!setup.find(QStringLiteral("chkMaximize"))->isEnabled()); // window mode is off
-        QCOMPARE(setup.find<QGroupBox>(QStringLiteral("fraFullScreenColour"))->title(),
+        QCOMPARE(enabled,
+                 QStringList({"chkWindow", "sldGamma", "cboVideo", "txtCtrlr", "cboPositionalDevice"}));
+        QCOMPARE(setup.find<QGroupBox>("fraFullScreenColour")->title(),
                  QStringLiteral("Full screen colour n/a"));
-        QVERIFY(!setup.find(QStringLiteral("fraThreads"))->isEnabled());
-        QVERIFY(!setup.find(QStringLiteral("chkCabinetArtwork"))->isEnabled());
-        QCOMPARE(setup.find<QComboBox>(QStringLiteral("cboD3dversion"))->count(), 0);
-        const QByteArray before = setup.file();
-        setup.click(QStringLiteral("cmdOK"));
-        QCOMPARE(setup.file(), before);
     }
 
+    // What this file sets over the layers below shows in bold, with each layer's value in the tool tip, and
+    // follows the controls; OK writes this file only.
     void theLayerIndicatorMarksWhatThisFileSetsOverTheFilesBelow() {
         DialogSetup setup(mameIniWith(QStringLiteral("inipath=.;ini")));
-        writeFile(setup.emulatorDir + QStringLiteral("ini/vector.ini"),
-                  mameIniWith(QStringLiteral("gamma=1.2, window=1")));
-        writeFile(setup.emulatorDir + QStringLiteral("ini/source/asteroid.ini"),
+        writeFile(setup.emulatorDir + "ini/vector.ini", mameIniWith(QStringLiteral("gamma=1.2, window=1")));
+        writeFile(setup.emulatorDir + "ini/source/asteroid.ini",
                   mameIniWith(QStringLiteral("gamma=1.5, window=1, brightness=1.0")));
         setup.context.scope = OptionScope::forEntry(
             OptionsMenuEntry::DriverOptions,
             {QStringLiteral("asteroid"), {}, QStringLiteral("atari/asteroid.cpp"), /*vectorScreen=*/true});
         setup.open();
-        QCOMPARE(setup.path, setup.emulatorDir + QStringLiteral("ini/source/asteroid.ini"));
-        auto *gamma = setup.find<QLabel>(QStringLiteral("lblGamma"));
-        QVERIFY(gamma->font().bold());
+        auto *gamma = setup.find<QLabel>("lblGamma");
+        auto *window = setup.find<QCheckBox>("chkWindow");
+        QVERIFY(gamma->font().bold() && !window->font().bold() &&
+                !setup.find("lblBrightness")->font().bold());
         QCOMPARE(gamma->toolTip().split(QLatin1Char('\n')).last(),
                  QStringLiteral("mame.ini 1.0 · vector.ini 1.2 · this file 1.5"));
-        QVERIFY(!setup.find<QLabel>(QStringLiteral("lblBrightness"))->font().bold());
-        QVERIFY(!setup.find<QCheckBox>(QStringLiteral("chkWindow"))->font().bold()); // as vector.ini
-        setup.find<QCheckBox>(QStringLiteral("chkWindow"))->click();
-        QVERIFY(setup.find<QCheckBox>(QStringLiteral("chkWindow"))->font().bold());
-        setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(24);
-        QVERIFY(!gamma->font().bold());
-        QVERIFY(setup.find(QStringLiteral("lblLayers"))->isVisible());
-        setup.click(QStringLiteral("cmdOK"));
-        QVERIFY(readFile(setup.emulatorDir + QStringLiteral("ini/vector.ini"))
-                    .contains("\ngamma                     1.2\n"));
+        window->click();
+        setup.find<QSlider>("sldGamma")->setValue(24);
+        QVERIFY(!gamma->font().bold() && window->font().bold());
+        const QByteArray vector = readFile(setup.emulatorDir + "ini/vector.ini");
+        setup.click("cmdOK");
         QVERIFY(setup.file().contains("\ngamma                     1.2\n"));
+        QCOMPARE(readFile(setup.emulatorDir + "ini/vector.ini"), vector);
     }
 
     void badFilesOpenAndLoseNothing_data() {
         QTest::addColumn<QByteArray>("content");
         const QByteArray lf = mameIniWith(QStringLiteral("inipath=."));
-        QByteArray crlf = lf;
-        crlf.replace("\n", "\r\n");
-        QByteArray noLastBreak = lf;
-        noLastBreak.chop(1);
-        QByteArray duplicated = lf;
-        duplicated.replace("\nbrightness                1.0\n", "\nbrightness 2\nbrightness 0.5\n");
-        QTest::newRow("LF") << lf;
-        QTest::newRow("CR LF") << crlf;
-        QTest::newRow("no last line break") << noLastBreak;
-        QTest::newRow("no byte order mark") << lf.mid(3);
-        QTest::newRow("duplicated lines") << duplicated;
-        QTest::newRow("not numbers") << mameIniWith(QStringLiteral("gamma=abc, volume=loud, numscreens=x"),
-                                                    lf);
-        QTest::newRow("out of range") << mameIniWith(QStringLiteral("gamma=99, volume=10, speed=-4"), lf);
-        QTest::newRow("unknown list values")
-            << mameIniWith(QStringLiteral("video=d3d, view0=Upright_Artwork"), lf);
-        QTest::newRow("100 KB value")
-            << mameIniWith(QStringLiteral("effect=") + QString(100000, QLatin1Char('x')), lf);
-        QTest::newRow("only options") << QByteArray("gamma 1.2\r\nbrightness 1.0\r\nvideo soft");
+        const auto with = [&lf](const char *values) {
+            return mameIniWith(QLatin1String(values), lf);
+        };
+        for (const auto &[row, content] :
+             {std::pair{"LF", lf},
+              {"CR LF", QByteArray(lf).replace("\n", "\r\n")},
+              {"no byte order mark", lf.mid(3)},
+              {"duplicated lines", with("brightness=2\nbrightness 0.5")},
+              {"not numbers", with("gamma=abc, volume=loud, numscreens=x")},
+              {"out of range", with("gamma=99, volume=10, speed=-4")},
+              {"unknown list values", with("video=d3d, view0=Upright_Artwork")},
+              {"only options", QByteArray("gamma 1.2\r\nbrightness 1.0\r\nvideo soft")}}) {
+            QTest::newRow(row) << content;
+        }
     }
     void badFilesOpenAndLoseNothing() {
         QFETCH(QByteArray, content);
         DialogSetup setup(content);
         setup.open();
-        setup.click(QStringLiteral("cmdOK")); // nothing changed: nothing written
+        setup.click("cmdOK"); // nothing changed: nothing written
         QCOMPARE(setup.file(), content);
         setup.open();
-        setup.find<QSlider>(QStringLiteral("sldBrightness"))->setValue(30);
-        setup.click(QStringLiteral("cmdOK"));
+        setup.find<QSlider>("sldBrightness")->setValue(30);
+        setup.click("cmdOK");
         const QStringList changed = changedLines(content, setup.file());
         QVERIFY(!changed.isEmpty());
         for (const QString &line : changed) {
@@ -305,8 +263,8 @@ private Q_SLOTS:
         if (!readOnly.isReadOnly()) {
             QSKIP("the folder cannot be made read-only here");
         }
-        setup.find<QSlider>(QStringLiteral("sldGamma"))->setValue(30);
-        setup.click(QStringLiteral("cmdOK"));
+        setup.find<QSlider>("sldGamma")->setValue(30);
+        setup.click("cmdOK");
         QCOMPARE(setup.prompts.shown().size(), 1);
         QCOMPARE(setup.prompts.shown().first().icon, PromptIcon::Error);
         QVERIFY(setup.prompts.shownTexts().first().contains(setup.path));
@@ -320,31 +278,25 @@ private Q_SLOTS:
         setup.context.monitorNames = QStringList{QStringLiteral("HDMI-1"), QStringLiteral("DP-2")};
         setup.modes.modes = {{{1024, 768}, 60}, {{800, 600}, 75}, {{1024, 768}, 1}};
         setup.open();
-        auto *size = setup.find<QComboBox>(QStringLiteral("cboResolution"));
-        auto *refresh = setup.find<QComboBox>(QStringLiteral("cboRefresh"));
-        QCOMPARE(size->currentText(), QStringLiteral("Auto"));
-        QCOMPARE(refresh->currentText(), QStringLiteral("75 Hz"));
-        QCOMPARE(refresh->count(), 3); // Auto, 60 Hz, 75 Hz: "1 Hz" is no rate
-        auto *screens = setup.find<QSlider>(QStringLiteral("sldNumscreens"));
+        auto *size = setup.find<QComboBox>("cboResolution");
+        auto *refresh = setup.find<QComboBox>("cboRefresh");
+        QCOMPARE(size->currentText() + refresh->currentText(), QStringLiteral("Auto75 Hz"));
+        // Auto, 1024x768, 800x600; Auto, 60 Hz, 75 Hz ("1 Hz" is no rate).
+        QCOMPARE(size->count() * 10 + refresh->count(), 33);
+        auto *screens = setup.find<QSlider>("sldNumscreens");
         QVERIFY(screens->isEnabled());
         screens->setValue(3);
-        QCOMPARE(setup.find<QGroupBox>(QStringLiteral("fraNumberOfScreens"))->title(),
-                 QStringLiteral("Number of screens 3"));
-        auto *number = setup.find<QComboBox>(QStringLiteral("cboScreenNumber"));
-        QCOMPARE(number->count(), 3);
-        size->setCurrentIndex(size->findText(QStringLiteral("1024x768")));
-        Q_EMIT size->activated(size->currentIndex()); // for screen 0
-        number->setCurrentIndex(1);
-        Q_EMIT number->activated(1);
-        QCOMPARE(setup.find<QLineEdit>(QStringLiteral("txtAspectWidth"))->text(), QStringLiteral("16"));
-        auto *monitor = setup.find<QComboBox>(QStringLiteral("cboScreen"));
-        QCOMPARE(monitor->count(), 3);
-        monitor->setCurrentIndex(2);
-        Q_EMIT monitor->activated(2);
-        setup.find<QCheckBox>(QStringLiteral("chkAspect"))->click(); // automatic
-        QVERIFY(!setup.find(QStringLiteral("txtAspectWidth"))->isEnabled());
+        QCOMPARE(setup.find<QGroupBox>("fraNumberOfScreens")->title(), QStringLiteral("Number of screens 3"));
+        QCOMPARE(setup.find<QComboBox>("cboScreenNumber")->count(), 3);
+        QCOMPARE(setup.find<QComboBox>("cboScreen")->count(), 3);      // Auto and two monitors
+        setup.choose("cboResolution", -1, QStringLiteral("1024x768")); // for screen 0
+        setup.choose("cboScreenNumber", 1);
+        QCOMPARE(setup.find<QLineEdit>("txtAspectWidth")->text(), QStringLiteral("16"));
+        setup.choose("cboScreen", 2);
+        setup.find<QCheckBox>("chkAspect")->click(); // automatic
+        QVERIFY(!setup.find("txtAspectWidth")->isEnabled());
         const QByteArray before = setup.file();
-        setup.click(QStringLiteral("cmdOK"));
+        setup.click("cmdOK");
         QCOMPARE(changedLines(before, setup.file()).mid(1),
                  QStringList({"numscreens                1 -> numscreens                3",
                               "resolution0               0x0@75 -> resolution0               1024x768@75",
@@ -352,6 +304,7 @@ private Q_SLOTS:
                               "aspect1                   16:9 -> aspect1                   auto"}));
     }
 
+    // The links pick an effect (its folder kept for next time) and an input layout, and set the effect back.
     void linksPickFilesAndReset() {
         DialogSetup setup;
         QString pickedFolder;
@@ -360,52 +313,39 @@ private Q_SLOTS:
         };
         setup.open();
         setup.prompts.queueFile(QStringLiteral("/art/crt.geometry.png"));
-        QTest::mouseClick(setup.find(QStringLiteral("Label3_0")), Qt::LeftButton);
-        QCOMPARE(setup.find<QLineEdit>(QStringLiteral("txtEffect"))->text(), QStringLiteral("crt.geometry"));
-        QCOMPARE(pickedFolder, QStringLiteral("/art/"));
-        QCOMPARE(setup.prompts.shown().first().fileRequest.filter, QStringLiteral("MAME Effects (*.png)"));
+        QTest::mouseClick(setup.find("Label3_0"), Qt::LeftButton);
+        QCOMPARE(setup.find<QLineEdit>("txtEffect")->text() + pickedFolder,
+                 QStringLiteral("crt.geometry/art/"));
         setup.prompts.queueFile(QStringLiteral("/pads/hotrod.cfg"));
-        QTest::mouseClick(setup.find(QStringLiteral("Label2_0")), Qt::LeftButton);
-        QCOMPARE(setup.prompts.shown().last().fileRequest.initialFolder,
-                 setup.emulatorDir + QStringLiteral("ctrlr"));
-        QTest::mouseClick(setup.find(QStringLiteral("Label3_1")), Qt::LeftButton); // effect back to "none"
+        QTest::mouseClick(setup.find("Label2_0"), Qt::LeftButton);
+        QCOMPARE(setup.prompts.shown().last().fileRequest.initialFolder, setup.emulatorDir + "ctrlr");
+        QTest::mouseClick(setup.find("Label3_1"), Qt::LeftButton); // effect back to "none"
         const QByteArray before = setup.file();
-        setup.click(QStringLiteral("cmdOK"));
+        setup.click("cmdOK");
         QCOMPARE(changedLines(before, setup.file()).mid(1),
                  QStringList({"ctrlr -> ctrlr                     hotrod"}));
     }
 
-    void toolTipsHelpAndFontFollowThePreferences_data() {
-        QTest::addColumn<bool>("show");
-        QTest::newRow("tool tips on") << true;
-        QTest::newRow("tool tips off") << false;
-    }
-    void toolTipsHelpAndFontFollowThePreferences() {
-        QFETCH(bool, show);
-        DialogSetup setup;
-        setup.context.showToolTips = show;
-        setup.context.dialogFontName = QStringLiteral("DejaVu Serif");
-        setup.context.scope = OptionScope::forEntry(OptionsMenuEntry::VectorOptions, {});
-        bool consoleNeeded = false;
-        setup.context.consoleNeeded = [&] {
-            consoleNeeded = true;
-        };
-        setup.open();
-        QCOMPARE(setup.dialog->windowTitle(),
-                 QStringLiteral("Options - ") + setup.emulatorDir + "vector.ini");
-        QCOMPARE(setup.find<QLabel>(QStringLiteral("Label1"))->text(),
-                 show ? QStringLiteral("For vector sets only. Takes priority over default options.")
-                      : QString());
-        QCOMPARE(setup.find(QStringLiteral("chkWindow"))
-                     ->toolTip()
-                     .startsWith(QLatin1String("Start MAME in a window")),
-                 show);
-        QCOMPARE(setup.find(QStringLiteral("chkSleep"))->font().family(), QStringLiteral("DejaVu Serif"));
-        auto *video = setup.find<QComboBox>(QStringLiteral("cboVideo"));
-        video->setCurrentIndex(0);
-        Q_EMIT video->activated(0); // "none": MAME's console must be shown
-        QVERIFY(consoleNeeded);
-        QVERIFY(!setup.find(QStringLiteral("sldGamma"))->isEnabled());
+    // Tool tips and the help line show only when the preferences want tool tips; the dialog takes their
+    // font. Video "none" asks at once for MAME's console, and turns off what needs a picture.
+    void theDialogFollowsThePreferencesAndAsksForTheConsole() {
+        for (const bool show : {true, false}) {
+            DialogSetup setup;
+            setup.context.showToolTips = show;
+            setup.context.dialogFontName = QStringLiteral("DejaVu Serif");
+            setup.context.scope = OptionScope::forEntry(OptionsMenuEntry::VectorOptions, {});
+            bool consoleNeeded = false;
+            setup.context.consoleNeeded = [&] {
+                consoleNeeded = true;
+            };
+            setup.open();
+            QCOMPARE(setup.find<QLabel>("Label1")->text().startsWith("For vector sets only."), show);
+            QCOMPARE(setup.find("chkWindow")->toolTip().startsWith(QLatin1String("Start MAME in a window")),
+                     show);
+            QCOMPARE(setup.find("chkSleep")->font().family(), QStringLiteral("DejaVu Serif"));
+            setup.choose("cboVideo", 0);
+            QVERIFY(consoleNeeded && !setup.find("sldGamma")->isEnabled());
+        }
     }
 };
 

@@ -40,10 +40,14 @@ QString ownFolder(const char *argv0) {
 
 QString fixtureFolder(const QString &ownDir) {
     const QString besideProgram = QDir(ownDir).filePath(QStringLiteral("standin-fixtures"));
-    if (QFileInfo(besideProgram).isDir()) {
-        return besideProgram;
-    }
-    return QDir(qEnvironmentVariable("QX_FIXTURES")).filePath(QStringLiteral("standin"));
+    return QFileInfo(besideProgram).isDir()
+               ? besideProgram
+               : QDir(qEnvironmentVariable("QX_FIXTURES")).filePath(QStringLiteral("standin"));
+}
+
+void print(FILE *stream, const QByteArray &bytes) {
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
 }
 
 void logCall(const QString &ownDir, const QStringList &arguments) {
@@ -52,8 +56,7 @@ void logCall(const QString &ownDir, const QStringList &arguments) {
                            {QStringLiteral("cwd"), QDir::currentPath()}};
     // One write per call in append mode, so runs that overlap do not interleave their lines.
     if (FILE *log = std::fopen(QFile::encodeName(logPath).constData(), "ab")) {
-        const QByteArray line = QJsonDocument(call).toJson(QJsonDocument::Compact) + '\n';
-        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), log);
+        print(log, QJsonDocument(call).toJson(QJsonDocument::Compact) + '\n');
         std::fclose(log);
     }
 }
@@ -61,11 +64,6 @@ void logCall(const QString &ownDir, const QStringList &arguments) {
 QByteArray fixture(const QString &folder, const QString &name) {
     QFile file(QDir(folder).filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void print(FILE *stream, const QByteArray &bytes) {
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-    std::fflush(stream);
 }
 
 // The switch that names the request, and the word after it when that is no switch.
@@ -133,13 +131,12 @@ QByteArray verifyInRomFolders(const QByteArray &lines) {
 
 void createConfig(const QString &folder) {
     const QString source = QDir(folder).filePath(QStringLiteral("mame.ini"));
-    if (!QFileInfo::exists(source)) {
-        return;
-    }
     const QString target = QDir::current().filePath(QStringLiteral("mame.ini"));
-    QFile::remove(target);
-    QFile::copy(source, target);
-    QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    if (QFileInfo::exists(source)) {
+        QFile::remove(target);
+        QFile::copy(source, target);
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    }
 }
 
 int answer(const Request &request, const QString &folder) {
@@ -179,25 +176,17 @@ int main(int argc, char **argv) {
     logCall(ownDir, arguments);
 
     const Request request = findRequest(arguments);
-    bool ok = false;
-    const int sleepMs = qEnvironmentVariableIntValue("QX_STANDIN_SLEEP_MS", &ok);
+    const int sleepMs = qEnvironmentVariableIntValue("QX_STANDIN_SLEEP_MS");
     const QString sleepOn = qEnvironmentVariable("QX_STANDIN_SLEEP_ON");
-    if (ok && sleepMs > 0 && (sleepOn.isEmpty() || sleepOn == request.command)) {
+    if (sleepMs > 0 && (sleepOn.isEmpty() || sleepOn == request.command)) {
         QThread::msleep(static_cast<unsigned long>(sleepMs));
     }
-    const QByteArray errorText = qgetenv("QX_STANDIN_STDERR");
-    if (!errorText.isEmpty()) {
-        print(stderr, errorText);
-    }
-
-    int exitCode = answer(request, fixtureFolder(ownDir));
-
+    print(stderr, qgetenv("QX_STANDIN_STDERR"));
+    const int exitCode = answer(request, fixtureFolder(ownDir));
     if (qEnvironmentVariableIntValue("QX_STANDIN_CRASH") == 1) {
         std::abort();
     }
-    const int forcedExitCode = qEnvironmentVariableIntValue("QX_STANDIN_EXIT_CODE", &ok);
-    if (ok) {
-        exitCode = forcedExitCode;
-    }
-    return exitCode;
+    bool forced = false;
+    const int forcedExitCode = qEnvironmentVariableIntValue("QX_STANDIN_EXIT_CODE", &forced);
+    return forced ? forcedExitCode : exitCode;
 }

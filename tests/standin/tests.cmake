@@ -1,5 +1,3 @@
-# Tests of this part; see tests/CMakeLists.txt.
 # The stand-in emulator: answers MAME's switches from fixture files and records its calls (see FakeMame.cpp).
 add_executable(fake_mame ${CMAKE_CURRENT_LIST_DIR}/FakeMame.cpp)
 target_link_libraries(fake_mame PRIVATE Qt6::Core)
-qx_add_test(NAME FakeMameTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/FakeMameTest.cpp LIBS quorvex_core)

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +18,18 @@ struct StandinCall {
 };
 
 // The calls recorded in a stand-in call log, oldest first; a missing log gives no calls.
-QList<StandinCall> readStandinCalls(const QString &logPath);
+inline QList<StandinCall> readStandinCalls(const QString &logPath) {
+    QList<StandinCall> calls;
+    QFile log(logPath);
+    const QByteArray text = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+    for (const QByteArray &line : text.split('\n')) {
+        if (!line.trimmed().isEmpty()) {
+            const QJsonObject object = QJsonDocument::fromJson(line).object();
+            calls.append({object.value(QStringLiteral("args")).toVariant().toStringList(),
+                          object.value(QStringLiteral("cwd")).toString()});
+        }
+    }
+    return calls;
+}
 
 } // namespace qx::test

@@ -36,6 +36,19 @@ QByteArray readFixture(const QString &relativePath) {
     return content;
 }
 
+void addFixtureRows(const QString &relativePath) {
+    QTest::addColumn<QStringList>("cells");
+    for (const QString &line : QString::fromUtf8(readFixture(relativePath)).split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty() && !line.startsWith(QLatin1Char('#'))) {
+            QStringList cells;
+            for (const QString &cell : line.split(QLatin1Char('|'))) {
+                cells.append(cell.trimmed());
+            }
+            QTest::newRow(qPrintable(cells.first())) << cells.mid(1);
+        }
+    }
+}
+
 QByteArray mameIniWith(const QString &values, QByteArray content) {
     if (content.isNull()) {
         content = readFixture(QStringLiteral("standin/mame.ini"));

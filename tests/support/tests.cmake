@@ -1,9 +1,8 @@
-# Test helpers shared by every test: scripted prompts, temporary files, the stand-in emulator's location.
+# Test helpers shared by every test: temporary files, read-only and unreadable ones, a full disk; the scripted
+# prompts, the stand-in's call log and the fake display are header-only.
 add_library(quorvex_test_support STATIC
     ${CMAKE_CURRENT_LIST_DIR}/FullFileSystem.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReadOnlyFolder.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ScriptedUserPrompts.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/StandinCalls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TestDirs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UnreadableFile.cpp
 )
