@@ -25,6 +25,18 @@ struct CommandRequest {
     bool mergeErrorOutput = false; // standard error goes to the output file too
     int windowStyle = kWindowMinimisedNoFocus;
     ConsoleMode console = ConsoleMode::Close;
+
+    // A run of MAME that only answers a question: no window, its answer in outputFile when one is named.
+    static CommandRequest hidden(const QString &program, const QStringList &arguments,
+                                 const QString &workingDirectory = {}, const QString &outputFile = {}) {
+        CommandRequest request;
+        request.program = program;
+        request.arguments = arguments;
+        request.workingDirectory = workingDirectory;
+        request.outputFile = outputFile;
+        request.windowStyle = kWindowHidden;
+        return request;
+    }
 };
 
 // The result of a start failure: the error number plus the object-error base 0x80040000, as a signed

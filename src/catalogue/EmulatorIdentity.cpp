@@ -54,11 +54,8 @@ EmulatorIdentity IdentifyEmulator(const QString &executablePath, const QString &
         return refuse(kNotMameMessage);
     }
     const QString helpFile = programDir + kHelpWorkFile;
-    CommandRequest request;
-    request.program = executablePath;
-    request.arguments = {QStringLiteral("-help")};
-    request.outputFile = helpFile;
-    request.windowStyle = kWindowHidden;
+    const CommandRequest request =
+        CommandRequest::hidden(executablePath, {QStringLiteral("-help")}, {}, helpFile);
     // A program that is no MAME may never end, or never stop printing (a game, "yes").
     RunWatch watch;
     watch.timeLimitMs = limits.answerMs;

@@ -33,13 +33,9 @@ std::optional<SetState> StateChangeFor(VerifyVerdict verdict, SetState shown) {
 
 int VerifyOneSet(const QString &emulatorPath, const QString &emulatorDir, const QString &setName,
                  const QString &outputFile) {
-    CommandRequest request;
-    request.program = emulatorPath;
-    request.arguments = {QStringLiteral("-verifyroms"), setName};
-    request.workingDirectory = emulatorDir;
-    request.outputFile = outputFile;
+    CommandRequest request = CommandRequest::hidden(emulatorPath, {QStringLiteral("-verifyroms"), setName},
+                                                    emulatorDir, outputFile);
     request.mergeErrorOutput = true;
-    request.windowStyle = kWindowHidden;
     return RunUntilExit(request);
 }
 

@@ -10,11 +10,8 @@ QString EnsureEmulatorIni(const QString &emulatorPath, const QString &emulatorDi
                           const MameRunLimits &limits, QString *error) {
     const QString iniPath = WithTrailingSeparator(emulatorDir) + QStringLiteral("mame.ini");
     if (!FileExists(iniPath)) {
-        CommandRequest request;
-        request.program = emulatorPath;
-        request.arguments = {QStringLiteral("-createconfig")};
-        request.workingDirectory = emulatorDir;
-        request.windowStyle = kWindowHidden;
+        const CommandRequest request =
+            CommandRequest::hidden(emulatorPath, {QStringLiteral("-createconfig")}, emulatorDir);
         RunWatch watch;
         watch.timeLimitMs = limits.answerMs;
         const RunResult run = RunWatched(request, watch);

@@ -27,12 +27,8 @@ bool FirstScreenIsVector(const QByteArray &listXml, const QString &setName) {
 
 bool SetHasVectorScreen(const ProgramState &state, const QString &setName) {
     const QString output = state.workFile(kScreenTypeWorkFile);
-    CommandRequest request;
-    request.program = state.EmulatorPath;
-    request.arguments = {QStringLiteral("-listxml"), setName};
-    request.workingDirectory = state.EmulatorDir;
-    request.outputFile = output;
-    request.windowStyle = kWindowHidden;
+    const CommandRequest request = CommandRequest::hidden(
+        state.EmulatorPath, {QStringLiteral("-listxml"), setName}, state.EmulatorDir, output);
     RunWatch watch;
     watch.timeLimitMs = state.runLimits.answerMs;
     watch.outputLimitBytes = state.runLimits.outputBytes;
