@@ -31,32 +31,24 @@ class CataloguePreloadTest : public QObject {
     }
 
 private Q_SLOTS:
-    void takenOnlyForItsOwnFileAndSettings_data() {
-        QTest::addColumn<bool>("hideClones");
-        QTest::addColumn<bool>("emulatorThere");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("includeClones");
-        QTest::addColumn<int>("sets"); // -1: nothing is taken
-        QTest::newRow("with clones") << true << true << "qx.dat" << true << 2;
-        QTest::newRow("parents only") << false << true << "qx.dat" << false << 1;
-        QTest::newRow("another Clones setting") << false << true << "qx.dat" << true << -1;
-        QTest::newRow("another file") << false << true << "other.dat" << false << -1;
-        QTest::newRow("no emulator") << false << false << "qx.dat" << false << -1;
-    }
     void takenOnlyForItsOwnFileAndSettings() {
-        QFETCH(bool, hideClones);
-        QFETCH(bool, emulatorThere);
-        QFETCH(QString, file);
-        QFETCH(bool, includeClones);
-        QFETCH(int, sets);
-        const QTemporaryDir dir;
-        const QString programDir = writeProgramDir(dir, hideClones, emulatorThere);
-        CataloguePreload::instance().start(programDir);
-        const std::optional<SetCatalogue> taken =
-            CataloguePreload::instance().take(programDir + file, includeClones);
-        QCOMPARE(taken ? int(taken->size()) : -1, sets);
-        QVERIFY(sets < 0 ||
-                !CataloguePreload::instance().take(programDir + file, includeClones)); // once only
+        // hideclones in qx.ini, the emulator there, the file and Clones setting asked for, the sets taken
+        // (-1: nothing is taken).
+        const std::tuple<bool, bool, QString, bool, int> cases[] = {{true, true, "qx.dat", true, 2},
+                                                                    {false, true, "qx.dat", false, 1},
+                                                                    {false, true, "qx.dat", true, -1},
+                                                                    {false, true, "other.dat", false, -1},
+                                                                    {false, false, "qx.dat", false, -1}};
+        for (const auto &[hideClones, emulatorThere, file, includeClones, sets] : cases) {
+            const QTemporaryDir dir;
+            const QString programDir = writeProgramDir(dir, hideClones, emulatorThere);
+            CataloguePreload::instance().start(programDir);
+            const std::optional<SetCatalogue> taken =
+                CataloguePreload::instance().take(programDir + file, includeClones);
+            QCOMPARE(taken ? int(taken->size()) : -1, sets);
+            QVERIFY(sets < 0 ||
+                    !CataloguePreload::instance().take(programDir + file, includeClones)); // once only
+        }
     }
 
     // A sparse giant is reported damaged instead of ending the start; without qx.ini nothing is read (the

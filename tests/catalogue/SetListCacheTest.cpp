@@ -76,22 +76,17 @@ private Q_SLOTS:
         QDir().mkpath(m_dir.path());
     }
 
-    void usableVerifyLines_data() {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QByteArray>("name");
-        QTest::newRow("good") << QByteArray("romset puckman is good") << QByteArray("puckman");
-        QTest::newRow("good clone") << QByteArray("romset pacman [puckman] is good") << QByteArray("pacman");
-        QTest::newRow("best available") << QByteArray("romset pong is best available") << QByteArray("pong");
-        QTest::newRow("bad") << QByteArray("romset mspacman [puckman] is bad") << QByteArray();
-        QTest::newRow("not found") << QByteArray("romset \"xyz\" not found!") << QByteArray();
-        QTest::newRow("summary") << QByteArray("5 romsets found, 4 were OK.") << QByteArray();
-        QTest::newRow("phrases are case-sensitive") << QByteArray("romset a is Good") << QByteArray();
-        QTest::newRow("too short for a name") << QByteArray("is good") << QByteArray();
-    }
     void usableVerifyLines() {
-        QFETCH(QByteArray, line);
-        QFETCH(QByteArray, name);
-        QCOMPARE(AvailableNames::NameOfUsableLine(line).toByteArray(), name);
+        for (const auto &[line, name] : {std::pair{"romset puckman is good", "puckman"},
+                                         {"romset pacman [puckman] is good", "pacman"},
+                                         {"romset pong is best available", "pong"},
+                                         {"romset mspacman [puckman] is bad", ""},
+                                         {"romset \"xyz\" not found!", ""},
+                                         {"5 romsets found, 4 were OK.", ""},
+                                         {"romset a is Good", ""}, // phrases are case-sensitive
+                                         {"is good", ""}}) {
+            QCOMPARE(AvailableNames::NameOfUsableLine(line).toByteArray(), QByteArray(name));
+        }
     }
 
     // The verify's last line may lack its line break; the BIOS sets are counted for the window.
@@ -162,24 +157,17 @@ private Q_SLOTS:
         }
     }
 
-    void romPathsFromMameIni_data() {
-        QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("MAME's own file with a byte order mark")
-            << QByteArray("\xEF\xBB\xBF#\n# CORE SEARCH PATH OPTIONS\n#\nhomepath                  .\n"
-                          "rompath                   $HOME/mame/roms;roms  \nhashpath                  "
-                          "hash\n")
-            << "$HOME/mame/roms;roms";
-        QTest::newRow("any letter case, CR LF")
-            << QByteArray("<UNADORNED0>\r\nROMPATH   \"C:/my roms\"\r\n") << "\"C:/my roms\"";
-        QTest::newRow("no rompath line") << QByteArray("samplepath samples\n") << QString();
-    }
     void romPathsFromMameIni() {
-        QFETCH(QByteArray, ini);
-        QFETCH(QString, expected);
-        const QString path = m_dir.filePath("ini/mame.ini");
-        test::writeFile(path, ini);
-        QCOMPARE(ReadRomPaths(path), expected);
+        const std::pair<QByteArray, QString> cases[] = {
+            {"\xEF\xBB\xBF#\n# CORE SEARCH PATH OPTIONS\n#\nhomepath                  .\n" // MAME's own file
+             "rompath                   $HOME/mame/roms;roms  \nhashpath                  hash\n",
+             "$HOME/mame/roms;roms"},
+            {"<UNADORNED0>\r\nROMPATH   \"C:/my roms\"\r\n", "\"C:/my roms\""}, // any letter case, CR LF
+            {"samplepath samples\n", QString()}};
+        for (const auto &[ini, expected] : cases) {
+            test::writeFile(m_dir.filePath("ini/mame.ini"), ini);
+            QCOMPARE(ReadRomPaths(m_dir.filePath("ini/mame.ini")), expected);
+        }
         QCOMPARE(ReadRomPaths(QString()), "roms"); // no mame.ini: MAME's default
     }
 

@@ -13,8 +13,6 @@
 using namespace qx;
 using namespace qx::test;
 
-Q_DECLARE_METATYPE(qx::SetFileType)
-
 namespace {
 
 struct EmulatorFolder {
@@ -33,68 +31,48 @@ struct EmulatorFolder {
 class SetFileMaintenanceTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void foldersFromMameIni_data() {
-        QTest::addColumn<SetFileType>("type");
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QStringList>("expected"); // relative to the emulator folder, or absolute
-        QTest::newRow("default nvram name")
-            << SetFileType::Nvram << QByteArray("nvram_directory     nvram") << QStringList{"nvram/"};
-        QTest::newRow("inipath .;ini is the ini folder")
-            << SetFileType::Ini << QByteArray("inipath             .;ini") << QStringList{"ini/"};
-        QTest::newRow("quoted relative cfg")
-            << SetFileType::Configuration << QByteArray("cfg_directory       \"my cfg\"")
-            << QStringList{"my cfg/"};
-        QTest::newRow("absolute diff")
-            << SetFileType::Difference << QByteArray("diff_directory      /var/tmp/qx-diff")
-            << QStringList{"/var/tmp/qx-diff/"};
-        QTest::newRow("several ini folders with $HOME")
-            << SetFileType::Ini << QByteArray("inipath             $HOME/.mame;.;ini")
-            << QStringList{"$HOME/.mame/", "ini/"};
-        QTest::newRow("ini folders outside home and MAME's folder stay out")
-            << SetFileType::Ini << QByteArray("inipath             $HOME/.mame;/etc/mame")
-            << QStringList{"$HOME/.mame/"};
-        QTest::newRow("missing option") << SetFileType::Nvram << QByteArray("rompath  roms") << QStringList{};
-        QTest::newRow("empty option")
-            << SetFileType::Nvram << QByteArray("nvram_directory   \"\"") << QStringList{};
-    }
     void foldersFromMameIni() {
-        QFETCH(SetFileType, type);
-        QFETCH(QByteArray, line);
-        QFETCH(QStringList, expected);
-        EmulatorFolder emulator;
-        emulator.option(line);
-        for (QString &folder : expected) {
-            folder.replace("$HOME", QDir::homePath());
-            if (!folder.startsWith(QLatin1Char('/'))) {
-                folder.prepend(emulator.path());
+        // The type, its line in mame.ini, the folders (relative to the emulator folder, or absolute). Folders
+        // for ini files outside home and MAME's folder stay out.
+        const std::tuple<SetFileType, QByteArray, QStringList> cases[] = {
+            {SetFileType::Nvram, "nvram_directory     nvram", {"nvram/"}},
+            {SetFileType::Ini, "inipath             .;ini", {"ini/"}},
+            {SetFileType::Configuration, "cfg_directory       \"my cfg\"", {"my cfg/"}},
+            {SetFileType::Difference, "diff_directory      /var/tmp/qx-diff", {"/var/tmp/qx-diff/"}},
+            {SetFileType::Ini, "inipath             $HOME/.mame;.;ini", {"$HOME/.mame/", "ini/"}},
+            {SetFileType::Ini, "inipath             $HOME/.mame;/etc/mame", {"$HOME/.mame/"}},
+            {SetFileType::Nvram, "rompath  roms", {}},
+            {SetFileType::Nvram, "nvram_directory   \"\"", {}}};
+        for (auto [type, line, expected] : cases) {
+            EmulatorFolder emulator;
+            emulator.option(line);
+            for (QString &folder : expected) {
+                folder.replace("$HOME", QDir::homePath());
+                if (!folder.startsWith(QLatin1Char('/'))) {
+                    folder.prepend(emulator.path());
+                }
             }
+            QCOMPARE(SetFileFolders(type, emulator.ini(), emulator.path()), expected);
         }
-        QCOMPARE(SetFileFolders(type, emulator.ini(), emulator.path()), expected);
     }
 
     // A set's file goes from every folder, and nothing else does; a name that could lead elsewhere or match
     // other files deletes nothing.
-    void oneSetsFileIsDeletedInEveryFolder_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("deleted");
-        QTest::newRow("a set") << "pacman" << QStringList{"pacman.ini", "ini/pacman.ini"};
-        for (const char *name : {"", "../ini/puckman", "..", "*", "pac?an", "/etc/passwd"}) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QStringList();
-        }
-    }
     void oneSetsFileIsDeletedInEveryFolder() {
-        QFETCH(QString, name);
-        QFETCH(QStringList, deleted);
-        EmulatorFolder emulator;
-        const QStringList files{"pacman.ini", "ini/pacman.ini", "ini/puckman.ini",
-                                "ini/*.ini",  "ini/..ini",      "ini/.ini"};
-        for (const QString &file : files) {
-            emulator.touch(file);
-        }
-        const QStringList folders{emulator.path(), emulator.path() + "ini/"};
-        QCOMPARE(DeleteSetFiles(SetFileType::Ini, folders, name).size(), deleted.size());
-        for (const QString &file : files) {
-            QVERIFY2(QFile::exists(emulator.path() + file) != deleted.contains(file), qPrintable(file));
+        for (const QString name : {"pacman", "", "../ini/puckman", "..", "*", "pac?an", "/etc/passwd"}) {
+            const QStringList deleted =
+                name == "pacman" ? QStringList{"pacman.ini", "ini/pacman.ini"} : QStringList();
+            EmulatorFolder emulator;
+            const QStringList files{"pacman.ini", "ini/pacman.ini", "ini/puckman.ini",
+                                    "ini/*.ini",  "ini/..ini",      "ini/.ini"};
+            for (const QString &file : files) {
+                emulator.touch(file);
+            }
+            const QStringList folders{emulator.path(), emulator.path() + "ini/"};
+            QCOMPARE(DeleteSetFiles(SetFileType::Ini, folders, name).size(), deleted.size());
+            for (const QString &file : files) {
+                QVERIFY2(QFile::exists(emulator.path() + file) != deleted.contains(file), qPrintable(file));
+            }
         }
     }
 
