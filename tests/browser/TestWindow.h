@@ -91,7 +91,6 @@ struct TestWindow {
         }
     }
 
-    // The names of the catalogue's available sets, in its order.
     QStringList availableSets() const {
         QStringList names;
         for (const SetView set : window->catalogue()) {

@@ -1,3 +1,2 @@
-# The information panel: the history database (core) and the panel in a main window (ui).
-qx_add_test(NAME InfoHistoryTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/InfoHistoryTest.cpp LIBS quorvex_core)
+# The information panel in a main window (its history database is tested in BrowserCoreTest).
 qx_add_test(NAME InfoPanelTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/InfoPanelTest.cpp LIBS quorvex_ui)

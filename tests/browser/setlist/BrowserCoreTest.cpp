@@ -1,6 +1,7 @@
 // The browser's rules that need no window: search, filters, row lists, the grouped tree, sorting, the
-// favourites file, the stored column layout, and the main window's layout in twips.
+// favourites file, the stored column layout, the main window's layout in twips, and the history database.
 #include "TestDirs.h"
+#include "browser/info/HistoryDatabase.h"
 #include "browser/info/InfoPanelLayout.h"
 #include "browser/setlist/ColumnLayout.h"
 #include "browser/setlist/FavouritesFile.h"
@@ -61,6 +62,35 @@ QStringList TopLevelNames(const SetCatalogue &catalogue, const SetTreeLayout &la
     return names;
 }
 
+// A history.dat (LF line ends: withLineEnds gives it others) and a history.xml.
+const QByteArray kHistoryDat = test::readFixture("window/history.dat");
+const QByteArray kHistoryXml = test::readFixture("window/history.xml");
+
+QByteArray withLineEnds(QByteArray text, const QByteArray &lineEnd) {
+    return text.replace("\n", lineEnd);
+}
+
+// An emulator directory and the history database loaded from it.
+struct EmulatorDir {
+    QTemporaryDir dir;
+    HistoryDatabase history;
+    QString path() const { return dir.path() + QLatin1Char('/'); }
+    void write(const QString &name, const QByteArray &content) const {
+        test::writeFile(path() + name, content);
+    }
+    bool loaded(const QString &name, const QByteArray &content) {
+        write(name, content);
+        return history.load(path());
+    }
+    QStringList texts(const QStringList &names) const {
+        QStringList found;
+        for (const QString &name : names) {
+            found += history.entryText(name);
+        }
+        return found;
+    }
+};
+
 } // namespace
 
 class BrowserCoreTest : public QObject {
@@ -92,17 +122,6 @@ private Q_SLOTS:
         QVERIFY(!index.isBuiltFor(catalogue));
     }
 
-    void availabilityFiltersChooseSets() {
-        const SetCatalogue catalogue(
-            {Set("a", "A"), Set("u", "U", {}, SetState::Unavailable), Set("a2", "A2")});
-        QStringList shown;
-        for (const auto &[available, unavailable] :
-             {std::pair{true, true}, {true, false}, {false, true}, {false, false}}) {
-            shown << NamesOf(catalogue, FilteredRows(catalogue, {available, unavailable})).join(',');
-        }
-        QCOMPARE(shown, (QStringList{"a,u,a2", "a,a2", "u", ""}));
-    }
-
     void favouriteRowsFollowTheFileAndSkipUnknownNames() {
         const SetCatalogue catalogue({Set("a", "A", {}, SetState::Unavailable), Set("b", "B")});
         QCOMPARE(NamesOf(catalogue, FavouriteRows(catalogue, {"b", "gone", "A", "a"})),
@@ -127,24 +146,22 @@ private Q_SLOTS:
         // A header click outside the seven columns sorts by none.
         QVERIFY(SetColumnAt(6) == SetColumn::Driver && !SetColumnAt(7) && !SetColumnAt(-1));
     }
-    void anAvailableCloneOfAHiddenParentStandsAtTheTopLevel() {
-        const SetCatalogue catalogue({Set("par", "P", {}, SetState::Unavailable), Set("clone", "C", "par")});
-        const SetTreeLayout layout =
-            SetTreeLayout::Grouped(catalogue, FilteredRows(catalogue, {true, false}));
-        QCOMPARE(TopLevelNames(catalogue, layout), QStringList{"clone"});
-        QVERIFY(!layout.node(layout.topLevel().front()).keyed);
-    }
-
-    void aParentNamedInTheCacheButMissingLeavesTheCloneAtTheTopLevel() {
+    // A clone whose parent is hidden, or named in the cache but missing, stands at the top level.
+    void aCloneWithoutItsParentStandsAtTheTopLevel() {
         QTemporaryDir dir;
-        const QString cache = dir.filePath("qx.dat");
-        test::writeFile(cache, "ghost=Ghost Clone=nosuchparent=Maker=1984=good=1=drv.cpp=no\r\n"
-                               "real=Real Set==Maker=1983=good=2=drv.cpp=no\r\n");
-        const SetCatalogue catalogue = LoadSetList(cache, true);
-        QCOMPARE(catalogue.size(), qsizetype(2));
-        const SetTreeLayout layout = SetTreeLayout::Grouped(catalogue, FilteredRows(catalogue, {true, true}));
-        QCOMPARE(TopLevelNames(catalogue, layout), (QStringList{"real", "ghost"}));
-        QCOMPARE(layout.nodeCount(), 2);
+        test::writeFile(dir.filePath("qx.dat"),
+                        "par=P==Maker=1980=good=2=drv.cpp=no\r\n"
+                        "clone=C=par=Maker=1980=good=1=drv.cpp=no\r\n"
+                        "ghost=Ghost Clone=nosuchparent=Maker=1984=good=1=drv.cpp=no\r\n"
+                        "real=Real Set==Maker=1983=good=2=drv.cpp=no\r\n");
+        const SetCatalogue catalogue = LoadSetList(dir.filePath("qx.dat"), true);
+        const SetTreeLayout all = SetTreeLayout::Grouped(catalogue, FilteredRows(catalogue, {true, true}));
+        QCOMPARE(TopLevelNames(catalogue, all), (QStringList{"par", "real", "ghost"}));
+        QCOMPARE(all.nodeCount(), 4);
+        const SetTreeLayout available =
+            SetTreeLayout::Grouped(catalogue, FilteredRows(catalogue, {true, false}));
+        QCOMPARE(TopLevelNames(catalogue, available), (QStringList{"clone", "ghost"}));
+        QVERIFY(!available.node(available.topLevel().front()).keyed);
     }
     // Equal texts are picked earliest first, and the swap moves the displaced one behind them: the fast
     // sort must give the plain selection sort's order on texts full of ties.
@@ -166,44 +183,29 @@ private Q_SLOTS:
 
     // Each change rewrites the file with CR LF line ends: sorted ignoring case or appended, a name once; a
     // hand-edited file (LF, blank lines, no last line break) loses no name; the last removal deletes it.
-    void changesRewriteTheFile_data() {
-        QTest::addColumn<QByteArray>("before"); // empty: no file
-        QTest::addColumn<QString>("added");     // or removed: "-name"
-        QTest::addColumn<bool>("sorted");
-        QTest::addColumn<QByteArray>("after"); // empty: no file
-        for (const auto &[row, before, change, sorted, after] :
-             {std::tuple{"first favourite", "", "pacman", true, "pacman\r\n"},
-              {"sorted ignoring case", "pacman\r\nGalaga\r\n", "zaxxon", true,
-               "Galaga\r\npacman\r\nzaxxon\r\n"},
-              {"appended", "pacman\r\nGalaga\r\n", "amidar", false, "pacman\r\nGalaga\r\namidar\r\n"},
-              {"twice", "dkong\r\n", "dkong", true, "dkong\r\n"},
-              {"hand-edited", "galaga\n\n\r\nmspacman\n\ndkong", "amidar", false,
-               "galaga\r\nmspacman\r\ndkong\r\namidar\r\n"},
-              {"removed from a hand-edited file", "galaga\nlastline", "-galaga", false, "lastline\r\n"},
-              {"removed, unknown names kept", "puckman\r\ngalaga\r\nnotaset\r\n", "-galaga", false,
-               "puckman\r\nnotaset\r\n"},
-              {"last removed", "dkong\r\n", "-dkong", false, ""},
-              {"removed without a file", "", "-dkong", false, ""}}) {
-            QTest::newRow(row) << QByteArray(before) << QString::fromUtf8(change) << sorted
-                               << QByteArray(after);
-        }
-    }
     void changesRewriteTheFile() {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, added);
-        QFETCH(bool, sorted);
-        QFETCH(QByteArray, after);
-        QFile::remove(path());
-        if (!before.isEmpty()) {
-            test::writeFile(path(), before);
+        // Before and after, empty for no file; the name added, or removed ("-name"), sorted or appended.
+        for (const auto &[before, change, sorted, after] :
+             {std::tuple{"", "pacman", true, "pacman\r\n"},
+              {"pacman\r\nGalaga\r\n", "zaxxon", true, "Galaga\r\npacman\r\nzaxxon\r\n"},
+              {"pacman\r\nGalaga\r\n", "amidar", false, "pacman\r\nGalaga\r\namidar\r\n"},
+              {"dkong\r\n", "dkong", true, "dkong\r\n"},
+              {"galaga\n\n\r\nmspacman\n\ndkong", "amidar", false,
+               "galaga\r\nmspacman\r\ndkong\r\namidar\r\n"},
+              {"galaga\nlastline", "-galaga", false, "lastline\r\n"},
+              {"puckman\r\ngalaga\r\nnotaset\r\n", "-galaga", false, "puckman\r\nnotaset\r\n"},
+              {"dkong\r\n", "-dkong", false, ""},
+              {"", "-dkong", false, ""}}) {
+            QFile::remove(path());
+            if (*before) {
+                test::writeFile(path(), before);
+            }
+            const FavouritesFile favourites(path());
+            const QString added = change, name = added.startsWith(QLatin1Char('-')) ? added.mid(1) : added;
+            QVERIFY(name == added ? favourites.add(name, sorted) : favourites.remove(name));
+            QVERIFY2(favourites.exists() == (*after != 0) && test::readFile(path()) == after, before);
+            QVERIFY(favourites.contains(name) == (name == added) && !favourites.contains(name.toUpper()));
         }
-        const FavouritesFile favourites(path());
-        const QString name = added.startsWith(QLatin1Char('-')) ? added.mid(1) : added;
-        QVERIFY(name == added ? favourites.add(name, sorted) : favourites.remove(name));
-        QCOMPARE(favourites.exists(), !after.isEmpty());
-        QCOMPARE(test::readFile(path()), after);
-        QCOMPARE(favourites.contains(name), name == added);
-        QVERIFY(!favourites.contains(name.toUpper()));
     }
     // Stored orders and widths that do not fit the seven columns give way to the defaults: an eighth
     // number, too few, a column twice or out of range, no numbers, a negative width.
@@ -252,14 +254,14 @@ private Q_SLOTS:
                                                           .splitterLeft = 3000});
         QCOMPARE(alone.list, (TwipsRect{0, 400, 9000, 6000 - 400 - 300}));
         QVERIFY(alone.splitter.top == 400 && alone.splitter.height == 5300);
-        QCOMPARE(SplitterLeftFromSetting("onethirdwidth", 9000), 6000);
-        QCOMPARE(SplitterLeftFromSetting("4321", 9000), 4321);
-        QCOMPARE(SplitterLeftFromSetting("garbage", 9000), 6000);
-        QCOMPARE((QList<int>{ClampDraggedSplitter(-300, 9000), ClampDraggedSplitter(8900, 9000),
-                             ClampDraggedSplitter(4000, 9000)}),
-                 (QList<int>{500, 8500, 4000}));
+        QCOMPARE(
+            (QList<int>{SplitterLeftFromSetting("onethirdwidth", 9000), SplitterLeftFromSetting("4321", 9000),
+                        SplitterLeftFromSetting("garbage", 9000), ClampDraggedSplitter(-300, 9000),
+                        ClampDraggedSplitter(8900, 9000), ClampDraggedSplitter(4000, 9000)}),
+            (QList<int>{6000, 4321, 6000, 500, 8500, 4000}));
     }
 
+    // The picture stands above the history when both are shown.
     void pictureAboveHistoryWhenBothAreShown() {
         const MainLayoutResult window = ComputeMainLayout({.innerWidth = 12000,
                                                            .innerHeight = 8000,
@@ -284,13 +286,107 @@ private Q_SLOTS:
         QVERIFY(!ComputeInfoPanelLayout(
                      {.panelWidth = 5910, .panelHeight = 2000, .bothShown = true, .pictureHeight = 3000})
                      .historyHeight.has_value());
+        // Shown alone, the picture is centred vertically.
+        const InfoPanelLayout alone = ComputeInfoPanelLayout(
+            {.panelWidth = 5910, .panelHeight = 8000, .pictureHeight = 2000, .captionHeight = 300});
+        QCOMPARE((QList<int>{alone.pictureTop, alone.historyTop, alone.historyHeight.value_or(-1)}),
+                 (QList<int>{(8000 - 2000) / 2, 300, 8000 - 300}));
     }
 
-    void pictureCentredVerticallyWhenShownAlone() {
-        const InfoPanelLayout out = ComputeInfoPanelLayout(
-            {.panelWidth = 5910, .panelHeight = 8000, .pictureHeight = 2000, .captionHeight = 300});
-        QCOMPARE((QList<int>{out.pictureTop, out.historyTop, out.historyHeight.value_or(-1)}),
-                 (QList<int>{(8000 - 2000) / 2, 300, 8000 - 300}));
+    // --- The history database: history.dat and history.xml ---
+    // Parents and clones listed in one entry share it, an entry of its own wins over a listing, an entry
+    // without its blank line loses three characters; parts of names are no names. history.dat is preferred
+    // to history.xml.
+    void entriesOfTheDatFile() {
+        const QStringList names{"pacman", "puckman", "pacmanf", "galaga", "dkong", "pac", "man"};
+        const QString pacman = "Pac-Man (c) 1980 Namco.\nEat the dots.\n\n- TRIVIA -\n";
+        const QStringList expected{
+            pacman, pacman, "Speed-up hack of its own.\n", "fo=galaga,\nno blank line in this entry\n", "",
+            "",     ""};
+        for (const QByteArray &lineEnd : {QByteArray("\r\n"), QByteArray("\n")}) {
+            EmulatorDir emulator;
+            emulator.write("history.xml", kHistoryXml);
+            QVERIFY(emulator.loaded("history.dat", withLineEnds(kHistoryDat, lineEnd)));
+            QCOMPARE(emulator.history.format(), HistoryDatabase::Format::Dat);
+            QCOMPARE(emulator.texts(names), expected);
+            QCOMPARE(HistoryDatabase::HistoryRevision(emulator.path()), "History revision: 1.23");
+        }
+    }
+
+    // Systems of one entry share it; software items are no sets.
+    void entriesOfTheXmlFile() {
+        EmulatorDir emulator;
+        QVERIFY(emulator.loaded("history.xml", kHistoryXml));
+        QCOMPARE(emulator.history.format(), HistoryDatabase::Format::Xml);
+        const QString pacman = "- DESCRIPTION -\nPac & Ghosts, (c) 1980.\nSecond paragraph.";
+        QCOMPARE(emulator.texts({"pacman", "puckman", "galaga", "smb", "dkong"}),
+                 (QStringList{pacman, pacman, "Galaga text.", "", ""}));
+    }
+
+    // The revision line, else the last line from its 14th character; history.xml's version.
+    void revisionLine() {
+        for (const auto &[file, content, expected] :
+             {std::tuple{"history.dat", QByteArray("# x\r\n## Revision: 1.23\r\n$info=a,\r\n"), "1.23"},
+              {"history.dat", QByteArray("## Revision: 2.0 beta\n"), "2.0 beta"},
+              {"history.dat", QByteArray("$info=a,\r\n0123456789abcdefgh\r\n"), "defgh"},
+              {"history.dat", QByteArray(), ""},
+              {"history.xml", kHistoryXml, "2.59"}}) {
+            EmulatorDir emulator;
+            emulator.write(file, content);
+            QCOMPARE(HistoryDatabase::HistoryRevision(emulator.path()),
+                     "History revision: " + QString(expected));
+        }
+        QCOMPARE(HistoryDatabase::HistoryRevision(EmulatorDir().path()), "history.dat not found");
+    }
+
+    // Damaged files load without harm. Each tag ends the names of the one before it (and a line of a
+    // million tags is read once).
+    void damagedDatFilesLoadWithoutHarm() {
+        const QByteArray crowded = "$info=pacman,$info=galaga,dkong,\r\n\r\nText\r\n$end\r\n";
+        for (const auto &[content, name, expected] :
+             {std::tuple{QByteArray(), "pacman", ""},
+              {QByteArray("$info=\r\n$info=,,,\r\n\r\ntext\r\n$end\r\n"), "", ""},       // no names
+              {QByteArray("$info=pacman\r\n\r\ntext\r\n$end\r\n"), "pacman", ""},        // no closing comma
+              {QByteArray("$info=pacman,\r\n\r\nPac text\r\n"), "pacman", "Pac text\n"}, // no $end
+              {QByteArray("$info=pacman,\r\n\r\nCaf\xe9 Namco\r\n$end\r\n"), "pacman", "Caf\u00e9 Namco\n"},
+              {QByteArray("$info=pacman,\r\n\r\nCaf\xc3\xa9 Namco\r\n$end\r\n"), "pacman",
+               "Caf\u00e9 Namco\n"},
+              {QByteArray("$info=pac\0man,\r\n\r\nA\0B\r\n$end\r\n", 29), "pacman", ""},
+              {crowded, "pacman", "Text\n"},
+              {crowded, "galaga", "Text\n"},
+              {crowded, "$info=galaga", ""}}) {
+            EmulatorDir emulator;
+            QVERIFY(emulator.loaded("history.dat", content) && emulator.history.isAvailable());
+            QCOMPARE(emulator.history.entryText(name), QString::fromUtf8(expected));
+        }
+    }
+
+    void hugeLinesAndLostEndsShowABoundedText() {
+        // The first entry lost its "$end" and holds a 1 MB line: it runs into the next entry, but what is
+        // shown stays bounded, and the next entry is still found by its own name.
+        QByteArray content = "$info=first,\r\n\r\nstart\r\n" + QByteArray(1024 * 1024, 'x') + "\r\n";
+        content += "$info=second,\r\n\r\nSecond text\r\n$end\r\n";
+        EmulatorDir emulator;
+        QVERIFY(emulator.loaded("history.dat", content));
+        const QString first = emulator.history.entryText("first");
+        QVERIFY(first.startsWith(QLatin1String("start\n")) &&
+                first.size() <= HistoryDatabase::kMaxEntryBytes);
+        QCOMPARE(emulator.history.entryText("second"), "Second text\n");
+        // Reloading replaces the old index.
+        QVERIFY(emulator.loaded("history.dat", "$info=dkong,\n\nDonkey Kong.\n$end\n"));
+        QVERIFY(emulator.history.entryText("second").isEmpty() &&
+                emulator.history.entryText("dkong") == "Donkey Kong.\n");
+    }
+
+    // A truncated history.xml keeps the entries read before the cut; garbage loads empty.
+    void damagedXmlFilesLoadWithoutHarm() {
+        EmulatorDir emulator;
+        QVERIFY(emulator.loaded("history.xml", kHistoryXml.left(kHistoryXml.indexOf("Galaga text"))));
+        QVERIFY(emulator.history.entryText("puckman").startsWith("- DESCRIPTION -") &&
+                emulator.history.entryText("galaga").isEmpty());
+        QVERIFY(emulator.loaded("history.xml", QByteArray("\x89PNG not xml <<<>>> &&&")));
+        QCOMPARE(emulator.history.indexedNames(), 0);
+        QCOMPARE(HistoryDatabase::HistoryRevision(emulator.path()), "History revision: ");
     }
 };
 

@@ -84,8 +84,7 @@ private Q_SLOTS:
         QCOMPARE(f.listNames(), (QStringList{"pacman", "puckman", "cmart"})); // "Super Pa" + "cmart"
         QCOMPARE(f.count() + ' ' + f.current(), "3 sets pacman");
         QTest::mouseDClick(f.text1, Qt::LeftButton);
-        QVERIFY(f.text1->text().isEmpty());
-        QCOMPARE(f.model().rowCount(), 8);
+        QVERIFY(f.text1->text().isEmpty() && f.model().rowCount() == 8);
         f.action("tbrUnavailable")->trigger();
         f.text1->setText("DONKEY");
         QCOMPARE(f.listNames(), (QStringList{"dkong", "dkongjr"}));
@@ -103,13 +102,13 @@ private Q_SLOTS:
         Browser f;
         f.text1->setText("pac"); // another view's search is not carried over
         f.action("mnuListViewMode1")->trigger();
-        QCOMPARE(f.browser->treeModel()->rowCount(), 6);
+        const QAbstractItemModel *tree = f.browser->treeModel();
+        QStringList seen{QString::number(tree->rowCount())};
         f.text2->setText("kong");
-        QCOMPARE(f.browser->treeModel()->rowCount(), 2);
-        QCOMPARE(f.count(), "2 sets");
+        seen << QString::number(tree->rowCount()) << f.count();
         f.text2->clear();
-        QCOMPARE(f.browser->treeModel()->rowCount(), 6);
-        QCOMPARE(f.selected(), "pacman"); // made current by the search
+        seen << QString::number(tree->rowCount()) << f.selected(); // made current by the search
+        QCOMPARE(seen, (QStringList{"6", "2", "2 sets", "6", "pacman"}));
         f.text2->setFocus();
         QVERIFY(f.selected().isEmpty());
         f.action("mnuListViewMode3")->trigger();
@@ -124,16 +123,14 @@ private Q_SLOTS:
         QVERIFY(f.action("mnuListViewMode3")->isChecked());
         QCOMPARE(readFile(f.path + "qx.ini"), before);
         f.action("mnuListViewMode1")->trigger();
-        QCOMPARE(f.settings().read(Settings::ViewMode), "1");
+        QCOMPARE(f.settings().read(Settings::ViewMode) + f.selected(), "1dkong");
         QVERIFY(f.list->isHidden() && f.tree->isVisible() && f.text1->isHidden() && f.text2->isVisible());
         QVERIFY(f.action("mnuCollapse")->isEnabled() && !f.action("mnuListViewMode3")->isChecked());
         QCOMPARE(f.browser->treeModel()->layout().nodeCount(), 8);
-        QCOMPARE(f.selected(), "dkong");
         f.action("mnuListViewMode2")->trigger();
-        QCOMPARE(f.settings().read(Settings::ViewMode), "2");
+        QCOMPARE(f.settings().read(Settings::ViewMode) + f.selected(), "2dkong");
         QVERIFY(f.list->viewStyle() == ViewMode::List && !f.action("mnuCollapse")->isEnabled());
         QCOMPARE(f.model().rowCount(), 8);
-        QCOMPARE(f.selected(), "dkong");
     }
 
     // A node of two sets with one description stands for the first of them; collapsing keeps the current
@@ -157,19 +154,17 @@ private Q_SLOTS:
     void theOnlyPressedAvailabilityButtonStaysPressed() {
         Browser f;
         f.action("tbrUnavailable")->trigger();
-        QVERIFY(!f.action("mnuViewGameLists2")->isChecked());
-        QCOMPARE(f.model().rowCount(), 5);
+        QVERIFY(!f.action("mnuViewGameLists2")->isChecked() && f.model().rowCount() == 5);
         QCOMPARE(f.action("tbrUnavailable")->toolTip(), "Show Unavailable");
         f.action("tbrAvailable")->trigger();
         f.action("mnuViewGameLists1")->trigger();
         QVERIFY(f.action("mnuViewGameLists1")->isChecked() && f.action("tbrAvailable")->isChecked());
-        QCOMPARE(f.model().rowCount(), 5);
+        QVERIFY(f.model().rowCount() == 5);
         f.action("mnuViewGameLists2")->trigger();
         QVERIFY(f.action("tbrUnavailable")->isChecked());
         f.action("mnuViewGameLists1")->trigger();
         QVERIFY(!f.action("tbrAvailable")->isChecked());
-        QCOMPARE(f.listNames(), (QStringList{"dkong", "galaga", "cmart"}));
-        QCOMPARE(f.selected(), "dkong");
+        QCOMPARE(f.listNames() << f.selected(), (QStringList{"dkong", "galaga", "cmart", "dkong"}));
     }
 
     // A header click sorts by that column, a second one the other way; the selected set stays selected.
@@ -198,8 +193,7 @@ private Q_SLOTS:
         f.prompts.queueAnswer(PromptAnswer::No);
         f.action("mnuToolsColumnOrder")->trigger();
         QCOMPARE(f.prompts.shown().last().text, "Reset column order?");
-        QCOMPARE(f.prompts.shown().last().defaultButton, PromptAnswer::No);
-        QCOMPARE(header->logicalIndex(0), 1);
+        QVERIFY(f.prompts.shown().last().defaultButton == PromptAnswer::No && header->logicalIndex(0) == 1);
         f.prompts.queueAnswer(PromptAnswer::Yes);
         f.action("mnuToolsColumnOrder")->trigger();
         QCOMPARE(header->logicalIndex(0), 0);
@@ -215,13 +209,14 @@ private Q_SLOTS:
     void favouritesAreAddedAndRemovedFromTheMenus() {
         Browser f;
         QAction *entry = f.action("mnuFileAddFav");
-        f.browser->favourites().prepareFileMenu();
-        QCOMPARE(entry->text(), "Add To &Favourites");
-        entry->trigger();
-        f.browser->favourites().prepareFileMenu();
-        QCOMPARE(entry->text(), "Remove From &Favourites");
-        QCOMPARE(f.favourites(), QByteArray("dkong\r\n"));
-        entry->trigger();
+        QStringList seen;
+        for (int i = 0; i < 2; ++i) {
+            f.browser->favourites().prepareFileMenu();
+            seen << entry->text();
+            entry->trigger();
+            seen << f.favourites();
+        }
+        QCOMPARE(seen, (QStringList{"Add To &Favourites", "dkong\r\n", "Remove From &Favourites", ""}));
         QVERIFY(!QFile::exists(f.path + "qx_fav.dat"));
         f.text1->setText("nothing matches this");
         f.browser->favourites().prepareFileMenu();
@@ -291,8 +286,7 @@ private Q_SLOTS:
         f.action("mnuListViewMode1")->trigger();
         f.window->state().CurrentSetName = "galaga";
         QTest::keyClick(f.tree, Qt::Key_Enter);
-        QTRY_COMPARE(f.launches().size(), 3);
-        QCOMPARE(f.launches(), (QStringList{"dkong", "pacman", "galaga"}));
+        QTRY_COMPARE(f.launches(), (QStringList{"dkong", "pacman", "galaga"}));
         QTRY_VERIFY(!f.window->isBusy());
         const qsizetype calls = f.calls().size();
         f.window->setBusy(true);

@@ -1,9 +1,10 @@
 // Cabinet mode through the real main window: the full-screen list on a fake display, the preferences opened
-// from the menus, and a virtual joystick on the set list.
+// from the menus, and a virtual joystick on the set list; and the joystick poller on its own.
 #include "FakeDisplayModes.h"
 #include "TestWindow.h"
 #include "browser/window/FullScreenList.h"
 #include "browser/window/JoystickPoller.h"
+#include "browser/window/SdlJoystick.h"
 #include "browser/window/TrayIcon.h"
 
 #include <QApplication>
@@ -48,6 +49,48 @@ const struct FullScreenCase {
     {"empty", "-1", "", "1024x768", {}, {}}, // filled with the desktop's
     {"abc", "-1", "abc", "1024x768", {}, kBadRes + "abc\""},
     {"99999x99999", "-1", "99999x99999", "1024x768", {}, kBadRes + "99999x99999\""}};
+
+// A joystick no hardware stands behind: SDL's virtual device, plugged in while it lives.
+struct VirtualPad {
+    int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 8, 0);
+    SDL_Joystick *handle = SDL_JoystickOpen(index);
+    ~VirtualPad() {
+        SDL_JoystickClose(handle);
+        SDL_JoystickDetachVirtual(index);
+    }
+    void hold(quint32 mask) {
+        for (int b = 0; b < 8; ++b) {
+            SDL_JoystickSetVirtualButton(handle, b, (mask >> b) & 1u);
+        }
+    }
+};
+
+// The poller over SDL (started before any pad is plugged in), on a clock of its own, recording its actions.
+struct Poller {
+    SdlJoystick joystick;
+    JoystickPoller poller{joystick};
+    QStringList actions;
+    qint64 now = 0;
+
+    Poller() {
+        poller.setClock([this] { return now; });
+        for (const auto &[signal, action] : {std::pair{&JoystickPoller::playPressed, "play"},
+                                             {&JoystickPoller::upPressed, "up"},
+                                             {&JoystickPoller::downPressed, "down"},
+                                             {&JoystickPoller::focusPressed, "focus"}}) {
+            QObject::connect(&poller, signal, &poller, [this, action = action] { actions << action; });
+        }
+        poller.setEnabled(true);
+    }
+    // Polls at 80 ms steps on the clock until `until`, returning the actions seen.
+    QStringList pollUntil(qint64 until) {
+        actions.clear();
+        for (; now <= until; now += JoystickPoller::kPollIntervalMs) {
+            poller.poll();
+        }
+        return actions;
+    }
+};
 
 } // namespace
 
@@ -128,22 +171,76 @@ private Q_SLOTS:
     // Buttons 1 and 3 together play the current set, then step down; a minimised window ignores them.
     void joystickPlaysThenStepsDownButNotWhileMinimised() {
         QVERIFY(SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0);
-        const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 8, 0);
-        SDL_Joystick *pad = SDL_JoystickOpen(index);
         {
-            Cabinet cabinet({{&Settings::JoySelect, "-1"}, {&Settings::JoyId, QString::number(index)}});
+            VirtualPad pad;
+            Cabinet cabinet({{&Settings::JoySelect, "-1"}, {&Settings::JoyId, QString::number(pad.index)}});
             cabinet.window->showMinimized();
-            SDL_JoystickSetVirtualButton(pad, 0, 1);
-            SDL_JoystickSetVirtualButton(pad, 2, 1);
+            pad.hold(0b101);
             QTest::qWait(4 * JoystickPoller::kPollIntervalMs);
             QVERIFY(cabinet.launches().isEmpty());
             cabinet.window->showNormal();
             QTRY_COMPARE(cabinet.window->state().CurrentSetName, "galaga");
             QCOMPARE(cabinet.launches(), QStringList{"pacman"});
         }
-        SDL_JoystickClose(pad);
-        SDL_JoystickDetachVirtual(index);
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+
+    // --- The joystick poller on its own ---
+    // A pad plugged in after the start is counted and polled; pulled out, it holds no button.
+    void findsPadsPluggedInAfterTheStart() {
+        Poller p;
+        const int before = CountJoysticks(p.joystick);
+        auto pad = std::make_optional<VirtualPad>();
+        QCOMPARE(CountJoysticks(p.joystick), before + 1);
+        p.poller.setDevice(pad->index);
+        pad->hold(0b101);
+        QCOMPARE(p.pollUntil(0), QStringList({"play", "down"}));
+        pad.reset();
+        QCOMPARE(p.joystick.buttonMask(p.poller.device()), std::nullopt);
+        QCOMPARE(p.pollUntil(400), QStringList());
+        pad.emplace();
+        p.poller.setDevice(pad->index);
+        pad->hold(0b10);
+        QCOMPARE(p.pollUntil(480), QStringList({"up"}));
+        QCOMPARE(p.joystick.buttonMask(-1), std::nullopt);
+    }
+
+    // The first poll acts at once, a held button again only after 250 ms, a new press at once.
+    void heldButtonRepeatsAtTheSlowerRate() {
+        Poller p;
+        VirtualPad pad;
+        p.poller.setDevice(pad.index);
+        pad.hold(0b100);
+        QCOMPARE(p.pollUntil(999), QStringList({"down", "down", "down", "down"})); // 0, 320, 640, 960 ms
+        pad.hold(0b11000);
+        QCOMPARE(p.pollUntil(1040), QStringList({"focus", "focus"}));
+        pad.hold(0);
+        QCOMPARE(p.pollUntil(1120), QStringList());
+        pad.hold(0b100);
+        QCOMPARE(p.pollUntil(1200), QStringList({"down"}));
+    }
+
+    // While a dialog or a run pauses the poller, nothing acts.
+    void pausedIgnoresTheButtons() {
+        Poller p;
+        VirtualPad pad;
+        p.poller.setDevice(pad.index);
+        pad.hold(0b1);
+        {
+            const JoystickPause dialog(p.poller);
+            { const JoystickPause run(p.poller); }
+            QVERIFY(!p.poller.isPolling());
+            QCOMPARE(p.pollUntil(800), QStringList());
+        }
+        QVERIFY(p.poller.isPolling());
+        // Play held through the pause acts only once let go and pressed again.
+        QCOMPARE(p.pollUntil(1600), QStringList());
+        pad.hold(0);
+        p.pollUntil(1680);
+        pad.hold(0b1);
+        QCOMPARE(p.pollUntil(1760), QStringList({"play"}));
+        p.poller.setEnabled(false);
+        QCOMPARE(p.pollUntil(2400), QStringList());
     }
 };
 

@@ -1,5 +1,5 @@
-// The window chrome (fonts, background colours, clipboard copies, help documents and pages) and the
-// notification-area icon with its menu.
+// The window chrome (fonts, background colours, clipboard copies, help documents and pages), the
+// notification-area icon with its menu, and the menus, toolbar and status bar.
 #include "TestWindow.h"
 #include "browser/window/StatusPanels.h"
 #include "browser/window/TrayIcon.h"
@@ -9,7 +9,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolBar>
 
 using namespace qx;
 using namespace qx::test;
@@ -55,8 +61,8 @@ private Q_SLOTS:
             QVERIFY(view->font().bold() && view->font().underline() && view->font().pointSize() == 13);
             QCOMPARE(view->palette().color(QPalette::Text), QColor(255, 0, 0));
         }
-        QCOMPARE(test.find("Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QVERIFY(test.find("Label1")->font().bold() && test.window->statusPanels().font().bold());
+        QVERIFY(test.find("Label1")->palette().color(QPalette::WindowText) == QColor(255, 0, 0) &&
+                test.find("Label1")->font().bold() && test.window->statusPanels().font().bold());
         const FrontendSettings settings = test.settings();
         QCOMPARE((QStringList{settings.read(Settings::FontBold), settings.read(Settings::SbFontName),
                               settings.read(Settings::SbFontBold), settings.read(Settings::SbFontItalic),
@@ -71,10 +77,8 @@ private Q_SLOTS:
         for (const char *name : {"mnuFontsList", "mnuFontsStatusBar", "mnuColourAll", "mnuColourList"}) {
             test.action(name)->trigger();
         }
-        QCOMPARE(test.prompts.shown().size(), 4);
-        QCOMPARE(test.find("lvListView")->font(), before);
-        QCOMPARE(readFile(test.path + "qx.ini"), ini);
-        QVERIFY(!test.appearance.listBackColour && !test.appearance.treeBackColour);
+        QVERIFY(test.prompts.shown().size() == 4 && test.find("lvListView")->font() == before);
+        QVERIFY(readFile(test.path + "qx.ini") == ini && !test.appearance.listBackColour);
     }
 
     // Each entry colours its views; 0xFF8040 is blue 0xFF, green 0x80, red 0x40: the number is stored.
@@ -180,8 +184,8 @@ private Q_SLOTS:
             Q_EMIT test.window->findChildren<QMenu *>("mnuTrayFavMore").at(page)->aboutToShow();
         }
         QCOMPARE(test.window->findChildren<QMenu *>("mnuTrayFavMore").size(), 2);
-        QCOMPARE(tray.favouriteEntries().size(), 700);
-        QCOMPARE(tray.favouriteEntries().constLast()->data().toString(), "set699");
+        QVERIFY(tray.favouriteEntries().size() == 700 &&
+                tray.favouriteEntries().constLast()->data() == "set699");
     }
 
     // Play and Random show only while a set is selected; the menu stays closed while the window is busy or
@@ -198,16 +202,16 @@ private Q_SLOTS:
         QVERIFY(tray.prepareMenu() && !play->isVisible() && !random->isVisible());
         test.select("puckman");
         QVERIFY(tray.prepareMenu() && play->isVisible() && random->isVisible());
-        QCOMPARE(play->text(), "Play Puck Man (Japan set 1)");
         play->trigger();
         random->trigger();
-        QVERIFY(launched == QStringList{"puckman"} && randoms == 1);
+        QVERIFY(play->text() == "Play Puck Man (Japan set 1)" && launched == QStringList{"puckman"} &&
+                randoms == 1);
         test.window->setBusy(true);
-        QVERIFY(!tray.prepareMenu());
+        const bool busyOpens = tray.prepareMenu();
         test.window->setBusy(false);
         QDialog dialog(test.window.get());
         dialog.show();
-        QVERIFY(!tray.prepareMenu());
+        QVERIFY(!busyOpens && !tray.prepareMenu());
     }
 
     void iconIsAddedOnlyWhenTrayIsOne() {
@@ -215,8 +219,8 @@ private Q_SLOTS:
             ChromeWindow test({{&Settings::Tray, tray}});
             TrayIcon icon(*test.window);
             icon.addIfWanted();
-            QCOMPARE(icon.isAdded(), added);
-            QCOMPARE(icon.icon().toolTip(), QStringLiteral("Quorvex " QX_VERSION));
+            QVERIFY(icon.isAdded() == added &&
+                    icon.icon().toolTip() == QStringLiteral("Quorvex " QX_VERSION));
             icon.remove();
             QVERIFY(!icon.isAdded());
         }
@@ -234,6 +238,79 @@ private Q_SLOTS:
         window.hide();
         test.action("mnuTrayShow")->trigger();
         QVERIFY(window.isVisible() && !window.isMinimized() && !window.isMaximized());
+    }
+
+    // --- The menus, the toolbar and the status bar ---
+    // Every menu's and the toolbar's entries, captions and accelerators, against the fixture that lists them.
+    void everyMenuHasItsEntries() {
+        QMainWindow window;
+        auto *actions = new MainActions(&window);
+        auto *toolbar = new QToolBar(&window);
+        actions->buildMenuBar(window.menuBar());
+        actions->buildToolBar(toolbar);
+        QStringList sections = QString::fromUtf8(test::readFixture("window/menus.txt")).split("\n[");
+        sections.removeFirst(); // the comment
+        for (const QString &section : sections) {
+            QStringList expected = section.split('\n', Qt::SkipEmptyParts);
+            const QString name = expected.takeFirst().chopped(1);
+            QMenu *menu = actions->menu(name);
+            QStringList actual;
+            for (const QAction *action : menu                 ? menu->actions()
+                                         : name == "Toolbar1" ? toolbar->actions()
+                                                              : window.menuBar()->actions()) {
+                actual << (action->isSeparator() ? "-"
+                                                 : action->text() + '|' + action->shortcut().toString());
+            }
+            QCOMPARE(name + ": " + actual.join(", "), name + ": " + expected.join(", "));
+        }
+        QVERIFY(!actions->find("mnuTrayFavNone")->isEnabled());
+    }
+
+    // A menu bar entry and its pop-up twin (the name without its menu, after "mnuPopup") are one action.
+    void twinsShareOneCheckMark() {
+        ChromeWindow test;
+        const MainActions &actions = test.window->actions();
+        for (const QString &bar :
+             QStringLiteral(
+                 "mnuViewToolbar mnuViewStatusBar mnuViewMenuBar mnuViewHistory mnuViewPicture "
+                 "mnuViewFullScreen mnuListViewMode1 mnuListViewMode2 mnuListViewMode3 mnuCollapse "
+                 "mnuViewFav mnuViewGameLists1 mnuViewGameLists2 mnuOptionsClones mnuFileRandom "
+                 "mnuToolsVerify")
+                 .split(' ')) {
+            const QString popup =
+                "mnuPopup" + QString(bar).remove(QRegularExpression("^mnu(View|Options|File|Tools)?"));
+            QVERIFY2(actions.find(bar) && actions.find(bar) == actions.find(popup), qPrintable(popup));
+        }
+    }
+
+    // The status bar during a long operation: its stage, then an unknown total (a busy bar, the count
+    // done, and Cancel), then a known one, also beyond what an int holds; the panels return after it.
+    void longOperationsShowTheirStageAndProgressThenThePanelsReturn() {
+        StatusPanels status;
+        status.show();
+        status.setPanelText(2, "pacman");
+        auto *single = status.findChild<QLabel *>("sbSingleText");
+        auto *bar = status.findChild<QProgressBar *>("sbProgress");
+        auto *cancel = status.findChild<QPushButton *>("sbCancel");
+        status.showSingleText("Verifying sets, please wait...");
+        QVERIFY(status.inSingleTextMode() && status.panel(2)->isHidden() && bar->isHidden() &&
+                cancel->isHidden());
+        status.showProgress(1234, 0, "1,234 sets checked");
+        QCOMPARE(single->text() + '|' + status.findChild<QLabel *>("sbCount")->text(),
+                 "Verifying sets, please wait...|1,234 sets checked");
+        QVERIFY(bar->isVisible() && bar->maximum() == 0 && cancel->isVisible() && !status.cancelRequested());
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QVERIFY(status.cancelRequested() && !cancel->isEnabled());
+        status.showSingleText("Parsing output, please wait...");
+        status.showProgress(30000, 45000);
+        QVERIFY(bar->maximum() == 45000 && bar->value() == 30000);
+        status.showProgress(3'000'000'000LL, 6'000'000'000LL);
+        QVERIFY(bar->maximum() > 0 && bar->value() * 2 == bar->maximum() - bar->maximum() % 2);
+        status.restorePanels();
+        QVERIFY(!status.inSingleTextMode() && single->isHidden() && bar->isHidden() && cancel->isHidden());
+        QVERIFY(status.panel(2)->isVisible() && status.panelText(2) == "pacman");
+        status.showSingleText("Extracting output, please wait..."); // Cancel not pressed any more
+        QVERIFY(!status.cancelRequested() && cancel->isEnabled());
     }
 };
 

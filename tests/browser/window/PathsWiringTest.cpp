@@ -59,42 +59,34 @@ private Q_SLOTS:
 
     // The menu entry, its pop-up twin and the toolbar button open the dialog on the ROM folders; a new
     // snapshot or picture folder is used at once, and MAME is not run.
-    void eachEntryOpensTheDialogAndThePanelTakesTheNewFolder_data() {
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("menu") << int(ActionId::OptionsFolders) << int(PathKind::Snapshots)
-                              << "galaga/0000.png";
-        QTest::newRow("pop-up") << int(ActionId::PopupFolders) << int(PathKind::Pictures) << "galaga.png";
-        QTest::newRow("toolbar") << int(ActionId::TbrPaths) << int(PathKind::Snapshots) << "galaga/0000.png";
-    }
     void eachEntryOpensTheDialogAndThePanelTakesTheNewFolder() {
-        QFETCH(int, entry);
-        QFETCH(int, kind);
-        QFETCH(QString, file);
-        Program program;
-        MainWindow &window = program.start();
-        QVERIFY(window.infoPanel().currentPicture().isNull());
-        const QString folder = program.path + "new pictures/";
-        program.writePicture("new pictures/" + file, QSize(8, 8), Qt::red);
-        const qsizetype calls = program.calls().size();
+        for (const auto &[entry, kind, file] :
+             {std::tuple{ActionId::OptionsFolders, PathKind::Snapshots, "galaga/0000.png"},
+              {ActionId::PopupFolders, PathKind::Pictures, "galaga.png"},
+              {ActionId::TbrPaths, PathKind::Snapshots, "galaga/0000.png"}}) {
+            Program program;
+            MainWindow &window = program.start();
+            QVERIFY(window.infoPanel().currentPicture().isNull());
+            const QString folder = program.path + "new pictures/";
+            program.writePicture(QString("new pictures/") + file, QSize(8, 8), Qt::red);
+            const qsizetype calls = program.calls().size();
 
-        QAction *action = window.action(ActionId(entry));
-        QWidget *button = window.findChild<QToolBar *>()->widgetForAction(action);
-        const QString opened =
-            withPathsDialog([&] { button ? QTest::mouseClick(button, Qt::LeftButton) : action->trigger(); },
-                            [&](QDialog &dialog) {
-                                dialog.findChild<QComboBox *>()->setCurrentIndex(kind);
-                                program.prompts.queueFolder(folder.chopped(1));
-                                click(dialog, "btnBrowse");
-                            });
-        QCOMPARE(opened, "Paths / Directories:ROMs / CHDs");
-        const ProgramState &state = window.state();
-        QCOMPARE(PathKind(kind) == PathKind::Snapshots ? state.SnapshotDirectory : state.PictureDirectory,
-                 folder);
-        window.infoPanel().finishPendingPicture();
-        QVERIFY(!window.infoPanel().currentPicture().isNull());
-        QCOMPARE(program.calls(calls), QStringList());
+            QAction *action = window.action(entry);
+            QWidget *button = window.findChild<QToolBar *>()->widgetForAction(action);
+            const QString opened = withPathsDialog(
+                [&] { button ? QTest::mouseClick(button, Qt::LeftButton) : action->trigger(); },
+                [&](QDialog &dialog) {
+                    dialog.findChild<QComboBox *>()->setCurrentIndex(int(kind));
+                    program.prompts.queueFolder(folder.chopped(1));
+                    click(dialog, "btnBrowse");
+                });
+            QCOMPARE(opened, "Paths / Directories:ROMs / CHDs");
+            const ProgramState &state = window.state();
+            QCOMPARE(kind == PathKind::Snapshots ? state.SnapshotDirectory : state.PictureDirectory, folder);
+            window.infoPanel().finishPendingPicture();
+            QVERIFY(!window.infoPanel().currentPicture().isNull());
+            QCOMPARE(program.calls(calls), QStringList());
+        }
     }
 
     // After a change of ROM folders MAME is identified and every set verified, even when the old folders
