@@ -47,8 +47,7 @@ private Q_SLOTS:
             return process;
         };
         QProcess *version = run({QStringLiteral("--version")});
-        QCOMPARE(version->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(version->exitCode(), 0);
+        QVERIFY(version->exitStatus() == QProcess::NormalExit && version->exitCode() == 0);
         QCOMPARE(version->readAllStandardOutput(), QByteArray("Quorvex " QX_VERSION "\n"));
         QProcess *refused = run({QStringLiteral("--verbose")});
         QCOMPARE(refused->exitCode(), 2);

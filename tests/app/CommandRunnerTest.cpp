@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <cerrno>
 #include <memory>
 
@@ -19,19 +18,13 @@ namespace {
 
 const QString kAwkwardArgument = QStringLiteral("my \"best\" set; echo $HOME 'x' `id` \\ *");
 
-const QByteArray kVerifyRoms = "romset pacman is good\n"
-                               "romset puckman [pacman] is bad\n"
-                               "romset pacmanf [pacman] is good\n";
-
-// A terminal emulator for tests: records its arguments (one per line), then runs what follows "-e" with
-// no input, its output going to terminal-output.txt.
-const QByteArray kFakeTerminal =
-    "#!/bin/sh\n"
-    "dir=$(dirname \"$0\")\n"
-    ": > \"$dir/terminal-args.txt\"\n"
-    "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$dir/terminal-args.txt\"; done\n"
-    "shift\n"
-    "exec \"$@\" < /dev/null > \"$dir/terminal-output.txt\" 2>&1\n";
+// A terminal emulator for tests: records its first argument, then runs what follows it with no input, its
+// output going to terminal-output.txt.
+const QByteArray kFakeTerminal = "#!/bin/sh\n"
+                                 "dir=$(dirname \"$0\")\n"
+                                 "printf '%s\\n' \"$1\" > \"$dir/terminal-args.txt\"\n"
+                                 "shift\n"
+                                 "exec \"$@\" < /dev/null > \"$dir/terminal-output.txt\" 2>&1\n";
 
 } // namespace
 
@@ -54,19 +47,18 @@ private:
         request.outputFile = outputFile.isEmpty() ? QString() : path(outputFile);
         return request;
     }
-    QString installFakeTerminal() const {
+    void installFakeTerminal() const {
         const QString terminal = path(QStringLiteral("fake-terminal"));
         writeFile(terminal, kFakeTerminal);
         QFile::setPermissions(terminal, QFile::permissions(terminal) | QFile::ExeOwner);
         qputenv("TERMINAL", terminal.toUtf8());
-        return terminal;
     }
 
 private Q_SLOTS:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         m_mame = qx::test::installStandin(m_dir->path());
-        writeFile(path(QStringLiteral("standin-fixtures/verifyroms.txt")), kVerifyRoms);
+        writeFile(path(QStringLiteral("standin-fixtures/verifyroms.txt")), "romset pacman is good\n");
         writeFile(path(QStringLiteral("standin-fixtures/help.txt")), "MAME v0.251 (unknown)\nline two\n");
     }
 
@@ -110,8 +102,10 @@ private Q_SLOTS:
         request.workingDirectory = path(QStringLiteral("emulator dir"));
         QDir().mkpath(request.workingDirectory);
         writeFile(request.outputFile, QByteArray(5000, 'o'));
-        QTEST(RunUntilExit(request), "exitCode");
+        qint64 reported = -1; // the output's size as last reported, also for a run shorter than a poll
+        QTEST(RunUntilExit(request, [&](qint64 size) { reported = size; }), "exitCode");
         QTEST(readFile(request.outputFile), "output");
+        QCOMPARE(reported, QFileInfo(request.outputFile).size());
         QCOMPARE(calls().constFirst().args, arguments);
         QCOMPARE(calls().constFirst().cwd, QFileInfo(request.workingDirectory).canonicalFilePath());
     }
@@ -126,18 +120,6 @@ private Q_SLOTS:
         request.workingDirectory = path(QStringLiteral("gone"));
         QVERIFY(RunUntilExit(request) < 0);
         QVERIFY(calls().isEmpty());
-    }
-
-    void runUntilExitKeepsServingEvents() {
-        qputenv("QX_STANDIN_SLEEP_MS", "500");
-        bool timerFired = false;
-        QTimer::singleShot(0, this, [&] { timerFired = true; });
-        qint64 lastReported = -1;
-        QCOMPARE(RunUntilExit(hiddenRun({QStringLiteral("-verifyroms")}, QStringLiteral("qx_verifyroms.dat")),
-                              [&](qint64 size) { lastReported = size; }),
-                 0);
-        QVERIFY(timerFired);
-        QCOMPARE(lastReported, qint64(kVerifyRoms.size()));
     }
 
     // Each limit ends a run that would otherwise go on for seconds (or for ever), and says why.
@@ -186,23 +168,15 @@ private Q_SLOTS:
     void shownConsoleRunsInTheTerminal() {
         QFETCH(ConsoleMode, console);
         QFETCH(QString, outputFile);
-        const QString terminal = installFakeTerminal();
+        installFakeTerminal();
         CommandRequest request = hiddenRun(
             {kAwkwardArgument, QStringLiteral("-verifyroms"), QStringLiteral("galaxian")}, outputFile);
         request.windowStyle = outputFile.isEmpty() ? kWindowNormal : kWindowMinimisedNoFocus;
         request.console = console;
         request.mergeErrorOutput = true;
         request.workingDirectory = m_dir->path();
-        const StartLine line = BuildStartLine(request);
-        QCOMPARE(line.program, terminal);
-        QCOMPARE(line.arguments.mid(0, 3), (QStringList{"-e", "sh", "-c"}));
-        const QStringList mame = QStringList{m_mame} + request.arguments;
-        QCOMPARE(line.arguments.mid(4),
-                 (outputFile.isEmpty() ? QStringList{"sh"} : QStringList{"sh", request.outputFile}) + mame);
-
         QCOMPARE(RunUntilExit(request), 1);
-        QCOMPARE(QString::fromUtf8(readFile(path(QStringLiteral("terminal-args.txt")))),
-                 line.arguments.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        QCOMPARE(readFile(path(QStringLiteral("terminal-args.txt"))), QByteArray("-e\n"));
         QCOMPARE(calls().constFirst().args, request.arguments);
         QCOMPARE(readFile(path(QStringLiteral("terminal-output.txt"))).contains("[Press Enter to close]"),
                  console == ConsoleMode::Keep);
@@ -216,16 +190,11 @@ private Q_SLOTS:
         qputenv("TERMINAL", path(QStringLiteral("no-terminal-here")).toUtf8());
         CommandRequest request = hiddenRun({QStringLiteral("pacman")});
         request.windowStyle = kWindowNormal;
-        const StartLine line = BuildStartLine(request);
-        QCOMPARE(line.program, m_mame);
-        QCOMPARE(line.arguments, request.arguments);
-        QCOMPARE(RunUntilExit(request), 0);
-        QCOMPARE(calls().size(), 1);
+        QCOMPARE(BuildStartLine(request).program, m_mame);
+        QVERIFY(RunUntilExit(request) == 0 && calls().size() == 1);
         request.windowStyle = kWindowHidden; // a hidden run never goes through a terminal
         installFakeTerminal();
         QCOMPARE(BuildStartLine(request).program, m_mame);
-        qputenv("TERMINAL", "my-term");
-        QCOMPARE(TerminalEmulator(), QStringLiteral("my-term"));
         qunsetenv("TERMINAL");
         QCOMPARE(TerminalEmulator(), QStringLiteral("x-terminal-emulator"));
     }

@@ -165,41 +165,33 @@ private Q_SLOTS:
         const FrontendSettings settings =
             settingsWith("ShowA=" + stored + "\r\nmouseFocus=" + stored + "\r\nFullRowSelect=" + stored +
                          "\r\ntray=" + stored + "\r\nConfirmVerify=" + stored + "\r\n");
-        QCOMPARE(settings.get(Settings::ShowA), flag);
-        QCOMPARE(settings.get(Settings::MouseFocus), flag);
-        QCOMPARE(settings.get(Settings::FullRowSelect), one);
-        QCOMPARE(settings.get(Settings::Tray), one);
-        QCOMPARE(settings.get(Settings::ConfirmVerify), one);
+        QCOMPARE((QList<bool>{settings.get(Settings::ShowA), settings.get(Settings::MouseFocus),
+                              settings.get(Settings::FullRowSelect), settings.get(Settings::Tray),
+                              settings.get(Settings::ConfirmVerify)}),
+                 (QList<bool>{flag, flag, one, one, one}));
     }
 
+    // Stored values win over the defaults; values edited by hand into nonsense fall back to them.
     void handEditedKeysFallBackToTheirDefaults() {
-        const FrontendSettings settings = settingsWith("ViewMode=details\r\nShowU=maybe\r\ntray=\r\n"
-                                                       "ColumnWidths=10,20\r\nColumnPos=0,1,x,3,4,5,6\r\n"
-                                                       "MainWidth=wide\r\nMainHeight=inf\r\nMainLeft=nan\r\n"
-                                                       "BackColour=-5\r\n");
+        const FrontendSettings settings =
+            settingsWith("ViewMode=details\r\nShowU=maybe\r\ntray=\r\n"
+                         "ColumnWidths=1,2,3,4,5,6,7,8\r\nColumnPos=0,1,x,3,4,5,6\r\n"
+                         "MainWidth=wide\r\nMainHeight=inf\r\nMainLeft=nan\r\n"
+                         "MainTop=1234.5\r\nBackColour=-5\r\nFontColour=16711680\r\n");
         QCOMPARE(settings.get(Settings::ViewMode), 3);
         QVERIFY(settings.get(Settings::ShowU) && settings.get(Settings::Tray));
-        QCOMPARE(ParseColumnWidths(settings.get(Settings::ColumnWidths)),
-                 (ColumnList{240, 80, 80, 67, 125, 77, 90}));
+        QCOMPARE(ParseColumnWidths(settings.get(Settings::ColumnWidths)), (ColumnList{1, 2, 3, 4, 5, 6, 7}));
         QCOMPARE(ParseColumnOrder(settings.get(Settings::ColumnPos)), (ColumnList{0, 1, 2, 3, 4, 5, 6}));
         QCOMPARE((QList<double>{settings.get(Settings::MainWidth), settings.get(Settings::MainHeight),
-                                settings.get(Settings::MainLeft)}),
-                 (QList<double>{10500, 7665, 0}));
+                                settings.get(Settings::MainLeft), settings.get(Settings::MainTop)}),
+                 (QList<double>{10500, 7665, 0, 1234.5}));
         QCOMPARE(settings.get(Settings::BackColour), std::nullopt);
+        QCOMPARE(settings.get(Settings::FontColour), std::optional<quint32>(0xFF0000));
         // Missing keys: "=" for the raw text, the default for every decoded reading.
         QCOMPARE(settings.read(Settings::LastSelected), QStringLiteral("="));
         QCOMPARE(settings.get(Settings::LastSelected), QStringLiteral("yumefuda"));
         QVERIFY(settings.get(Settings::CheckSamples) && !settings.get(Settings::TrayMin));
         QCOMPARE(settings.get(Settings::PlayAvi), 0);
-    }
-
-    void storedValuesWinOverDefaults() {
-        const FrontendSettings settings = settingsWith("viewmode=1\r\nColumnPos=6,5,4,3,2,1,0,7\r\n"
-                                                       "FontColour=16711680\r\nMainLeft=1234.5\r\n");
-        QCOMPARE(settings.get(Settings::ViewMode), 1);
-        QCOMPARE(ParseColumnOrder(settings.get(Settings::ColumnPos)), (ColumnList{6, 5, 4, 3, 2, 1, 0}));
-        QCOMPARE(settings.get(Settings::FontColour), std::optional<quint32>(0xFF0000));
-        QCOMPARE(settings.get(Settings::MainLeft), 1234.5);
     }
 
     void aBatchWritesTheFileOnceAndHandEditsAreStillSeen() {

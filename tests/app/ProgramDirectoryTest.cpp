@@ -1,5 +1,6 @@
 #include "app/ProgramDirectory.h"
 
+#include "EnvironmentScope.h"
 #include "ReadOnlyFolder.h"
 #include "TestDirs.h"
 #include "app/InstanceLock.h"
@@ -11,33 +12,28 @@
 #include <QTest>
 
 using namespace qx;
+using qx::test::EnvironmentScope;
 using qx::test::ReadOnlyFolder;
 using Outcome = InstanceLock::Outcome;
 
 class ProgramDirectoryTest : public QObject {
     Q_OBJECT
 
-    const QByteArray m_home = qgetenv("HOME");
-
 private Q_SLOTS:
-    void cleanup() {
-        qunsetenv("QUORVEX_HOME");
-        qputenv("HOME", m_home);
-    }
-
     // $QUORVEX_HOME wins; else a writable executable folder is a portable install; else (and always for an
     // installed program, even where root could write beside it) the user's configuration folder.
     void theProgramDirectoryFollowsTheInstall() {
         QTemporaryDir dir, config, exeDir;
         const QString home = dir.filePath(QStringLiteral("set-up two"));
-        qputenv("QUORVEX_HOME", home.toUtf8());
-        QCOMPARE(ResolveProgramDirectory(dir.path()), home + QLatin1Char('/'));
-        QVERIFY(QFileInfo(home).isDir());
-        qunsetenv("QUORVEX_HOME");
+        {
+            const EnvironmentScope quorvexHome("QUORVEX_HOME", home.toUtf8());
+            QCOMPARE(ResolveProgramDirectory(dir.path()), home + QLatin1Char('/'));
+            QVERIFY(QFileInfo(home).isDir());
+        }
         QCOMPARE(ResolveProgramDirectory(exeDir.path()), exeDir.path() + QLatin1Char('/'));
         QCOMPARE(QDir(exeDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList());
-        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        const EnvironmentScope configHome("XDG_CONFIG_HOME", config.path().toUtf8());
         const QString configDir = config.path() + QStringLiteral("/quorvex/");
         QCOMPARE(ResolveProgramDirectory(QStringLiteral("/usr/games")), configDir);
         QVERIFY(QFileInfo(configDir).isDir());
@@ -51,7 +47,7 @@ private Q_SLOTS:
     // A MAME in a folder the user can write keeps its files there; a system-wide one uses ~/.mame.
     void theEmulatorDirectoryIsTheExecutablesFolderOrTheUsersMameFolder() {
         QTemporaryDir home, emulatorDir;
-        qputenv("HOME", home.path().toUtf8());
+        const EnvironmentScope homeScope("HOME", home.path().toUtf8());
         const QString mame = emulatorDir.filePath(QStringLiteral("mame"));
         QCOMPARE(ResolveEmulatorDirectory(mame), emulatorDir.path() + QLatin1Char('/'));
         ReadOnlyFolder readOnly(emulatorDir.path());

@@ -75,14 +75,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("cache"); // "none": no qx.dat; "dir": a folder in its place
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<int>("prompts");
-        QByteArray many;
-        QStringList manyRows;
-        for (int i = 0; i < 10000; ++i) {
-            many += "b" + QByteArray::number(i) + "=BIOS==M=1990=good=2=b.cpp=yes\n";
-            manyRows.append("b" + QString::number(i));
-        }
         QTest::newRow("mixed lines") << kCache << QStringList{"neogeo+", "pgm", "cafe"} << 0;
-        QTest::newRow("10,000 BIOS sets") << many << manyRows << 0;
         QTest::newRow("no qx.dat") << QByteArray("none") << QStringList() << 0;
         QTest::newRow("a folder") << QByteArray("dir") << QStringList() << 1;
     }

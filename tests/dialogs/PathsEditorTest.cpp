@@ -1,5 +1,6 @@
 #include "dialogs/PathsEditor.h"
 
+#include "EnvironmentScope.h"
 #include "PathsTestSetup.h"
 #include "ReadOnlyFolder.h"
 #include "ScriptedUserPrompts.h"
@@ -130,6 +131,7 @@ private Q_SLOTS:
             QCOMPARE(outcome, PathEdit::Written);
             QVERIFY(files().contains(line.toUtf8() + '\n'));
             QCOMPARE(editor.folders().constLast(), picked);
+            QCOMPARE(editor.result().romPathsChanged, info.kind == PathKind::Roms);
         }
     }
 
@@ -148,9 +150,8 @@ private Q_SLOTS:
     void addingStartsInAFolderOfTheUsersOwn() {
         QFETCH(QString, rompath);
         QFETCH(QString, start);
-        const QByteArray realHome = qgetenv("HOME");
         QTemporaryDir home;
-        qputenv("HOME", home.path().toUtf8());
+        const EnvironmentScope homeScope("HOME", home.path().toUtf8());
         QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("roms"))) &&
                 QDir().mkpath(home.filePath(QStringLiteral("more"))));
         PathsFixture f(OptionLines{{"rompath", rompath.replace(QStringLiteral("%H"), home.path())}});
@@ -161,25 +162,6 @@ private Q_SLOTS:
         QCOMPARE(editor.change(0), PathEdit::Unchanged);
         QCOMPARE(prompts.shown().constLast().fileRequest.initialFolder,
                  editor.folderFound(0) ? home.filePath(QStringLiteral("roms")) : home.path());
-        qputenv("HOME", realHome);
-    }
-
-    void closingReportsTheFoldersToUse() {
-        PathsFixture f(OptionLines{{"snapshot_directory", "snap"}});
-        ScriptedUserPrompts prompts;
-        prompts.queueFolder(QStringLiteral("/s"));
-        PathsEditor editor(f.mameIni, f.emulatorDir, f.settings, prompts, f.romChangeConfirmed);
-        QCOMPARE(editor.result().snapshotDirectory, f.emulatorDir + QStringLiteral("snap/"));
-        editor.selectKind(PathKind::Snapshots);
-        editor.change(0);
-        for (const QString &picturePath :
-             QStringList{"/p/pics/", "/p/pics"}) { // with a trailing separator or none
-            f.frontend.set(Settings::PicturePath, picturePath);
-            QCOMPARE(editor.result().pictureDirectory, QStringLiteral("/p/pics/"));
-        }
-        const PathsDialogResult result = editor.result();
-        QCOMPARE(result.snapshotDirectory, QStringLiteral("/s/"));
-        QVERIFY(result.snapshotFolderChanged && !result.pictureFolderChanged && !result.romPathsChanged);
     }
 };
 

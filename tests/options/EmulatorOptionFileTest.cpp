@@ -52,9 +52,8 @@ private Q_SLOTS:
         QCOMPARE(EnsureEmulatorIni(exe, emulatorDir), ini);
         QCOMPARE(readFile(ini), QByteArray("rompath mine\n"));
         const auto calls = test::readStandinCalls(m_dir.filePath(QStringLiteral("standin-calls.log")));
-        QCOMPARE(calls.size(), 1);
-        QCOMPARE(calls.first().args, QStringList{QStringLiteral("-createconfig")});
-        QCOMPARE(WithTrailingSeparator(calls.first().cwd), emulatorDir);
+        QVERIFY(calls.size() == 1 && calls[0].args == QStringList{"-createconfig"} &&
+                WithTrailingSeparator(calls[0].cwd) == emulatorDir);
 
         QFile::remove(ini);
         MameRunLimits limits;
@@ -70,19 +69,20 @@ private Q_SLOTS:
     void readsTheValueOfTheFirstLineStartingWithTheName_data() {
         QTest::addColumn<QByteArray>("content"); // null: no file
         QTest::addColumn<QString>("expected");
-        QTest::newRow("padded list") << QByteArray(
-                                            "#\r\nrompath                   roms;/srv/more roms  \r\n#")
-                                     << "roms;/srv/more roms";
-        QTest::newRow("longer name first")
-            << QByteArray("#\r\nrompaths  nope\r\nrompath   yes\r\n#\r\n") << "yes";
-        QTest::newRow("only a longer name") << QByteArray("#\r\nrompathx  nope\r\n#\r\n") << "";
-        QTest::newRow("name not at line start") << QByteArray("#\r\n# rompath  nope\r\n#\r\n") << "";
-        QTest::newRow("case matters") << QByteArray("#\r\nROMPATH  nope\r\n#\r\n") << "";
-        QTest::newRow("quotes kept") << QByteArray("#\nrompath   \"/my roms\"\n") << "\"/my roms\"";
-        QTest::newRow("empty value") << QByteArray("#\nrompath                   \nx 1\n") << "";
-        QTest::newRow("first of two") << QByteArray("#\nrompath   a\nrompath   b\n") << "a";
-        QTest::newRow("last line without break") << QByteArray("#\nrompath   last") << "last";
-        QTest::newRow("no file") << QByteArray() << "";
+        for (const auto &[row, content, expected] :
+             {std::tuple{"padded list", "#\r\nrompath                   roms;/srv/more roms  \r\n#",
+                         "roms;/srv/more roms"},
+              {"longer name first", "#\r\nrompaths  nope\r\nrompath   yes\r\n#\r\n", "yes"},
+              {"only a longer name", "#\r\nrompathx  nope\r\n#\r\n", ""},
+              {"name not at line start", "#\r\n# rompath  nope\r\n#\r\n", ""},
+              {"case matters", "#\r\nROMPATH  nope\r\n#\r\n", ""},
+              {"quotes kept", "#\nrompath   \"/my roms\"\n", "\"/my roms\""},
+              {"empty value", "#\nrompath                   \nx 1\n", ""},
+              {"first of two", "#\nrompath   a\nrompath   b\n", "a"},
+              {"last line without break", "#\nrompath   last", "last"},
+              {"no file", nullptr, ""}}) {
+            QTest::newRow(row) << QByteArray(content) << QString(expected);
+        }
     }
     void readsTheValueOfTheFirstLineStartingWithTheName() {
         QFETCH(QByteArray, content);

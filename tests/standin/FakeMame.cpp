@@ -157,7 +157,6 @@ int answer(const Request &request, const QString &folder) {
         {QStringLiteral("-verifysamples"), QStringLiteral("verifysamples-%1.txt").arg(request.name)}};
     if (listings.contains(request.command)) {
         const QByteArray lines = fixture(folder, listings.value(request.command));
-        // A full verify may be asked to report only the sets whose files are in mame.ini's rompath.
         const bool romFoldersOnly = request.command == QLatin1String("-verifyroms") &&
                                     qEnvironmentVariableIntValue("QX_STANDIN_ROMPATH") == 1;
         print(stdout, romFoldersOnly ? verifyInRomFolders(lines) : lines);
